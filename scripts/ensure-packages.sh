@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, but only those that are missing.
+# As root it runs apt-get itself; otherwise it uses sudo when that works without a password,
+# and else prints the exact apt-get line to run and fails.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev googletest libgmock-dev libbenchmark-dev
+    fonts-dejavu-core
+    xvfb xauth xdotool x11-utils
+    desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+    sudo=()
+elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+    sudo=(sudo)
+else
+    echo "Please run as root:" >&2
+    echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,138 @@
+// The prediction procedure and the date check of the main window's lists.
+#include "Prediction.h"
+
+#include "modDurorurOzivurediRuvidevo.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kq {
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr std::string_view ConceptionDateMessage = "Please Enter Correct Date Of Conception !";
+// The doubled "of" is the program's own wording for a 31st in a 30-day month.
+constexpr std::string_view ConceptionDayOf31Message =
+    "Please Enter Correct Date Of of Conception !";
+constexpr std::string_view BirthDateMessage = "Please Enter Correct Date Of Birth !";
+
+// The date a selection names, when it exists in the calendar.
+std::optional<year_month_day> toDate(const DateSelection &selection)
+{
+    if (selection.Year < -32767 || selection.Year > 32767 || selection.Month < 1
+        || selection.Month > 12 || selection.Day < 1 || selection.Day > 31)
+        return std::nullopt;
+    const year_month_day date{year{selection.Year}, month{static_cast<unsigned>(selection.Month)},
+                              day{static_cast<unsigned>(selection.Day)}};
+    if (!date.ok())
+        return std::nullopt;
+    return date;
+}
+
+std::int16_t saturatedInt16(long long value)
+{
+    return static_cast<std::int16_t>(std::clamp<long long>(
+        value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+}
+
+// The three checks for one date, by list positions as the main window reads them.
+// 1: 30th/31st February of a leap year; 2: 29th to 31st February otherwise; 3: a 31st in a
+// 30-day month. Leap years are those divisible by 4, which is right for every listed year.
+int failedCheck(const DateSelection &date)
+{
+    const int dayPosition = date.Day - 1;
+    const int monthPosition = date.Month - 1;
+    const bool leap = date.Year % 4 == 0;
+    if (monthPosition == 1 && leap && dayPosition >= 29)
+        return 1;
+    if (monthPosition == 1 && !leap && dayPosition >= 28)
+        return 2;
+    if ((monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10)
+        && dayPosition == 30)
+        return 3;
+    return 0;
+}
+
+} // namespace
+
+std::optional<DateCheckFailure> CheckDateSelections(const DateSelection &birth,
+                                                    const DateSelection &conception) noexcept
+{
+    if (const int check = failedCheck(conception)) {
+        return DateCheckFailure{check, check == 3 ? ConceptionDayOf31Message : ConceptionDateMessage,
+                                DateCheckFailure::Focus::ConceptionDay};
+    }
+    if (const int check = failedCheck(birth))
+        return DateCheckFailure{check + 3, BirthDateMessage, DateCheckFailure::Focus::BirthDay};
+    return std::nullopt;
+}
+
+std::string_view AgeOutOfRangeMessage() noexcept
+{
+    return "                      Check The Date Of Conception.\r\n"
+           "Mother's Age Must Be Between 18 to 45 at Time Of Conception !";
+}
+
+void PredictionState::ApplyLunarMonthTable(int year, int month, int day) noexcept
+{
+    if (const auto number = modDurorurOzivurediRuvidevo::LookUpLunarMonth(year, month, day))
+        ConceptionLunarMonth = *number;
+}
+
+PredictionResult PredictionState::PredictBabyGender(const DateSelection &birth,
+                                                    const DateSelection &conception,
+                                                    year_month_day now)
+{
+    // A selection that names no real date leaves its variable as it was.
+    if (const auto date = toDate(birth))
+        MotherDateOfBirth = date;
+    if (const auto date = toDate(conception))
+        ConceptionDate = date;
+
+    // The Chinese age: the difference of the years, plus one from 21 February of the
+    // conception year on (the new-year step is fixed at 21 February). The mother's birthday
+    // plays no part. The years are taken from the selections themselves, so that a date that
+    // could not be formed never leaves an age counted from an earlier prediction's date.
+    long long age = static_cast<long long>(conception.Year) - birth.Year;
+    const int monthPosition = conception.Month - 1;
+    const int dayPosition = conception.Day - 1;
+    if ((monthPosition == 1 && dayPosition > 19) || monthPosition > 1)
+        ++age;
+    MotherChineseAge = saturatedInt16(age);
+
+    PredictionResult result;
+    result.MotherChineseAge = MotherChineseAge;
+    if (MotherChineseAge < modDurorurOzivurediRuvidevo::YoungestChartAge
+        || MotherChineseAge > modDurorurOzivurediRuvidevo::OldestChartAge) {
+        result.Outcome = PredictionOutcome::AgeOutOfRange;
+        return result;
+    }
+
+    ApplyLunarMonthTable(conception.Year, conception.Month, conception.Day);
+    result.ConceptionLunarMonth = ConceptionLunarMonth;
+
+    // No month has been found in this run yet: the result window's gender label keeps its
+    // initial caption, "Boy".
+    const auto gender = modDurorurOzivurediRuvidevo::LookUpGender(MotherChineseAge,
+                                                                  ConceptionLunarMonth);
+    result.Gender = std::string(gender.value_or("Boy"));
+    if (result.Gender == "Boy") {
+        result.BabyColour = BoyColour;
+        result.BabyColourName = "Blue";
+    } else {
+        result.BabyColour = GirlColour;
+        result.BabyColourName = "Pink";
+    }
+
+    // Calendar-month boundaries from the conception to today; days play no part.
+    const long long months = (static_cast<long long>(static_cast<int>(now.year())) - conception.Year) * 12
+                             + (static_cast<long long>(static_cast<unsigned>(now.month())) - conception.Month);
+    result.CongratulationMessage = months < 9 ? "Congratulations!! Your predicted to have a Baby"
+                                              : "Congratulations!! Your Baby is predicted to be a";
+    result.Outcome = PredictionOutcome::Predicted;
+    return result;
+}
+
+} // namespace kq

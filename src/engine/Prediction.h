@@ -1,0 +1,85 @@
+// The prediction procedure: from the mother's date of birth and the date of conception, as
+// chosen in the main window's lists, to her Chinese age, the lunar month of conception, the
+// predicted gender, the baby's colour and the congratulation line. Window-free and clock-free:
+// the caller passes today's date in.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kq {
+
+// One date as chosen in the three lists of the main window.
+struct DateSelection
+{
+    int Day = 1;    // 1 to 31; list position Day - 1
+    int Month = 1;  // 1 for "January" to 12 for "December"; list position Month - 1
+    int Year = 1960; // the text of the year list, as a number
+};
+
+enum class PredictionOutcome { Predicted, AgeOutOfRange };
+
+struct Rgb
+{
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend constexpr bool operator==(const Rgb &, const Rgb &) = default;
+};
+
+inline constexpr Rgb BoyColour{0, 0, 255};
+inline constexpr Rgb GirlColour{255, 105, 180};
+
+struct PredictionResult
+{
+    PredictionOutcome Outcome = PredictionOutcome::AgeOutOfRange;
+    std::int16_t MotherChineseAge = 0;     // also filled for AgeOutOfRange
+    std::int16_t ConceptionLunarMonth = 0; // only for Predicted
+    std::string Gender;                    // "Boy" or "Girl"; only for Predicted
+    Rgb BabyColour;                        // only for Predicted
+    std::string BabyColourName;            // "Blue" or "Pink"; only for Predicted
+    std::string CongratulationMessage;     // only for Predicted
+};
+
+// Which of the date checks of the main window failed, with its message and the day list
+// that receives the focus. The conception date is checked first.
+struct DateCheckFailure
+{
+    enum class Focus { ConceptionDay, BirthDay };
+    int check = 0; // 1 to 6, in the order they are made
+    std::string_view message;
+    Focus focus = Focus::ConceptionDay;
+};
+
+// The six checks of the main window's date check, made in order; no value when both dates
+// exist in the calendar. Leap years: year divisible by 4 (true for every year in the lists).
+std::optional<DateCheckFailure> CheckDateSelections(const DateSelection &birth,
+                                                    const DateSelection &conception) noexcept;
+
+// The age message shown when the mother's Chinese age is outside 18 to 45.
+std::string_view AgeOutOfRangeMessage() noexcept;
+
+// The engine's four variables, created once for the whole run of the program.
+// ConceptionLunarMonth starts at 0 and is never reset: a prediction whose conception date
+// the table does not cover keeps the month of the previous prediction.
+class PredictionState
+{
+public:
+    std::optional<std::chrono::year_month_day> MotherDateOfBirth;
+    std::optional<std::chrono::year_month_day> ConceptionDate;
+    std::int16_t MotherChineseAge = 0;
+    std::int16_t ConceptionLunarMonth = 0;
+
+    // Stores the lunar month of the date in ConceptionLunarMonth, or leaves it unchanged
+    // when the table has no month for the date.
+    void ApplyLunarMonthTable(int year, int month, int day) noexcept;
+
+    // The whole procedure. `now` is today's date (only its year and month are used).
+    PredictionResult PredictBabyGender(const DateSelection &birth, const DateSelection &conception,
+                                       std::chrono::year_month_day now);
+};
+
+} // namespace kq

@@ -1,0 +1,46 @@
+// Shared procedures of the program: the page openers, the settings codec, the update reminder
+// and the end of the run.
+#pragma once
+
+#include "Platform.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace modHelp {
+
+// The seven pages of the publisher's site. No other value can be passed to OpenWebPage.
+enum class PageKey { HomePage, HelpWebPage, DownloadWebPage, Donate, CoBrand, CorvaneSoftwares, FullyBranded };
+
+// The key as it appears in the address ("home-page", ...).
+QByteArray PageKeyText(PageKey key);
+// PageScriptUrl + "?page=" + key, composed once; the same bytes for every caller.
+const QByteArray &PageAddress(PageKey key);
+
+// Opens the page in the user's browser. Shows nothing, reports nothing, changes no state.
+void OpenWebPage(kq::Platform &platform, PageKey key);
+void OpenHomePage(kq::Platform &platform);
+void OpenHelpPage(kq::Platform &platform);
+void OpenDownloadPage(kq::Platform &platform);
+void OpenDonatePage(kq::Platform &platform);
+void OpenSoftwarePage(kq::Platform &platform);
+void OpenCoBrandPage(kq::Platform &platform);
+void OpenFullyBrandedPage(kq::Platform &platform);
+
+// The settings codec: every character code (Latin-1) moved up by 85 on the way in and down by
+// 85 on the way out; a character that would leave 0..255 is dropped. Order is kept.
+QString EncodeSetting(const QString &text);
+QString DecodeSetting(const QString &text);
+
+// Reminds the user, at most about once a fortnight, that an update may be available, and
+// opens the download page on Yes. Keeps the date it last asked in the settings store.
+void RunUpdateReminder(kq::Platform &platform);
+
+// Closes every top-level window, releases the single-instance claim and ends the process
+// with exit status 0. The hook lets the program (or a test) decide how the process ends.
+void EndProgram(kq::Platform &platform);
+void SetProcessTerminator(std::function<void(int exitCode)> terminate);
+
+} // namespace modHelp

@@ -1,0 +1,10 @@
+// The application icon, the same image on every window and in the about box.
+#pragma once
+
+#include <QIcon>
+
+namespace kq {
+
+const QIcon &ApplicationIcon();
+
+} // namespace kq
