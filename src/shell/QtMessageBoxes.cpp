@@ -21,6 +21,22 @@ QString DisplayText(const QString &text)
 
 } // namespace
 
+std::unique_ptr<QMessageBox> QtMessageBoxes::build(
+    const QString &text, MessageIcon icon, MessageButtons buttons, const QString &title)
+{
+    const bool yesNo = buttons == MessageButtons::YesNo;
+    auto box = std::make_unique<QMessageBox>(
+        icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+        title.isEmpty() ? ApplicationTitle() : title, DisplayText(text),
+        yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok);
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowModality(Qt::ApplicationModal);
+    // Enter answers Yes; Escape and the close box answer No.
+    box->setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    box->setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
+    return box;
+}
+
 MessageAnswer QtMessageBoxes::show(
     const QString &text, MessageIcon icon, MessageButtons buttons, const QString &title)
 {
@@ -30,19 +46,8 @@ MessageAnswer QtMessageBoxes::show(
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
 
-    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-        title.isEmpty() ? ApplicationTitle() : title, DisplayText(text),
-        yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    if (yesNo) {
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-    } else {
-        box.setDefaultButton(QMessageBox::Ok);
-        box.setEscapeButton(QMessageBox::Ok);
-    }
-    const int pressed = box.exec();
+    const std::unique_ptr<QMessageBox> box = build(text, icon, buttons, title);
+    const int pressed = box->exec();
     if (!yesNo)
         return MessageAnswer::Ok;
     return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

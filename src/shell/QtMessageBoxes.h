@@ -4,6 +4,10 @@
 
 #include "Platform.h"
 
+#include <memory>
+
+class QMessageBox;
+
 namespace kq {
 
 class QtMessageBoxes : public MessageBoxes
@@ -11,6 +15,10 @@ class QtMessageBoxes : public MessageBoxes
 public:
     MessageAnswer show(const QString &text, MessageIcon icon, MessageButtons buttons,
         const QString &title = {}) override;
+
+    // The box as it will be shown, not yet shown (tests look at it without opening it).
+    static std::unique_ptr<QMessageBox> build(
+        const QString &text, MessageIcon icon, MessageButtons buttons, const QString &title);
 };
 
 } // namespace kq
