@@ -29,7 +29,8 @@ namespace kq {
 
 namespace {
 
-// The publisher's site as people read it: without "https://" or "http://".
+// The publisher's site as people read it: without "https://" or "http://". A word joiner
+// after each hyphen keeps the address on one line when a label wraps its text.
 QString siteForDisplay()
 {
     const std::string_view site = modMasterEdit::PublisherSite;
@@ -37,6 +38,7 @@ QString siteForDisplay()
     const qsizetype schemeEnd = text.indexOf(QLatin1String("://"));
     if (schemeEnd >= 0)
         text.remove(0, schemeEnd + 3);
+    text.replace(QLatin1String("-"), QStringLiteral("-\u2060"));
     return text;
 }
 
@@ -120,6 +122,8 @@ frmNagScreen2::frmNagScreen2(Platform &platform, std::function<void()> endProgra
     createControls();
     layOutControls();
     Form_Load();
+    // A fixed size, tall enough for the support text drawn at creation.
+    setFixedHeight(layout()->totalHeightForWidth(width()));
 }
 
 void frmNagScreen2::createControls()
@@ -215,7 +219,7 @@ void frmNagScreen2::createControls()
 
 void frmNagScreen2::layOutControls()
 {
-    constexpr int contentWidth = 620;
+    constexpr int contentWidth = 660;
 
     auto *heading = new QVBoxLayout;
     heading->setSpacing(6);
@@ -230,9 +234,8 @@ void frmNagScreen2::layOutControls()
 
     auto *software = new QVBoxLayout(Frame6);
     software->addWidget(Label3);
-    software->addSpacing(4);
-    software->addWidget(lblGoToHome);
     software->addStretch(1);
+    software->addWidget(lblGoToHome); // level with "Refer A Friend &Now"
 
     auto *form = new QGridLayout(Frame2);
     form->setHorizontalSpacing(8);
@@ -242,13 +245,14 @@ void frmNagScreen2::layOutControls()
     form->addWidget(txtFriendName, 1, 0);
     form->addWidget(txtFriendEmail, 1, 1);
     form->addWidget(txtMessage, 2, 0, 1, 2);
-    form->addWidget(cmdSubmit, 3, 1, Qt::AlignRight);
+    form->setRowMinimumHeight(3, 4);
+    form->addWidget(cmdSubmit, 4, 1, Qt::AlignRight);
     txtMessage->setFixedHeight(72);
 
     auto *frames = new QHBoxLayout;
     frames->setSpacing(10);
-    frames->addWidget(Frame6, 2);
-    frames->addWidget(Frame2, 3);
+    frames->addWidget(Frame6, 5);
+    frames->addWidget(Frame2, 6);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -262,9 +266,7 @@ void frmNagScreen2::layOutControls()
     window->addLayout(frames);
     window->addLayout(buttons);
 
-    // A fixed size, with the wrapped texts laid out for the chosen width.
     setFixedWidth(contentWidth);
-    setFixedHeight(window->totalHeightForWidth(contentWidth));
 }
 
 // Creation steps, once per run.
