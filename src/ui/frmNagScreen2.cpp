@@ -105,7 +105,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform, std::function<void()> endProgra
     , endProgram(std::move(endProgram))
 {
     if (!this->endProgram)
-        this->endProgram = [&platform] { modHelp::EndProgram(platform); };
+        this->endProgram = [target = &platform] { modHelp::EndProgram(*target); };
     setObjectName(QStringLiteral("frmNagScreen2"));
     // A fixed border without minimise and maximise buttons, kept above every other window.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
