@@ -1,0 +1,145 @@
+// Tests of the "Refer A Friend" address: whatever the user types, the page script must get
+// back exactly the six values, in order, and nothing else.
+#include "FakePlatform.h"
+#include "Referral.h"
+#include "modMasterEdit.h"
+
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using kq::ReferralRequest;
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray pageScript()
+{
+    return qs(modMasterEdit::PageScriptUrl).toUtf8();
+}
+
+struct HostileCase
+{
+    const char *name;
+    ReferralRequest request;
+};
+
+void PrintTo(const HostileCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+std::vector<HostileCase> hostileCases()
+{
+    const QString longMessage
+        = QStringLiteral("Dear friend, look at this & that = fun. ").repeated(100)
+        + QStringLiteral("\r\nBye!");
+    return {
+        {"Plain", {"Ann", "ann@example.com", "Hello", "Bob", "bob@example.com"}},
+        {"Ampersand and equals rewrite nothing",
+            {"A&taf6=evil", "a=b@example.com", "x&taf2=y&page=home-page", "B&", "=b@example.com"}},
+        {"Hash does not cut the address", {"#1", "a#b@example.com", "see #top", "#", "b@x.org#"}},
+        {"Percent and plus stay literal",
+            {"100% sure", "a+b@example.com", "%41%%2B+1", "+", "%20@example.com"}},
+        {"Question marks and slashes", {"?", "a?b@c.d", "why?/no?", "/\\", "b@c.d/?"}},
+        {"Spaces inside", {"Ann Lee", "a@b.c", "a  lot   of  spaces", "Bob Lee", "b@c.d"}},
+        {"Line breaks", {"Ann", "a@b.c", "line one\r\nline two\nline three\r", "Bob", "b@c.d"}},
+        {"Letters beyond ASCII",
+            {QStringLiteral("Zoë Ødegård"), QStringLiteral("zoë@exämple.com"),
+                QStringLiteral("你好, ça va? Привет 👶"), QStringLiteral("José"),
+                QStringLiteral("josé@example.com")}},
+        {"Long message", {"Ann", "a@b.c", longMessage, "Bob", "b@c.d"}},
+    };
+}
+
+class ReferralAddressTest : public ::testing::TestWithParam<HostileCase>
+{
+};
+
+TEST_P(ReferralAddressTest, DecodesToExactlyTheSixValuesInOrder)
+{
+    const ReferralRequest &request = GetParam().request;
+    const QByteArray address = kq::ReferralAddress(request);
+
+    const QUrl url = QUrl::fromEncoded(address, QUrl::StrictMode);
+    ASSERT_TRUE(url.isValid()) << url.errorString().toStdString();
+    EXPECT_FALSE(url.hasFragment());
+    // The part before the query never changes.
+    EXPECT_EQ(url.adjusted(QUrl::RemoveQuery).toEncoded(), pageScript());
+    EXPECT_TRUE(address.startsWith(pageScript() + "?page=kqcs-refer-a-friend&taf1="));
+
+    const QList<QPair<QString, QString>> expected = {
+        {"page", "kqcs-refer-a-friend"},
+        {"taf1", request.Name},
+        {"taf2", request.Email},
+        {"taf3", request.Message},
+        {"taf4", request.FriendName},
+        {"taf5", request.FriendEmail},
+        {"taf6", qs(modMasterEdit::SiteFolderUrl)},
+    };
+    EXPECT_EQ(QUrlQuery(url).queryItems(QUrl::FullyDecoded), expected);
+}
+
+TEST_P(ReferralAddressTest, IsPlainAsciiWithoutRawSeparatorsInValues)
+{
+    const QByteArray address = kq::ReferralAddress(GetParam().request);
+    const QByteArray query = address.mid(address.indexOf('?') + 1);
+    EXPECT_EQ(query.count('&'), 6);
+    EXPECT_EQ(query.count('='), 7);
+    for (const char c : address)
+        EXPECT_TRUE(c > ' ' && c < 0x7f && c != '#') << "byte " << int(static_cast<uchar>(c));
+}
+
+TEST_P(ReferralAddressTest, OpensTheAddressByteForByte)
+{
+    kq::testing::FakePlatform fake;
+    kq::OpenReferral(fake.platform, GetParam().request);
+    ASSERT_EQ(fake.browser.opened.size(), 1);
+    EXPECT_EQ(fake.browser.opened.first(), kq::ReferralAddress(GetParam().request));
+}
+
+INSTANTIATE_TEST_SUITE_P(HostileTexts, ReferralAddressTest, ::testing::ValuesIn(hostileCases()),
+    [](const ::testing::TestParamInfo<HostileCase> &info) {
+        std::string name;
+        for (const char c : std::string(info.param.name))
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                name += c;
+        return name;
+    });
+
+TEST(ReferralAddress, PlainFormIsSpelledOutInFull)
+{
+    const QByteArray expected = pageScript()
+        + "?page=kqcs-refer-a-friend&taf1=Ann%20Lee&taf2=ann%40example.com&taf3=Hi%21"
+          "&taf4=Bob&taf5=bob%40example.org&taf6="
+        + QUrl::toPercentEncoding(qs(modMasterEdit::SiteFolderUrl));
+    EXPECT_EQ(kq::ReferralAddress({"Ann Lee", "ann@example.com", "Hi!", "Bob", "bob@example.org"}),
+        expected);
+    EXPECT_TRUE(expected.contains("&taf6=https%3A%2F%2F"));
+}
+
+TEST(TrimSpaces, RemovesOnlyLeadingAndTrailingSpaces)
+{
+    struct Row
+    {
+        const char *name;
+        QString in;
+        QString out;
+    };
+    const Row rows[] = {
+        {"empty", "", ""},
+        {"only spaces", "    ", ""},
+        {"both ends", "  Ann Lee  ", "Ann Lee"},
+        {"inner spaces kept", "a  b", "a  b"},
+        {"line breaks kept", " \r\nHi\n ", "\r\nHi\n"},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(kq::TrimSpaces(row.in), row.out) << row.name;
+}
+
+} // namespace
