@@ -47,7 +47,13 @@ class FakeBrowser : public Browser
 {
 public:
     QList<QByteArray> opened; // the addresses, fully encoded, in order
-    void open(const QUrl &address) override { opened.append(address.toEncoded()); }
+    std::function<void(const QByteArray &)> onOpen; // runs as each address is opened
+    void open(const QUrl &address) override
+    {
+        opened.append(address.toEncoded());
+        if (onOpen)
+            onOpen(opened.last());
+    }
 };
 
 class FakeSettingsStore : public SettingsStore

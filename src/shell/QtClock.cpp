@@ -1,0 +1,11 @@
+// The computer's clock: the current local date and time.
+#include "QtClock.h"
+
+namespace kq {
+
+QDateTime QtClock::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+} // namespace kq

@@ -1,0 +1,33 @@
+// The desktop's services for one run of the program: one of each, made in main() and handed to
+// the shell and the windows as a Platform bundle.
+#include "QtPlatform.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace kq {
+
+QtPlatform::QtPlatform()
+    : QtPlatform(
+        ExecutableBaseName(), QString(), QtInstanceGuard::defaultLockFilePath(ExecutableBaseName()))
+{ }
+
+QtPlatform::QtPlatform(
+    const QString &applicationName, const QString &settingsFolder, const QString &lockFilePath)
+    : settings(settingsFolder)
+    , instance(lockFilePath)
+    , platform {messages, browser, settings, clock, random, instance, applicationName}
+{ }
+
+QString QtPlatform::ExecutableBaseName()
+{
+    QString name;
+    if (QCoreApplication::instance())
+        name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    // A file named only by an extension (".kq") has no base name; keep a usable name.
+    if (name.isEmpty())
+        name = QStringLiteral("kq-pregnancy-calendar");
+    return name;
+}
+
+} // namespace kq
