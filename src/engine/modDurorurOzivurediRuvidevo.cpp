@@ -19,6 +19,31 @@ std::optional<std::int16_t> LookUpLunarMonth(int year, int month, int day) noexc
     return number;
 }
 
+std::optional<LunarMonthInForce> LookUpLunarMonthInForce(int year, int month, int day) noexcept
+{
+    if (year < FirstTableYear || year > LastTableYear)
+        return std::nullopt;
+    const LunarYear &row = LunarMonthTable[static_cast<std::size_t>(year - FirstTableYear)];
+    const int date = month * 100 + day;
+    std::size_t found = 0; // one past the latest start on or before the date
+    while (found < row.startCount && row.starts[found].month * 100 + row.starts[found].day <= date)
+        ++found;
+    LunarMonthInForce result;
+    if (found > 0) {
+        const LunarMonthStart &start = row.starts[found - 1];
+        result = {start.number, true, year, start.month, start.day};
+    } else if (year > FirstTableYear) {
+        // The month in force on 1 January began with the last start of the year before.
+        const LunarYear &before
+            = LunarMonthTable[static_cast<std::size_t>(year - 1 - FirstTableYear)];
+        const LunarMonthStart &start = before.starts[before.startCount - 1];
+        result = {start.number, true, year - 1, start.month, start.day};
+    } else {
+        result.number = row.numberOnFirstJanuary;
+    }
+    return result;
+}
+
 std::optional<std::string_view> LookUpGender(std::int16_t age, std::int16_t lunarMonth) noexcept
 {
     if (age < YoungestChartAge || age > OldestChartAge || lunarMonth < 1 || lunarMonth > 12)

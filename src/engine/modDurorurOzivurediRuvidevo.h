@@ -166,6 +166,21 @@ static_assert(GenderChart.size() == OldestChartAge - YoungestChartAge + 1);
 // year outside 1960 to 2012. The date must exist (month 1 to 12, day within its month).
 std::optional<std::int16_t> LookUpLunarMonth(int year, int month, int day) noexcept;
 
+// The lunar month in force on a date together with the Gregorian day on which it began.
+// The start may lie in the year before; for the month in force from 1 January 1960 to
+// 27 January 1960 the table does not say when it began (startKnown is false).
+struct LunarMonthInForce
+{
+    std::int16_t number = 0;
+    bool startKnown = false;
+    int startYear = 0;
+    int startMonth = 0;
+    int startDay = 0;
+};
+
+// As LookUpLunarMonth, with the day on which the month began. No value outside 1960 to 2012.
+std::optional<LunarMonthInForce> LookUpLunarMonthInForce(int year, int month, int day) noexcept;
+
 // "Boy" or "Girl" from the chart for 18 <= age <= 45 and 1 <= lunarMonth <= 12, else no value.
 std::optional<std::string_view> LookUpGender(std::int16_t age, std::int16_t lunarMonth) noexcept;
 

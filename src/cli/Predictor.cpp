@@ -1,0 +1,91 @@
+// Reading two dates the way the main window accepts them, then predicting.
+#include "Predictor.h"
+
+#include "IsoDate.h"
+#include "modDurorurOzivurediRuvidevo.h"
+
+namespace kq::cli {
+
+namespace {
+
+Reply rejection(ReplyOutcome outcome, std::string message)
+{
+    Reply reply;
+    reply.outcome = outcome;
+    reply.message = std::move(message);
+    return reply;
+}
+
+// Reads one date and holds its year to the list it would be chosen from.
+std::optional<Reply> readDate(
+    std::string_view text, const char *what, int firstYear, DateSelection &date)
+{
+    const auto parsed = ParseIsoDate(text);
+    if (!parsed) {
+        return rejection(ReplyOutcome::InvalidInput,
+            std::string("The date of ") + what + " must be written YYYY-MM-DD");
+    }
+    if (parsed->Year < firstYear || parsed->Year > Predictor::LastYear) {
+        return rejection(ReplyOutcome::InvalidInput,
+            std::string("The year of ") + what + " must be between " + std::to_string(firstYear)
+                + " and " + std::to_string(Predictor::LastYear));
+    }
+    date = *parsed;
+    return std::nullopt;
+}
+
+} // namespace
+
+Predictor::Predictor(std::chrono::year_month_day today)
+    : m_today(today)
+{ }
+
+Reply Predictor::predict(std::string_view birthText, std::string_view conceptionText)
+{
+    // The conception date is read and checked first, as in the main window.
+    DateSelection conception, birth;
+    if (auto failed = readDate(conceptionText, "conception", FirstConceptionYear, conception))
+        return *failed;
+    if (auto failed = readDate(birthText, "birth", FirstBirthYear, birth))
+        return *failed;
+    if (const auto failure = CheckDateSelections(birth, conception)) {
+        Reply reply = rejection(ReplyOutcome::InvalidDate, std::string(failure->message));
+        reply.birth = birth;
+        reply.conception = conception;
+        return reply;
+    }
+
+    Reply reply;
+    reply.birth = birth;
+    reply.conception = conception;
+    reply.result = m_state.PredictBabyGender(birth, conception, m_today);
+    if (reply.result.Outcome == PredictionOutcome::Predicted) {
+        reply.outcome = ReplyOutcome::Predicted;
+    } else {
+        reply.outcome = ReplyOutcome::AgeOutOfRange;
+        reply.message = std::string(AgeOutOfRangeMessage());
+    }
+    return reply;
+}
+
+Reply Predictor::lunarMonth(std::string_view dateText) const
+{
+    DateSelection date;
+    if (auto failed = readDate(dateText, "conception", FirstConceptionYear, date))
+        return *failed;
+    // Any date of the birth lists passes; only the conception date is checked here.
+    if (const auto failure = CheckDateSelections(DateSelection {1, 1, 1980}, date)) {
+        Reply reply = rejection(ReplyOutcome::InvalidDate, std::string(failure->message));
+        reply.conception = date;
+        return reply;
+    }
+    Reply reply;
+    reply.outcome = ReplyOutcome::Predicted;
+    reply.conception = date;
+    reply.result.Outcome = PredictionOutcome::Predicted;
+    reply.result.ConceptionLunarMonth
+        = *modDurorurOzivurediRuvidevo::LookUpLunarMonth(date.Year, date.Month, date.Day);
+    return reply;
+}
+
+} // namespace kq::cli

@@ -1,0 +1,90 @@
+// Building kq-predict's JSON answers with Qt's JSON classes.
+#include "ReplyJson.h"
+
+#include "modDurorurOzivurediRuvidevo.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace kq::cli {
+
+namespace {
+
+QJsonObject rejectionToJson(const Reply &reply)
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("outcome"), QLatin1String(OutcomeName(reply.outcome)));
+    object.insert(QStringLiteral("message"), QString::fromStdString(reply.message));
+    if (reply.outcome == ReplyOutcome::AgeOutOfRange)
+        object.insert(QStringLiteral("motherChineseAge"), reply.result.MotherChineseAge);
+    if (reply.outcome == ReplyOutcome::InvalidInput && reply.line > 0)
+        object.insert(QStringLiteral("line"), reply.line);
+    return object;
+}
+
+} // namespace
+
+const char *OutcomeName(ReplyOutcome outcome)
+{
+    switch (outcome) {
+    case ReplyOutcome::Predicted:
+        return "Predicted";
+    case ReplyOutcome::AgeOutOfRange:
+        return "AgeOutOfRange";
+    case ReplyOutcome::InvalidDate:
+        return "InvalidDate";
+    case ReplyOutcome::InvalidInput:
+        return "InvalidInput";
+    }
+    return "InvalidInput";
+}
+
+QJsonObject ReplyToJson(const Reply &reply)
+{
+    if (reply.outcome != ReplyOutcome::Predicted)
+        return rejectionToJson(reply);
+    const PredictionResult &result = reply.result;
+    QJsonObject object;
+    object.insert(QStringLiteral("outcome"), QStringLiteral("Predicted"));
+    object.insert(QStringLiteral("motherChineseAge"), result.MotherChineseAge);
+    object.insert(QStringLiteral("conceptionLunarMonth"), result.ConceptionLunarMonth);
+    object.insert(QStringLiteral("gender"), QString::fromStdString(result.Gender));
+    object.insert(QStringLiteral("babyColour"),
+        QJsonArray {result.BabyColour.red, result.BabyColour.green, result.BabyColour.blue});
+    object.insert(QStringLiteral("babyColourName"), QString::fromStdString(result.BabyColourName));
+    object.insert(QStringLiteral("congratulationMessage"),
+        QString::fromStdString(result.CongratulationMessage));
+    return object;
+}
+
+QJsonObject LunarMonthToJson(const Reply &reply)
+{
+    if (reply.outcome != ReplyOutcome::Predicted)
+        return rejectionToJson(reply);
+    QJsonObject object;
+    object.insert(QStringLiteral("conceptionLunarMonth"), reply.result.ConceptionLunarMonth);
+    return object;
+}
+
+QJsonObject ChartToJson()
+{
+    namespace lm = modDurorurOzivurediRuvidevo;
+    QJsonObject chart;
+    for (int age = lm::YoungestChartAge; age <= lm::OldestChartAge; ++age) {
+        QJsonArray row;
+        for (int month = 1; month <= 12; ++month) {
+            const auto gender = lm::LookUpGender(
+                static_cast<std::int16_t>(age), static_cast<std::int16_t>(month));
+            row.append(QString::fromUtf8(gender->data(), static_cast<qsizetype>(gender->size())));
+        }
+        chart.insert(QString::number(age), row);
+    }
+    return chart;
+}
+
+QByteArray CompactJson(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+} // namespace kq::cli

@@ -1,0 +1,27 @@
+// kq-predict's answers as JSON objects: a prediction has exactly the keys outcome,
+// motherChineseAge, conceptionLunarMonth, gender, babyColour, babyColourName and
+// congratulationMessage; a rejection has outcome and message, motherChineseAge where it was
+// computed, and in --batch the line of a malformed input line.
+#pragma once
+
+#include "Predictor.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+
+namespace kq::cli {
+
+QJsonObject ReplyToJson(const Reply &reply);
+
+// The lunar month alone: {"conceptionLunarMonth": N}, or a rejection.
+QJsonObject LunarMonthToJson(const Reply &reply);
+
+// The chart: from age ("18" to "45") to the twelve texts of its row.
+QJsonObject ChartToJson();
+
+// One line of compact JSON, without the line break.
+QByteArray CompactJson(const QJsonObject &object);
+
+const char *OutcomeName(ReplyOutcome outcome);
+
+} // namespace kq::cli

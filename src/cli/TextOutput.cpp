@@ -1,0 +1,137 @@
+// Text for people: the prediction, its working and the gender chart.
+#include "TextOutput.h"
+
+#include "IsoDate.h"
+#include "modDurorurOzivurediRuvidevo.h"
+
+#include <sstream>
+
+namespace kq::cli {
+
+namespace lm = modDurorurOzivurediRuvidevo;
+
+namespace {
+
+constexpr int CellWidth = 7;
+
+std::string trimmedRight(std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+std::string padLeft(const std::string &text, std::size_t width)
+{
+    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+std::string genderOf(int age, int month)
+{
+    const auto gender
+        = lm::LookUpGender(static_cast<std::int16_t>(age), static_cast<std::int16_t>(month));
+    return gender ? std::string(*gender) : std::string("-");
+}
+
+std::string monthHeader(const char *label)
+{
+    std::string header = label;
+    for (int month = 1; month <= 12; ++month)
+        header += padLeft(std::to_string(month) + " ", CellWidth);
+    return trimmedRight(header);
+}
+
+// The chart's row for an age; the cell of `marked` (0: none) in brackets.
+std::string chartRow(const std::string &label, int age, int marked)
+{
+    std::string row = label;
+    for (int month = 1; month <= 12; ++month) {
+        const std::string gender = genderOf(age, month);
+        row += padLeft(month == marked ? "[" + gender + "]" : gender + " ", CellWidth);
+    }
+    return trimmedRight(row);
+}
+
+std::string monthBeganText(const DateSelection &date)
+{
+    const auto inForce = lm::LookUpLunarMonthInForce(date.Year, date.Month, date.Day);
+    if (!inForce)
+        return "the table has no lunar month for " + FormatIsoDate(date.Year, date.Month, date.Day);
+    std::string text = "lunar month " + std::to_string(inForce->number);
+    if (inForce->startKnown)
+        return text + ", which began on "
+            + FormatIsoDate(inForce->startYear, inForce->startMonth, inForce->startDay);
+    return text + ", which began before 1960-01-01, where the table starts";
+}
+
+} // namespace
+
+std::string PredictionText(const Reply &reply)
+{
+    const PredictionResult &result = reply.result;
+    std::ostringstream text;
+    text << "Mother's Chinese age:      " << result.MotherChineseAge << '\n'
+         << "Lunar month of conception: " << result.ConceptionLunarMonth << '\n'
+         << "Gender:                    " << result.Gender << '\n'
+         << "Colour:                    " << result.BabyColourName
+         << '\n'
+         // The result window shows the gender right after the congratulation line.
+         << result.CongratulationMessage << ' ' << result.Gender << '\n';
+    return text.str();
+}
+
+std::string ExplanationText(const Reply &reply)
+{
+    const DateSelection &birth = reply.birth;
+    const DateSelection &conception = reply.conception;
+    const int baseAge = conception.Year - birth.Year;
+    const bool newYearStep
+        = conception.Month > 2 || (conception.Month == 2 && conception.Day >= 21);
+    std::ostringstream text;
+    text << "How it was worked out:\n"
+         << "  Base age: " << conception.Year << " - " << birth.Year << " = " << baseAge
+         << " (year of conception minus year of birth; the birthday plays no part)\n";
+    if (newYearStep)
+        text << "  New-year step: +1, conceived on or after 21 February: Chinese age "
+             << baseAge + 1 << '\n';
+    else
+        text << "  New-year step: none, conceived before 21 February: Chinese age " << baseAge
+             << '\n';
+    text << "  Conceived on " << FormatIsoDate(conception.Year, conception.Month, conception.Day)
+         << ": " << monthBeganText(conception) << '\n';
+    const int age = reply.result.MotherChineseAge;
+    text << "  Chart row for age " << age << ", month of conception in brackets:\n"
+         << "  " << monthHeader("Month ") << '\n'
+         << "  "
+         << chartRow(padLeft(std::to_string(age), 5) + " ", age, reply.result.ConceptionLunarMonth)
+         << '\n';
+    return text.str();
+}
+
+std::string LunarMonthExplanationText(const Reply &reply)
+{
+    const DateSelection &date = reply.conception;
+    return FormatIsoDate(date.Year, date.Month, date.Day) + ": " + monthBeganText(date) + '\n';
+}
+
+std::string ChartText()
+{
+    std::ostringstream text;
+    text << "Gender chart: mother's Chinese age at conception by lunar month of conception\n"
+         << monthHeader("Age ") << '\n';
+    for (int age = lm::YoungestChartAge; age <= lm::OldestChartAge; ++age)
+        text << chartRow(std::to_string(age) + "  ", age, 0) << '\n';
+    return text.str();
+}
+
+std::string RejectionText(const Reply &reply)
+{
+    std::string message = reply.message;
+    for (std::size_t at; (at = message.find("\r\n")) != std::string::npos;)
+        message.replace(at, 2, "\n");
+    message += '\n';
+    if (reply.outcome == ReplyOutcome::AgeOutOfRange)
+        message += "Mother's Chinese age: " + std::to_string(reply.result.MotherChineseAge) + '\n';
+    return message;
+}
+
+} // namespace kq::cli

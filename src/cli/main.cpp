@@ -1,0 +1,26 @@
+// kq-predict: the prediction engine on the command line, for scripts and terminals.
+#include "KqPredict.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+#include <iostream>
+
+int main(int argc, char *argv[])
+{
+    // The standard streams are used only through iostreams: unsynchronised they are fast
+    // enough for a million --batch lines.
+    std::ios::sync_with_stdio(false);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kq-predict"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KQ_VERSION));
+
+    const auto today = [] {
+        const QDate date = QDate::currentDate();
+        return std::chrono::year_month_day {std::chrono::year {date.year()},
+            std::chrono::month {static_cast<unsigned>(date.month())},
+            std::chrono::day {static_cast<unsigned>(date.day())}};
+    };
+    return kq::cli::RunKqPredict(
+        QCoreApplication::arguments(), {std::cin, std::cout, std::cerr, today});
+}

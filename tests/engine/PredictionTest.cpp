@@ -1,0 +1,255 @@
+// Tests of the prediction procedure: the Chinese age around 21 February and the 18 to 45
+// range, the congratulation line around nine months with today fixed, the baby's colour, and
+// the engine's variables across predictions (the lunar month starts at 0 and carries over).
+#include "Prediction.h"
+
+#include "modDurorurOzivurediRuvidevo.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+using namespace std::chrono;
+using kq::DateSelection;
+using kq::PredictionOutcome;
+using kq::PredictionState;
+
+namespace {
+
+constexpr std::string_view NotYetNine = "Congratulations!! Your predicted to have a Baby";
+constexpr std::string_view NineOrMore = "Congratulations!! Your Baby is predicted to be a";
+
+DateSelection date(int y, int m, int d)
+{
+    return DateSelection {d, m, y};
+}
+
+year_month_day today(int y, int m, int d)
+{
+    return year {y} / month {static_cast<unsigned>(m)} / day {static_cast<unsigned>(d)};
+}
+
+const year_month_day SomeToday = today(2012, 6, 15);
+
+struct AgeCase
+{
+    const char *name;
+    DateSelection birth;
+    DateSelection conception;
+    int age;
+    bool accepted;
+};
+
+std::ostream &operator<<(std::ostream &os, const AgeCase &c)
+{
+    return os << c.name;
+}
+
+class ChineseAge : public testing::TestWithParam<AgeCase>
+{
+};
+
+const AgeCase AgeCases[] = {
+    {"BeforeNewYearStep20February", date(1980, 6, 15), date(2008, 2, 20), 28, true},
+    {"NewYearStep21February", date(1980, 6, 15), date(2008, 2, 21), 29, true},
+    {"NewYearStepLeapDay", date(1980, 6, 15), date(2008, 2, 29), 29, true},
+    {"January", date(1980, 6, 15), date(2008, 1, 5), 28, true},
+    {"March", date(1980, 6, 15), date(2008, 3, 1), 29, true},
+    {"December", date(1980, 6, 15), date(2008, 12, 31), 29, true},
+    {"BirthdayPlaysNoPartEarly", date(1980, 1, 1), date(2008, 2, 20), 28, true},
+    {"BirthdayPlaysNoPartLate", date(1980, 12, 31), date(2008, 2, 21), 29, true},
+    {"Youngest", date(1962, 12, 31), date(1980, 1, 1), 18, true},
+    {"TooYoung", date(1962, 1, 1), date(1979, 1, 1), 17, false},
+    {"YoungestByNewYearStep", date(1962, 1, 1), date(1979, 2, 21), 18, true},
+    {"Oldest", date(1960, 5, 5), date(2005, 1, 20), 45, true},
+    {"TooOldByNewYearStep", date(1960, 5, 5), date(2005, 7, 1), 46, false},
+    {"ConceptionBeforeBirth", date(2000, 1, 1), date(1990, 6, 1), -9, false},
+    {"BornOn29th30th31st", date(1984, 2, 29), date(2010, 3, 31), 27, true},
+};
+
+} // namespace
+
+TEST_P(ChineseAge, CountsYearsPlusTheStepFrom21February)
+{
+    const AgeCase &c = GetParam();
+    PredictionState state;
+    const auto result = state.PredictBabyGender(c.birth, c.conception, SomeToday);
+    EXPECT_EQ(result.MotherChineseAge, c.age);
+    EXPECT_EQ(state.MotherChineseAge, c.age);
+    EXPECT_EQ(result.Outcome,
+        c.accepted ? PredictionOutcome::Predicted : PredictionOutcome::AgeOutOfRange);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ages, ChineseAge, testing::ValuesIn(AgeCases),
+    [](const testing::TestParamInfo<AgeCase> &info) { return std::string(info.param.name); });
+
+namespace {
+
+struct CongratulationCase
+{
+    const char *name;
+    DateSelection conception;
+    year_month_day now;
+    std::string_view line;
+};
+
+std::ostream &operator<<(std::ostream &os, const CongratulationCase &c)
+{
+    return os << c.name;
+}
+
+class CongratulationLine : public testing::TestWithParam<CongratulationCase>
+{
+};
+
+const CongratulationCase CongratulationCases[] = {
+    {"EightMonthsLater", date(2009, 3, 15), today(2009, 11, 30), NotYetNine},
+    {"NineMonthBoundaries", date(2009, 3, 15), today(2009, 12, 1), NineOrMore},
+    {"DaysPlayNoPart", date(2009, 3, 31), today(2009, 12, 1), NineOrMore},
+    {"AcrossTheYearEight", date(2009, 5, 1), today(2010, 1, 31), NotYetNine},
+    {"AcrossTheYearNine", date(2009, 4, 30), today(2010, 1, 1), NineOrMore},
+    {"SameMonth", date(2009, 3, 15), today(2009, 3, 1), NotYetNine},
+    {"InTheFuture", date(2012, 12, 1), today(2010, 1, 1), NotYetNine},
+    {"YearsAgo", date(1960, 1, 28), today(2026, 1, 1), NineOrMore},
+};
+
+} // namespace
+
+TEST_P(CongratulationLine, CountsCalendarMonthBoundariesToToday)
+{
+    const CongratulationCase &c = GetParam();
+    PredictionState state;
+    const auto result
+        = state.PredictBabyGender(date(c.conception.Year - 30, 1, 1), c.conception, c.now);
+    ASSERT_EQ(result.Outcome, PredictionOutcome::Predicted);
+    EXPECT_EQ(result.CongratulationMessage, c.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(Months, CongratulationLine, testing::ValuesIn(CongratulationCases),
+    [](const testing::TestParamInfo<CongratulationCase> &info) {
+        return std::string(info.param.name);
+    });
+
+// Every age and every lunar month of every day: the result carries the chart's answer, its
+// colour and colour name, and the month the table gives.
+TEST(Prediction, ResultFollowsTheTableAndTheChartForEveryDay)
+{
+    PredictionState state;
+    for (sys_days d = sys_days {today(1960, 1, 1)}; d <= sys_days {today(2012, 12, 31)};
+         d += days {7}) {
+        const year_month_day ymd {d};
+        const DateSelection conception {static_cast<int>(static_cast<unsigned>(ymd.day())),
+            static_cast<int>(static_cast<unsigned>(ymd.month())), static_cast<int>(ymd.year())};
+        // Ages 18 to 45 in turn (45 only from 21 February, when the new-year step adds one).
+        const int spread = static_cast<int>((d.time_since_epoch().count() / 7 % 27 + 27) % 27);
+        const int birthYear = conception.Year - 18 - spread;
+        const auto result = state.PredictBabyGender(date(birthYear, 1, 1), conception, SomeToday);
+        ASSERT_EQ(result.Outcome, PredictionOutcome::Predicted);
+        const auto month = modDurorurOzivurediRuvidevo::LookUpLunarMonth(
+            conception.Year, conception.Month, conception.Day);
+        ASSERT_EQ(result.ConceptionLunarMonth, *month);
+        const auto gender
+            = modDurorurOzivurediRuvidevo::LookUpGender(result.MotherChineseAge, *month);
+        ASSERT_EQ(result.Gender, *gender);
+        if (result.Gender == "Boy") {
+            EXPECT_EQ(result.BabyColour, kq::BoyColour);
+            EXPECT_EQ(result.BabyColourName, "Blue");
+        } else {
+            EXPECT_EQ(result.BabyColour, (kq::Rgb {255, 105, 180}));
+            EXPECT_EQ(result.BabyColourName, "Pink");
+        }
+    }
+    EXPECT_EQ(kq::BoyColour, (kq::Rgb {0, 0, 255}));
+}
+
+TEST(Prediction, GirlIsPinkAndBoyIsBlue)
+{
+    PredictionState state;
+    // Age 21 (1980 to 2000, from 21 February): "Boy" in month 1 only.
+    const auto boy = state.PredictBabyGender(date(1980, 1, 1), date(2000, 2, 21), SomeToday);
+    EXPECT_EQ(boy.ConceptionLunarMonth, 1);
+    EXPECT_EQ(boy.Gender, "Boy");
+    EXPECT_EQ(boy.BabyColour, (kq::Rgb {0, 0, 255}));
+    EXPECT_EQ(boy.BabyColourName, "Blue");
+    const auto girl = state.PredictBabyGender(date(1980, 1, 1), date(2000, 6, 1), SomeToday);
+    EXPECT_EQ(girl.Gender, "Girl");
+    EXPECT_EQ(girl.BabyColour, (kq::Rgb {255, 105, 180}));
+    EXPECT_EQ(girl.BabyColourName, "Pink");
+}
+
+TEST(PredictionState, StartsWithLunarMonth0AndNoDates)
+{
+    const PredictionState state;
+    EXPECT_EQ(state.ConceptionLunarMonth, 0);
+    EXPECT_EQ(state.MotherChineseAge, 0);
+    EXPECT_FALSE(state.MotherDateOfBirth.has_value());
+    EXPECT_FALSE(state.ConceptionDate.has_value());
+}
+
+// A conception date the table does not cover (only a direct call can pass one): the first
+// prediction of a run has no month and the result window's initial "Boy"; later predictions
+// keep the month of the one before.
+TEST(PredictionState, UncoveredConceptionDateKeepsThePreviousMonth)
+{
+    PredictionState state;
+    const auto first = state.PredictBabyGender(date(1940, 1, 1), date(1959, 3, 1), SomeToday);
+    ASSERT_EQ(first.Outcome, PredictionOutcome::Predicted);
+    EXPECT_EQ(first.MotherChineseAge, 20);
+    EXPECT_EQ(first.ConceptionLunarMonth, 0);
+    EXPECT_EQ(first.Gender, "Boy");
+    EXPECT_EQ(first.BabyColourName, "Blue");
+
+    const auto covered = state.PredictBabyGender(date(1940, 1, 1), date(1960, 1, 28), SomeToday);
+    EXPECT_EQ(covered.ConceptionLunarMonth, 1);
+
+    // Age 20 in month 1 is "Girl": the month carried over, not the initial "Boy".
+    const auto later = state.PredictBabyGender(date(1940, 1, 1), date(1959, 3, 1), SomeToday);
+    EXPECT_EQ(later.ConceptionLunarMonth, 1);
+    EXPECT_EQ(later.Gender, "Girl");
+    EXPECT_EQ(state.ConceptionLunarMonth, 1);
+
+    const auto afterSpan = state.PredictBabyGender(date(1990, 1, 1), date(2013, 1, 1), SomeToday);
+    EXPECT_EQ(afterSpan.ConceptionLunarMonth, 1);
+}
+
+TEST(PredictionState, ApplyLunarMonthTableChangesOnlyForCoveredDates)
+{
+    PredictionState state;
+    state.ApplyLunarMonthTable(1959, 12, 31);
+    EXPECT_EQ(state.ConceptionLunarMonth, 0);
+    state.ApplyLunarMonthTable(1960, 1, 28);
+    EXPECT_EQ(state.ConceptionLunarMonth, 1);
+    state.ApplyLunarMonthTable(2013, 1, 1);
+    EXPECT_EQ(state.ConceptionLunarMonth, 1);
+    state.ApplyLunarMonthTable(2012, 12, 31);
+    EXPECT_EQ(state.ConceptionLunarMonth, 11);
+}
+
+// A rejected age sets the dates and the age but looks up no lunar month.
+TEST(PredictionState, AgeOutOfRangeLeavesTheLunarMonthUntouched)
+{
+    PredictionState state;
+    state.PredictBabyGender(date(1970, 1, 1), date(1995, 8, 26), SomeToday);
+    ASSERT_EQ(state.ConceptionLunarMonth, 8);
+
+    const auto rejected = state.PredictBabyGender(date(1962, 3, 4), date(1979, 1, 1), SomeToday);
+    EXPECT_EQ(rejected.Outcome, PredictionOutcome::AgeOutOfRange);
+    EXPECT_EQ(rejected.MotherChineseAge, 17);
+    EXPECT_EQ(state.MotherChineseAge, 17);
+    EXPECT_EQ(state.ConceptionLunarMonth, 8);
+    EXPECT_EQ(state.MotherDateOfBirth, today(1962, 3, 4));
+    EXPECT_EQ(state.ConceptionDate, today(1979, 1, 1));
+}
+
+// A selection that names no real day (the date check keeps it away) leaves its date as it was;
+// the age is still counted from the years chosen, never from an earlier prediction's date.
+TEST(PredictionState, ImpossibleDayLeavesItsDateAsItWas)
+{
+    PredictionState state;
+    state.PredictBabyGender(date(1970, 1, 1), date(1995, 8, 26), SomeToday);
+    const auto result = state.PredictBabyGender(date(1975, 2, 30), date(2001, 4, 31), SomeToday);
+    EXPECT_EQ(state.MotherDateOfBirth, today(1970, 1, 1));
+    EXPECT_EQ(state.ConceptionDate, today(1995, 8, 26));
+    EXPECT_EQ(result.MotherChineseAge, 27);
+}
