@@ -277,7 +277,7 @@ void frmDisplay::lblFullBrand_Click()
 void frmDisplay::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (!closingForSwitch)
+    if (!closingForSwitch && !modHelp::IsEnding())
         runExitFlowAfterClose(context);
 }
 

@@ -344,11 +344,12 @@ void frmMain::lblFullBrand_Click()
 }
 
 // Closing the window is the user leaving (close box or File > Exit) and hands over to the exit
-// flow, unless the close only makes way for the result window.
+// flow, unless the close only makes way for the result window or comes from the end of the run
+// (EndProgram closing every window).
 void frmMain::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (!closingForSwitch)
+    if (!closingForSwitch && !modHelp::IsEnding())
         runExitFlowAfterClose(context);
 }
 

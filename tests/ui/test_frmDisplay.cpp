@@ -5,6 +5,7 @@
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
+#include "modHelp.h"
 
 #include <QAction>
 #include <QLabel>
@@ -76,6 +77,7 @@ TEST_F(ResultWindowTest, BackByButtonOrMenuOpensAFreshMainWindow)
             QStringList({"1", "January", "1915", "1", "January", "1960"}));
         EXPECT_EQ(control<QComboBox>(main, "cmbDOBYear")->count(), 98);
         EXPECT_EQ(control<QComboBox>(main, "cmbConceptionDate")->count(), 31);
+        EXPECT_FALSE(fake.settings.values.isEmpty()) << "the update reminder ran again";
         EXPECT_EQ(exitFlowRuns, 0);
         delete main;
     }
@@ -142,6 +144,30 @@ INSTANTIATE_TEST_SUITE_P(Rows, CloseTest,
         CloseCase {"MainFileExit", false, false, 1}, CloseCase {"ResultCloseBox", true, true, 1},
         CloseCase {"ResultFileExit", true, false, 1}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ResultWindowTest, WindowsClosedByTheEndOfTheRunDoNotStartTheExitFlowAgain)
+{
+    for (const bool resultWindow : {false, true}) {
+        QWidget *window = nullptr;
+        if (resultWindow) {
+            window = predictGirl();
+        } else {
+            window = new frmMain(context);
+            window->show();
+        }
+        ASSERT_NE(window, nullptr);
+        int terminations = 0;
+        modHelp::SetProcessTerminator([&](int) { ++terminations; });
+        modHelp::EndProgram(fake.platform);
+        modHelp::SetProcessTerminator({});
+        modHelp::ResetEndingForTests();
+
+        EXPECT_EQ(terminations, 1);
+        EXPECT_TRUE(windows<frmMain>().isEmpty());
+        EXPECT_TRUE(windows<frmDisplay>().isEmpty());
+        EXPECT_EQ(exitFlowRuns, 0) << "resultWindow " << resultWindow;
+    }
+}
 
 TEST_F(ResultWindowTest, PredictionsAndBackAnyNumberOfTimesNeverRunTheExitFlow)
 {

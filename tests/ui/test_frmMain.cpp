@@ -167,6 +167,35 @@ INSTANTIATE_TEST_SUITE_P(Rows, DateCheckTest,
             "cmdGetBabyGender"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST_F(MainWindowTest, CreatingTheWindowRunsTheUpdateReminder)
+{
+    EXPECT_TRUE(fake.settings.values.isEmpty());
+    frmMain *main = openMain();
+    EXPECT_FALSE(fake.settings.values.isEmpty()) << "the first run stores today's date";
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    delete main;
+}
+
+// The reminder's question, when due, comes first; whatever the answer, the prediction goes on
+// with its date check.
+TEST_F(MainWindowTest, TheUpdateReminderComesBeforeTheDateCheck)
+{
+    frmMain *main = openMain(); // stores today, 1 December 2009
+    fake.clock.current = fake.clock.current.addDays(15);
+    chooseConception(main, {31, "April", 2001});
+    fake.messages.answers = {MessageAnswer::Yes};
+
+    clickGetGender(main);
+
+    ASSERT_EQ(fake.messages.shown.size(), 2);
+    EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(fake.messages.shown[0].text.startsWith(QLatin1String("There maybe an update")));
+    EXPECT_EQ(fake.messages.shown[1].text, QLatin1String(ConceptionOf));
+    EXPECT_EQ(fake.browser.opened.size(), 1) << "Yes opens the download page";
+    EXPECT_TRUE(fake.browser.opened[0].endsWith("page=download-web-page"));
+    EXPECT_EQ(onlyWindow<frmMain>(), main);
+}
+
 TEST_F(MainWindowTest, AnImpossibleDateStopsThePredictionWithOneMessage)
 {
     frmMain *main = openMain();
