@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -99,6 +100,16 @@ LinkLabel *makeLinkLabel(QWidget *parent, const char *name, const QString &capti
     auto *label = new LinkLabel(labelText(caption), parent);
     styleLabel(label, name, place, style);
     return label;
+}
+
+void fitOnOneLine(QLabel *label, const FontStyle &designed)
+{
+    QFont font = verdana(designed);
+    const double smallest = designed.pointSize * 0.75;
+    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->width()
+        && font.pointSizeF() - 0.25 >= smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
 }
 
 void runExitFlowAfterClose(const AppContext &context)

@@ -48,6 +48,12 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, con
 LinkLabel *makeLinkLabel(QWidget *parent, const char *name, const QString &caption,
     const QRect &place, const LabelStyle &style);
 
+// For a label designed to hold one line: when its text is wider than the label in the font on
+// hand (the fallback for "Verdana" runs wider), the font steps down by quarter points, to no
+// less than three quarters of the designed size, until the line fits. Called again whenever
+// the text changes.
+void fitOnOneLine(QLabel *label, const FontStyle &designed);
+
 // Runs the program's exit flow once the current event is over, so that the window that the
 // user closed is gone (hidden and deleted) before the flow shows anything.
 void runExitFlowAfterClose(const AppContext &context);

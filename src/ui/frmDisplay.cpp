@@ -42,9 +42,12 @@ CaptionFrame *makeFrame(
 }
 
 // The panel's captions: white, "Verdana" 11.25 pt bold italic.
+constexpr FontStyle PanelFont {11.25, true, true, false};
+constexpr FontStyle PanelHeadingFont {11.25, true, true, true};
+
 LabelStyle panelText(Align align, bool underline = false)
 {
-    return {{11.25, true, true, underline}, Qt::white, align};
+    return {underline ? PanelHeadingFont : PanelFont, Qt::white, align};
 }
 
 QLabel *makeBox(QWidget *parent, const char *name, const QRect &place)
@@ -175,12 +178,15 @@ void frmDisplay::buildMenus()
 void frmDisplay::setAge(std::int16_t age)
 {
     lblAge->setText(QString::number(age));
+    fitOnOneLine(lblAge, PanelFont);
 }
 
 void frmDisplay::ApplyGenderChart(std::int16_t age, std::int16_t lunarMonth)
 {
-    if (const auto gender = modDurorurOzivurediRuvidevo::LookUpGender(age, lunarMonth))
+    if (const auto gender = modDurorurOzivurediRuvidevo::LookUpGender(age, lunarMonth)) {
         lblGenderOfChild->setText(QString::fromUtf8(gender->data(), qsizetype(gender->size())));
+        fitOnOneLine(lblGenderOfChild, PanelFont);
+    }
 }
 
 void frmDisplay::showColourOfGender()
@@ -198,6 +204,7 @@ void frmDisplay::showColourOfGender()
 void frmDisplay::setCongratulation(const QString &line)
 {
     lblCongratulationMsg->setText(line);
+    fitOnOneLine(lblCongratulationMsg, PanelFont);
 }
 
 void frmDisplay::showInPlaceOfMain()

@@ -6,6 +6,7 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -256,6 +257,12 @@ TEST_P(PredictionTest, TheResultWindowTakesThePlaceOfTheMainWindow)
     EXPECT_EQ(display->focusWidget(), control<QWidget>(display, "cmdBack"));
     EXPECT_EQ(exitFlowRuns, 0) << "a window switch is not an exit";
 
+    // Every line of the panel shows whole.
+    for (const char *name : {"lblAge", "lblGenderOfChild", "lblCongratulationMsg"}) {
+        auto *line = control<QLabel>(display, name);
+        EXPECT_LE(QFontMetricsF(line->font()).horizontalAdvance(line->text()), line->width())
+            << name;
+    }
     // The colour's name is written but never visible.
     for (QLabel *label : display->findChildren<QLabel *>()) {
         if (label->text() == QLatin1String("Blue") || label->text() == QLatin1String("Pink"))
