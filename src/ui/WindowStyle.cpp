@@ -104,9 +104,13 @@ LinkLabel *makeLinkLabel(QWidget *parent, const char *name, const QString &capti
 
 void fitOnOneLine(QLabel *label, const FontStyle &designed)
 {
+    // One line, never wrapped: a word that does not fit would otherwise drop out of sight onto a
+    // second line below the label. Two pixels stay free for the slant of italic letters.
+    label->setWordWrap(false);
     QFont font = verdana(designed);
     const double smallest = designed.pointSize * 0.75;
-    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->width()
+    const qreal room = label->width() - 2;
+    while (QFontMetricsF(font).horizontalAdvance(label->text()) > room
         && font.pointSizeF() - 0.25 >= smallest)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     label->setFont(font);

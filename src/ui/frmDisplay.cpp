@@ -106,8 +106,13 @@ void frmDisplay::buildControls()
     lblCongratulationMsg = makeLabel(frmScreenColor, "lblCongratulationMsg",
         QStringLiteral("Congratulations!! Your Baby is predicted to be a"),
         twipsRect(750, 1200, 5880, 270), panelText(Align::Left));
-    makeLabel(frmScreenColor, "Label3", QStringLiteral("Mother's Chinese Age is"),
+    QLabel *Label3 = makeLabel(frmScreenColor, "Label3", QStringLiteral("Mother's Chinese Age is"),
         twipsRect(2220, 240, 2940, 270), panelText(Align::Left, true));
+    // The panel's captions are designed as single lines: keep every word in sight.
+    fitOnOneLine(Label3, PanelHeadingFont);
+    fitOnOneLine(lblAge, PanelFont);
+    fitOnOneLine(lblGenderOfChild, PanelFont);
+    fitOnOneLine(lblCongratulationMsg, PanelFont);
 
     auto *Frame5 = makeFrame(client, "Frame5", twipsRect(0, 3735, 7380, 840), Qt::white);
     const LabelStyle offer {{8.25, true, false, true}, LinkBlue, Align::Centre};

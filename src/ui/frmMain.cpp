@@ -2,6 +2,7 @@
 #include "frmMain.h"
 
 #include "CaptionFrame.h"
+#include "DateListStyle.h"
 #include "LinkLabel.h"
 #include "Texts.h"
 #include "Twips.h"
@@ -32,9 +33,10 @@ const QColor DarkRed(128, 0, 0);
 constexpr std::array<const char *, 12> MonthNames = {"January", "February", "March", "April", "May",
     "June", "July", "August", "September", "October", "November", "December"};
 
-QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place)
+QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QStyle *style)
 {
     auto *list = new QComboBox(frame);
+    list->setStyle(style);
     list->setObjectName(QLatin1String(name));
     list->setEditable(false);
     list->setGeometry(place);
@@ -113,18 +115,23 @@ void frmMain::buildControls()
     Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(120, 120, 6840, 705),
         {{9, false, false, true}, Qt::white, Align::Centre});
 
+    auto *listStyle = new DateListStyle;
+    listStyle->setParent(this);
+
     auto *Frame1 = makeFrame(client, "Frame1", twipsRect(0, 555, 7140, 3255), Qt::white);
     auto *Frame4 = makeFrame(Frame1, "Frame4", twipsRect(1590, 1440, 3975, 615), Qt::white,
         QStringLiteral("--Date Of Conception Of The Child----"));
-    cmbConceptionDate = makeDateList(Frame4, "cmbConceptionDate", twipsRect(360, 240, 600, 315));
+    cmbConceptionDate
+        = makeDateList(Frame4, "cmbConceptionDate", twipsRect(360, 240, 600, 315), listStyle);
     cmbConceptionMonth
-        = makeDateList(Frame4, "cmbConceptionMonth", twipsRect(1200, 240, 1305, 315));
-    cmbConceptionYear = makeDateList(Frame4, "cmbConceptionYear", twipsRect(2760, 240, 800, 315));
+        = makeDateList(Frame4, "cmbConceptionMonth", twipsRect(1200, 240, 1305, 315), listStyle);
+    cmbConceptionYear
+        = makeDateList(Frame4, "cmbConceptionYear", twipsRect(2760, 240, 800, 315), listStyle);
     auto *Frame3 = makeFrame(Frame1, "Frame3", twipsRect(1590, 795, 3975, 615), Qt::white,
         QStringLiteral("-----Date Of Birth Of The Mother------"));
-    cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315));
-    cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315));
-    cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315));
+    cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315), listStyle);
+    cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315), listStyle);
+    cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315), listStyle);
 
     cmdGetBabyGender = new QPushButton(QStringLiteral("&Get My Baby's Gender"), Frame1);
     cmdGetBabyGender->setObjectName(QStringLiteral("cmdGetBabyGender"));

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 namespace kq::testing {
@@ -79,6 +80,27 @@ TEST_F(MainWindowTest, ListsHoldTheDaysMonthsAndYearsAndStartAtTheFirstEntries)
              "cmbConceptionMonth", "cmbConceptionYear"})
         EXPECT_FALSE(control<QComboBox>(main, list)->isEditable()) << list;
     EXPECT_EQ(main->focusWidget(), control<QWidget>(main, "cmbDOBDate"));
+}
+
+// The year lists are narrow: their text field still shows a whole year, and every list shows
+// white on maroon.
+TEST_F(MainWindowTest, ListsShowTheirEntriesWholeInTheirColours)
+{
+    frmMain *main = openMain();
+    for (const char *name : {"cmbDOBDate", "cmbDOBMonth", "cmbDOBYear", "cmbConceptionDate",
+             "cmbConceptionMonth", "cmbConceptionYear"}) {
+        auto *list = control<QComboBox>(main, name);
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect field = list->style()->subControlRect(
+            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i)
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+        EXPECT_GE(field.width(), widest + 4) << name; // the text keeps a little margin
+        EXPECT_EQ(list->palette().color(QPalette::Button), QColor(64, 0, 0)) << name;
+        EXPECT_EQ(list->palette().color(QPalette::ButtonText), QColor(Qt::white)) << name;
+    }
 }
 
 TEST_F(MainWindowTest, TabGoesThroughBirthDateThenConceptionDateThenTheButton)
