@@ -18,17 +18,28 @@ constexpr std::string_view ConceptionDayOf31Message =
     "Please Enter Correct Date Of of Conception !";
 constexpr std::string_view BirthDateMessage = "Please Enter Correct Date Of Birth !";
 
-// The date a selection names, when it exists in the calendar.
+constexpr std::string_view BoyText = "Boy";
+constexpr std::string_view GirlText = "Girl";
+constexpr std::string_view BlueText = "Blue";
+constexpr std::string_view PinkText = "Pink";
+constexpr std::string_view FewerThanNineMonthsText = "Congratulations!! Your predicted to have a Baby";
+constexpr std::string_view NineMonthsOrMoreText = "Congratulations!! Your Baby is predicted to be a";
+
+// The date a selection names, when it exists in the calendar (Gregorian leap years).
 std::optional<year_month_day> toDate(const DateSelection &selection)
 {
     if (selection.Year < -32767 || selection.Year > 32767 || selection.Month < 1
-        || selection.Month > 12 || selection.Day < 1 || selection.Day > 31)
+        || selection.Month > 12 || selection.Day < 1)
         return std::nullopt;
-    const year_month_day date{year{selection.Year}, month{static_cast<unsigned>(selection.Month)},
-                              day{static_cast<unsigned>(selection.Day)}};
-    if (!date.ok())
+    static constexpr int DaysInMonth[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int y = selection.Year;
+    if (selection.Day > DaysInMonth[selection.Month - 1])
         return std::nullopt;
-    return date;
+    if (selection.Month == 2 && selection.Day == 29
+        && !(y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)))
+        return std::nullopt;
+    return year_month_day{year{y}, month{static_cast<unsigned>(selection.Month)},
+                          day{static_cast<unsigned>(selection.Day)}};
 }
 
 std::int16_t saturatedInt16(long long value)
@@ -102,37 +113,35 @@ PredictionResult PredictionState::PredictBabyGender(const DateSelection &birth,
         ++age;
     MotherChineseAge = saturatedInt16(age);
 
-    PredictionResult result;
-    result.MotherChineseAge = MotherChineseAge;
     if (MotherChineseAge < modDurorurOzivurediRuvidevo::YoungestChartAge
         || MotherChineseAge > modDurorurOzivurediRuvidevo::OldestChartAge) {
-        result.Outcome = PredictionOutcome::AgeOutOfRange;
-        return result;
+        PredictionResult rejected;
+        rejected.Outcome = PredictionOutcome::AgeOutOfRange;
+        rejected.MotherChineseAge = MotherChineseAge;
+        return rejected;
     }
 
     ApplyLunarMonthTable(conception.Year, conception.Month, conception.Day);
-    result.ConceptionLunarMonth = ConceptionLunarMonth;
 
     // No month has been found in this run yet: the result window's gender label keeps its
     // initial caption, "Boy".
     const auto gender = modDurorurOzivurediRuvidevo::LookUpGender(MotherChineseAge,
                                                                   ConceptionLunarMonth);
-    result.Gender = std::string(gender.value_or("Boy"));
-    if (result.Gender == "Boy") {
-        result.BabyColour = BoyColour;
-        result.BabyColourName = "Blue";
-    } else {
-        result.BabyColour = GirlColour;
-        result.BabyColourName = "Pink";
-    }
+    const bool boy = !gender || *gender == "Boy";
 
     // Calendar-month boundaries from the conception to today; days play no part.
-    const long long months = (static_cast<long long>(static_cast<int>(now.year())) - conception.Year) * 12
-                             + (static_cast<long long>(static_cast<unsigned>(now.month())) - conception.Month);
-    result.CongratulationMessage = months < 9 ? "Congratulations!! Your predicted to have a Baby"
-                                              : "Congratulations!! Your Baby is predicted to be a";
-    result.Outcome = PredictionOutcome::Predicted;
-    return result;
+    const long long months
+        = (static_cast<long long>(static_cast<int>(now.year())) - conception.Year) * 12
+        + (static_cast<long long>(static_cast<unsigned>(now.month())) - conception.Month);
+
+    // Built in place: the texts are copied once, straight into the result.
+    return PredictionResult{PredictionOutcome::Predicted,
+                            MotherChineseAge,
+                            ConceptionLunarMonth,
+                            std::string(boy ? BoyText : GirlText),
+                            boy ? BoyColour : GirlColour,
+                            std::string(boy ? BlueText : PinkText),
+                            std::string(months < 9 ? FewerThanNineMonthsText : NineMonthsOrMoreText)};
 }
 
 } // namespace kq

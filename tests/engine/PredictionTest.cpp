@@ -253,3 +253,21 @@ TEST(PredictionState, ImpossibleDayLeavesItsDateAsItWas)
     EXPECT_EQ(state.ConceptionDate, today(1995, 8, 26));
     EXPECT_EQ(result.MotherChineseAge, 27);
 }
+
+// The dates are formed exactly when the day exists in its month, leap years included.
+TEST(PredictionState, FormsTheDateOfEveryDayThatExists)
+{
+    for (int y : {1900, 1915, 1916, 1960, 1999, 2000, 2001, 2012})
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= 31; ++d) {
+                const year_month_day calendarDay {
+                    year {y}, month {static_cast<unsigned>(m)}, day {static_cast<unsigned>(d)}};
+                PredictionState state;
+                state.PredictBabyGender(date(y, m, d), date(2012, 1, 1), SomeToday);
+                EXPECT_EQ(state.MotherDateOfBirth.has_value(), calendarDay.ok())
+                    << y << "-" << m << "-" << d;
+                if (calendarDay.ok()) {
+                    EXPECT_EQ(state.MotherDateOfBirth, calendarDay);
+                }
+            }
+}
