@@ -89,7 +89,8 @@ void frmDisplay::buildControls()
     cmdBack->setGeometry(twipsRect(0, 3255, 7380, 495));
     cmdBack->setFont(verdana({12, true}));
     setButtonFace(cmdBack);
-    cmdBack->setAutoDefault(false);
+    // Enter presses the button when it has the focus, as the space bar does.
+    cmdBack->setAutoDefault(true);
 
     auto *Frame2 = makeFrame(client, "Frame2", twipsRect(0, -40, 7380, 615), Qt::white);
     Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(0, 120, 7320, 585),

@@ -138,7 +138,8 @@ void frmMain::buildControls()
     cmdGetBabyGender->setGeometry(twipsRect(1560, 2100, 3975, 375));
     cmdGetBabyGender->setFont(verdana({8.25, true}));
     setButtonFace(cmdGetBabyGender);
-    cmdGetBabyGender->setAutoDefault(false);
+    // Enter presses the button when it has the focus, as the space bar does.
+    cmdGetBabyGender->setAutoDefault(true);
 
     makeLabel(Frame1, "Label3", disclaimerText(), twipsRect(120, 2520, 6855, 615),
         {{8.25}, DarkRed, Align::Centre});

@@ -83,6 +83,29 @@ TEST_F(ResultWindowTest, BackByButtonOrMenuOpensAFreshMainWindow)
     }
 }
 
+// The focus starts on "&Back": Enter or the space bar goes back; on the main window the same
+// keys on the focused button start the prediction.
+TEST_F(ResultWindowTest, EnterOrSpaceOnTheFocusedButtonsSwitchWindows)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        frmDisplay *display = predictGirl();
+        ASSERT_NE(display, nullptr);
+        ASSERT_EQ(display->focusWidget(), control<QWidget>(display, "cmdBack"));
+        QTest::keyClick(display->focusWidget(), key);
+        frmMain *main = onlyWindow<frmMain>();
+        ASSERT_NE(main, nullptr) << "key " << key;
+        EXPECT_TRUE(windows<frmDisplay>().isEmpty());
+
+        auto *button = control<QPushButton>(main, "cmdGetBabyGender");
+        button->setFocus();
+        QTest::keyClick(button, key);
+        EXPECT_TRUE(windows<frmMain>().isEmpty());
+        ASSERT_NE(onlyWindow<frmDisplay>(), nullptr);
+        delete onlyWindow<frmDisplay>();
+    }
+    EXPECT_EQ(exitFlowRuns, 0);
+}
+
 TEST_F(ResultWindowTest, ASecondPredictionShowsOnlyItsOwnValues)
 {
     frmDisplay *display = predictGirl();
