@@ -182,8 +182,9 @@ TEST_P(LookTest, LabelHasItsFontColoursAndAlignment)
     EXPECT_EQ(font.underline(), row.underline);
     EXPECT_EQ(label->palette().color(QPalette::WindowText), row.text);
     EXPECT_EQ(label->autoFillBackground(), row.background.isValid());
-    if (row.background.isValid())
+    if (row.background.isValid()) {
         EXPECT_EQ(label->palette().color(QPalette::Window), row.background);
+    }
     EXPECT_EQ(bool(label->alignment() & Qt::AlignHCenter), row.centred);
     EXPECT_EQ(label->wordWrap(), !row.oneLine);
     EXPECT_EQ(label->cursor().shape(), row.link ? Qt::PointingHandCursor : Qt::ArrowCursor);

@@ -287,8 +287,9 @@ TEST_P(PredictionTest, TheResultWindowTakesThePlaceOfTheMainWindow)
     }
     // The colour's name is written but never visible.
     for (QLabel *label : display->findChildren<QLabel *>()) {
-        if (label->text() == QLatin1String("Blue") || label->text() == QLatin1String("Pink"))
+        if (label->text() == QLatin1String("Blue") || label->text() == QLatin1String("Pink")) {
             EXPECT_FALSE(label->isVisible()) << label->objectName().toStdString();
+        }
     }
 }
 
