@@ -24,10 +24,11 @@ waiter="$build/bench/startup/launch-and-wait"
 
 scratch=$(mktemp -d)
 trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-display=:$(( 90 + RANDOM % 400 ))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Let Xvfb choose a free display number and tell it through a pipe once it is ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb=$!
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [[ -s "$scratch/display" ]] && break; sleep 0.05; done
+display=:$(head -n1 "$scratch/display")
 
 export DISPLAY=$display HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/run
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME
