@@ -1,7 +1,8 @@
 // kq-predict --batch: reads "BIRTH CONCEPTION" lines and writes one JSON object per non-blank
-// line, in order, as it goes; blank lines are skipped. A malformed line gets an InvalidInput object with its line number and the
-// run goes on. The JSON text of the few distinct answers (an age and a month and a
-// congratulation line make a prediction) is built once with Qt's JSON classes and reused.
+// line, in order, as it goes; blank lines are skipped. A malformed line gets an InvalidInput
+// object with its line number and the run goes on. The JSON text of the few distinct answers
+// (an age and a month and a congratulation line make a prediction) is built once with Qt's
+// JSON classes and reused.
 #pragma once
 
 #include "Predictor.h"
