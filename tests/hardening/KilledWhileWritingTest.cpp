@@ -27,7 +27,7 @@ TEST(KilledWhileWriting, NextStartFindsTheSettingIntact)
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
         QProcess writer;
-        writer.start(QStringLiteral(KQ_SETTINGS_WRITER_PATH), {dir.path()});
+        writer.start(QStringLiteral(KQ_SETTINGS_RUN_PATH), {QStringLiteral("writer"), dir.path()});
         ASSERT_TRUE(writer.waitForStarted());
         QByteArray lastReported;
         for (int i = 0; i < finished; ++i) {

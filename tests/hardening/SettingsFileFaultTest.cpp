@@ -11,9 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 #include <unistd.h>
 
@@ -88,23 +91,79 @@ TEST(SettingsFileFault, UnreadableBecauseAFolderStandsInItsPlace)
     EXPECT_TRUE(run.fake.messages.shown.isEmpty());
 }
 
+// A later start of the program, in a process of its own (QSettings keeps what it has read
+// for the life of a process): whether it asked and whether it opened the download page.
+struct StartResult
+{
+    int asked = -1;
+    int opened = -1;
+};
+
+QByteArray RunHelper(const QStringList &arguments)
+{
+    QProcess run;
+    run.start(QStringLiteral(KQ_SETTINGS_RUN_PATH), arguments);
+    if (!run.waitForFinished(60000) || run.exitStatus() != QProcess::NormalExit
+        || run.exitCode() != 0)
+        return "failed";
+    return run.readAllStandardOutput().trimmed();
+}
+
+StartResult StartOn(const QString &folder, const QString &day, const char *answer = "no")
+{
+    const QByteArray line
+        = RunHelper({QStringLiteral("remind"), folder, day, QString::fromLatin1(answer)});
+    StartResult result;
+    if (std::sscanf(line.constData(), "asked=%d opened=%d", &result.asked, &result.opened) != 2)
+        return {};
+    return result;
+}
+
+// The date the next start finds.
+QString StoredBy(const QString &folder)
+{
+    return QString::fromUtf8(RunHelper({QStringLiteral("read"), folder}));
+}
+
 // A file without read permission. Root reads it anyway, so the case only exists for a user.
+// A start that cannot read it takes itself for a first run and asks nothing; the store does
+// not write over a file it could not read, so the file stays as it was.
 TEST(SettingsFileFault, UnreadableBecauseOfItsPermissions)
 {
     if (Root())
         GTEST_SKIP() << "running as root: a file without read permission is still readable";
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    ProgramRun first(dir.path());
-    modHelp::RunUpdateReminder(first.platform); // first run: writes 2010-03-01
-    ASSERT_TRUE(QFile::setPermissions(first.fileName(), QFileDevice::Permissions {}));
-    ProgramRun later(dir.path());
-    later.fake.clock.current = later.fake.clock.current.addDays(40);
-    for (int call = 0; call < 3; ++call)
-        modHelp::RunUpdateReminder(later.platform);
-    EXPECT_TRUE(later.fake.messages.shown.isEmpty());
-    ExpectPredictionWorks(later.platform);
-    EXPECT_TRUE(later.fake.messages.shown.isEmpty());
+    const QString file = dir.filePath(QStringLiteral("kq-pregnancy-calendar.ini"));
+    EXPECT_EQ(StartOn(dir.path(), QStringLiteral("2010-03-01")).asked, 0);
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::Permissions {}));
+    for (const QString &day : {QStringLiteral("2010-04-10"), QStringLiteral("2010-06-10")}) {
+        const StartResult later = StartOn(dir.path(), day);
+        EXPECT_EQ(later.asked, 0);
+        EXPECT_EQ(later.opened, 0);
+    }
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_EQ(StoredBy(dir.path()), QStringLiteral("2010-03-01"));
+}
+
+// A read-only folder that already holds a date: the date keeps being read; when the question
+// comes, the new date cannot be kept (so it comes again at the next start), and the answer
+// still counts.
+TEST(SettingsFileFault, ReadOnlyFolderWithADateInIt)
+{
+    if (Root())
+        GTEST_SKIP() << "running as root: a folder without write permission is still writable";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_EQ(StartOn(dir.path(), QStringLiteral("2010-03-01")).asked, 0);
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    EXPECT_EQ(StartOn(dir.path(), QStringLiteral("2010-03-11")).asked, 0);
+    const StartResult later = StartOn(dir.path(), QStringLiteral("2010-04-10"), "yes");
+    EXPECT_EQ(later.asked, 1);
+    EXPECT_EQ(later.opened, 1);
+    EXPECT_EQ(StoredBy(dir.path()), QStringLiteral("2010-03-01"));
+    QFile::setPermissions(
+        dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 // A folder that cannot be written: /proc/self takes no new files, even from root. Every run is
@@ -119,31 +178,6 @@ TEST(SettingsFileFault, FolderThatCannotBeWrittenEvenByRoot)
     EXPECT_EQ(run.storedDate(), QString());
     ExpectPredictionWorks(run.platform);
     EXPECT_TRUE(run.fake.messages.shown.isEmpty());
-}
-
-// A read-only folder that already holds a date: the date keeps being read; when the question
-// comes, the new date cannot be kept, and the answer still counts.
-TEST(SettingsFileFault, ReadOnlyFolderWithADateInIt)
-{
-    if (Root())
-        GTEST_SKIP() << "running as root: a folder without write permission is still writable";
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    ProgramRun first(dir.path());
-    modHelp::RunUpdateReminder(first.platform);
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    ProgramRun later(dir.path());
-    later.fake.clock.current = later.fake.clock.current.addDays(10);
-    modHelp::RunUpdateReminder(later.platform);
-    EXPECT_TRUE(later.fake.messages.shown.isEmpty());
-    later.fake.clock.current = later.fake.clock.current.addDays(30);
-    later.fake.messages.answers.push_back(kq::MessageAnswer::Yes);
-    modHelp::RunUpdateReminder(later.platform);
-    EXPECT_EQ(later.fake.messages.shown.size(), 1);
-    EXPECT_EQ(later.fake.browser.opened.size(), 1);
-    EXPECT_EQ(later.storedDate(), QStringLiteral("2010-03-01"));
-    QFile::setPermissions(
-        dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 // Random bytes in place of the file: nothing is asked, and the store's rewrite leaves a file
