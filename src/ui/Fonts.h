@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 namespace kq {
 

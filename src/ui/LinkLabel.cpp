@@ -25,7 +25,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     const bool wasPressed = pressed;
     pressed = false;
     QLabel::mouseReleaseEvent(event);
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 

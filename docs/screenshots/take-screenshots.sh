@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots: runs the program on a private X server (Xvfb), drives it
+# with xdotool as a user would, and saves each window with ImageMagick's import.
+# Usage: docs/screenshots/take-screenshots.sh PATH-TO-kq-pregnancy-calendar
+set -euo pipefail
+
+program=$(realpath "$1")
+out=$(cd "$(dirname "$0")" && pwd)
+title='^KQ Rurevir Ivideruzi Zuduzire v1\.95$'
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+until [[ -s "$work/display" ]]; do timeout 0.1 tail --pid="$xvfb_pid" -f /dev/null || true; done
+export DISPLAY=":$(head -n1 "$work/display")"
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
+export QT_QPA_PLATFORM=xcb
+
+# The visible window with the program's title other than the one given.
+window_other_than() {
+    local old=$1 id
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --name "$title" 2>/dev/null); do
+            [[ "$id" != "$old" ]] && { echo "$id"; return; }
+        done
+        timeout 0.1 tail --pid="$app_pid" -f /dev/null || true
+    done
+    echo "no new window" >&2
+    return 1
+}
+# Lets the program draw after an action (a short wait for the X server to catch up).
+settle() { timeout 0.5 tail --pid="$app_pid" -f /dev/null || true; }
+keys() { xdotool windowfocus --sync "$1"; shift; xdotool key --delay 120 "$@"; }
+text() { xdotool windowfocus --sync "$1"; xdotool type --delay 60 "$2"; }
+
+"$program" &
+app_pid=$!
+
+main=$(window_other_than none)
+settle
+import -window "$main" "$out/main-window.png"
+
+# A girl: born 3 June 1980, conceived 15 March 2009.
+text "$main" 3; keys "$main" Tab; text "$main" Jun; keys "$main" Tab; text "$main" 1980
+keys "$main" Tab; text "$main" 15; keys "$main" Tab; text "$main" Mar; keys "$main" Tab
+text "$main" 2009
+settle
+import -window "$main" "$out/main-window-dates.png"
+keys "$main" alt+g
+display=$(window_other_than "$main")
+settle
+import -window "$display" "$out/result-window-girl.png"
+
+keys "$display" alt+h a
+about=$(window_other_than "$display")
+settle
+import -window "$about" "$out/about-box.png"
+keys "$about" Escape
+
+# Back, then the lists as they open: a boy.
+keys "$display" alt+b
+main=$(window_other_than "$display")
+keys "$main" alt+g
+display=$(window_other_than "$main")
+settle
+import -window "$display" "$out/result-window-boy.png"
+
+keys "$display" alt+f x
+timeout 10 tail --pid="$app_pid" -f /dev/null
+app_pid=
+echo "screenshots in $out"

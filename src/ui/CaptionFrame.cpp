@@ -1,0 +1,42 @@
+// A borderless frame with an optional caption.
+#include "CaptionFrame.h"
+
+#include "Texts.h"
+
+#include <QPainter>
+
+namespace kq {
+
+namespace {
+// Where the caption starts: the usual inset of a frame's caption from its left edge.
+constexpr int CaptionLeft = 8;
+} // namespace
+
+CaptionFrame::CaptionFrame(QWidget *parent, const QString &caption)
+    : QWidget(parent)
+    , captionText(labelText(caption))
+    , captionColour(Qt::black)
+    , captionFont(font())
+{ }
+
+void CaptionFrame::setCaptionStyle(const QColor &colour, const QFont &font)
+{
+    captionColour = colour;
+    captionFont = font;
+    update();
+}
+
+void CaptionFrame::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (captionText.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setFont(captionFont);
+    painter.setPen(captionColour);
+    const QFontMetrics metrics(captionFont);
+    painter.drawText(QRect(CaptionLeft, 0, width() - CaptionLeft, metrics.height()),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, captionText);
+}
+
+} // namespace kq

@@ -1,0 +1,29 @@
+// A frame of the windows: a borderless container with its own background colour and, when
+// it has one, a caption written at its top left in its own colour and font.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+
+namespace kq {
+
+class CaptionFrame : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CaptionFrame(QWidget *parent, const QString &caption = {});
+
+    QString caption() const { return captionText; }
+    void setCaptionStyle(const QColor &colour, const QFont &font);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString captionText;
+    QColor captionColour;
+    QFont captionFont;
+};
+
+} // namespace kq

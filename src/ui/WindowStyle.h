@@ -1,0 +1,61 @@
+// The look shared by the program's windows: fixed-size windows centred on the screen with the
+// application icon, colours set on a control, and labels built from a caption, a place in
+// twips, a font and a colour.
+#pragma once
+
+#include "Fonts.h"
+
+#include <QColor>
+#include <QRect>
+
+class QLabel;
+class QWidget;
+class QAbstractButton;
+
+namespace kq {
+
+struct AppContext;
+class LinkLabel;
+
+// A main or result window: a title bar with the system menu and the close box, no minimise
+// and no maximise button, the full title and the application icon.
+void makeFixedMainWindow(QWidget *window);
+// The about box: a dialog border with the close box only.
+void makeFixedDialog(QWidget *window);
+// Moves a window whose size is settled so that it lies in the middle of the screen.
+void centreOnScreen(QWidget *window);
+
+// An opaque background in the given colour.
+void setBackground(QWidget *widget, const QColor &colour);
+// The colour of the text.
+void setTextColour(QWidget *widget, const QColor &colour);
+// A button drawn in its own colour, (192, 192, 192) for every button of the program.
+void setButtonFace(QAbstractButton *button);
+
+enum class Align { Left, Centre };
+
+struct LabelStyle
+{
+    FontStyle font;
+    QColor colour = Qt::black;
+    Align align = Align::Left;
+};
+
+// A transparent label that wraps its text within its width, as the windows' labels do.
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &place,
+    const LabelStyle &style);
+// A link label: pointing hand, left click opens something; otherwise as makeLabel.
+LinkLabel *makeLinkLabel(QWidget *parent, const char *name, const QString &caption,
+    const QRect &place, const LabelStyle &style);
+
+// For a label designed to hold one line: when its text is wider than the label in the font on
+// hand (the fallback for "Verdana" runs wider), the font steps down by quarter points, to no
+// less than three quarters of the designed size, until the line fits. Called again whenever
+// the text changes.
+void fitOnOneLine(QLabel *label, const FontStyle &designed);
+
+// Runs the program's exit flow once the current event is over, so that the window that the
+// user closed is gone (hidden and deleted) before the flow shows anything.
+void runExitFlowAfterClose(const AppContext &context);
+
+} // namespace kq

@@ -1,0 +1,364 @@
+// The main window: date entry, date check and the start of a prediction.
+#include "frmMain.h"
+
+#include "CaptionFrame.h"
+#include "DateListStyle.h"
+#include "LinkLabel.h"
+#include "Texts.h"
+#include "Twips.h"
+#include "WindowStyle.h"
+#include "frmAbout.h"
+#include "frmDisplay.h"
+#include "modHelp.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <array>
+#include <cmath>
+
+namespace kq {
+
+namespace {
+
+const QColor Maroon(64, 0, 0);
+const QColor DarkGreen(0, 64, 0);
+const QColor DarkRed(128, 0, 0);
+
+constexpr std::array<const char *, 12> MonthNames = {"January", "February", "March", "April", "May",
+    "June", "July", "August", "September", "October", "November", "December"};
+
+QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QStyle *style)
+{
+    auto *list = new QComboBox(frame);
+    list->setStyle(style);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false);
+    list->setGeometry(place);
+    // The lists have no font of their own: they use the window's regular font.
+    setBackground(list, Maroon);
+    setTextColour(list, Qt::white);
+    list->setAutoFillBackground(false);
+    list->setFocusPolicy(Qt::StrongFocus);
+    return list;
+}
+
+CaptionFrame *makeFrame(QWidget *parent, const char *name, const QRect &place,
+    const QColor &background, const QString &caption = {})
+{
+    auto *frame = new CaptionFrame(parent, caption);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(place);
+    setBackground(frame, background);
+    if (!caption.isEmpty())
+        frame->setCaptionStyle(DarkGreen, verdana({8.25, true}));
+    return frame;
+}
+
+std::chrono::year_month_day today(Platform &platform)
+{
+    const QDate date = platform.clock.now().date();
+    return std::chrono::year_month_day {std::chrono::year {date.year()},
+        std::chrono::month {unsigned(date.month())}, std::chrono::day {unsigned(date.day())}};
+}
+
+DateSelection selectionOf(const QComboBox *day, const QComboBox *month, const QComboBox *year)
+{
+    return DateSelection {
+        day->currentIndex() + 1, month->currentIndex() + 1, year->currentText().toInt()};
+}
+
+} // namespace
+
+frmMain::frmMain(AppContext &context)
+    : QMainWindow(nullptr)
+    , context(context)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmMain"));
+    makeFixedMainWindow(this);
+    buildControls();
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    centreOnScreen(this);
+    Form_Load();
+}
+
+void frmMain::buildControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsSize(7155, 4680));
+    client->setFont(verdana());
+    setBackground(client, Qt::white);
+    setCentralWidget(client);
+
+    const LabelStyle offer {{8.25, true, false, true}, Qt::white, Align::Centre};
+
+    auto *Frame5 = makeFrame(client, "Frame5", twipsRect(0, 3840, 7140, 840), Maroon);
+    lblFullBrand = makeLinkLabel(
+        Frame5, "lblFullBrand", fullBrandOfferCaption(), twipsRect(105, 160, 6945, 615), offer);
+    setBackground(lblFullBrand, Maroon);
+    // Created after lblFullBrand, the co-brand offer starts in front; CoBrand_Randomize may
+    // change that once per run.
+    lblCobrand = makeLinkLabel(
+        Frame5, "lblCobrand", coBrandOfferCaption(), twipsRect(120, 165, 6945, 615), offer);
+    setBackground(lblCobrand, Maroon);
+
+    auto *Frame2 = makeFrame(client, "Frame2", twipsRect(0, 0, 7140, 615), Maroon);
+    Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(120, 120, 6840, 705),
+        {{9, false, false, true}, Qt::white, Align::Centre});
+
+    auto *listStyle = new DateListStyle;
+    listStyle->setParent(this);
+
+    auto *Frame1 = makeFrame(client, "Frame1", twipsRect(0, 555, 7140, 3255), Qt::white);
+    auto *Frame4 = makeFrame(Frame1, "Frame4", twipsRect(1590, 1440, 3975, 615), Qt::white,
+        QStringLiteral("--Date Of Conception Of The Child----"));
+    cmbConceptionDate
+        = makeDateList(Frame4, "cmbConceptionDate", twipsRect(360, 240, 600, 315), listStyle);
+    cmbConceptionMonth
+        = makeDateList(Frame4, "cmbConceptionMonth", twipsRect(1200, 240, 1305, 315), listStyle);
+    cmbConceptionYear
+        = makeDateList(Frame4, "cmbConceptionYear", twipsRect(2760, 240, 800, 315), listStyle);
+    auto *Frame3 = makeFrame(Frame1, "Frame3", twipsRect(1590, 795, 3975, 615), Qt::white,
+        QStringLiteral("-----Date Of Birth Of The Mother------"));
+    cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315), listStyle);
+    cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315), listStyle);
+    cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315), listStyle);
+
+    cmdGetBabyGender = new QPushButton(QStringLiteral("&Get My Baby's Gender"), Frame1);
+    cmdGetBabyGender->setObjectName(QStringLiteral("cmdGetBabyGender"));
+    cmdGetBabyGender->setGeometry(twipsRect(1560, 2100, 3975, 375));
+    cmdGetBabyGender->setFont(verdana({8.25, true}));
+    setButtonFace(cmdGetBabyGender);
+    // Enter presses the button when it has the focus, as the space bar does.
+    cmdGetBabyGender->setAutoDefault(true);
+
+    makeLabel(Frame1, "Label3", disclaimerText(), twipsRect(120, 2520, 6855, 615),
+        {{8.25}, DarkRed, Align::Centre});
+    makeLabel(Frame1, "Label2",
+        QStringLiteral("Mother's Age Must Be Between 18 to 45 at Time Of Conception !"),
+        twipsRect(450, 600, 6255, 255), {{8.25, true}, QColor(255, 0, 0), Align::Centre});
+    makeLabel(Frame1, "Label1",
+        QStringLiteral("KQ Rurevir Ivideruzi Zuduzire is both an interesting as well as an "
+                       "informative tool which helps you in predicting the gender of your "
+                       "baby."),
+        twipsRect(390, 120, 6375, 495), {{8.25}, Qt::black, Align::Centre});
+
+    // The keyboard order: birth date, conception date, then the button.
+    setTabOrder(cmbDOBDate, cmbDOBMonth);
+    setTabOrder(cmbDOBMonth, cmbDOBYear);
+    setTabOrder(cmbDOBYear, cmbConceptionDate);
+    setTabOrder(cmbConceptionDate, cmbConceptionMonth);
+    setTabOrder(cmbConceptionMonth, cmbConceptionYear);
+    setTabOrder(cmbConceptionYear, cmdGetBabyGender);
+
+    connect(cmdGetBabyGender, &QPushButton::clicked, this, &frmMain::cmdGetBabyGender_Click);
+    connect(Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
+    connect(lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+}
+
+void frmMain::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    auto item = [this](QMenu *menu, const char *name, const QString &caption, auto handler) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto separator = [](QMenu *menu, const char *name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    QMenu *mnufile = bar->addMenu(QStringLiteral("&File"));
+    mnufile->setObjectName(QStringLiteral("mnufile"));
+    item(mnufile, "mnufileGender", QStringLiteral("Get My Baby's Gender"),
+        &frmMain::mnufileGender_Click);
+    item(mnufile, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
+
+    QMenu *mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    item(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), &frmMain::mnuOnline_Click);
+    item(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), &frmMain::mnuVisit_Click);
+    separator(mnuHelp, "mnuHelp1");
+    item(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"),
+        &frmMain::mnuUpdate_Click);
+    separator(mnuHelp, "mnuHelp2");
+    item(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), &frmMain::mnuAbout_Click);
+
+    QAction *mnuDonate = bar->addAction(QStringLiteral("&Donate"));
+    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
+
+    // Created not usable: hidden rather than greyed, so that the menu bar shows no item that
+    // can never be chosen. Nothing makes it usable; its handler stays wired all the same.
+    QAction *mnumakemoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    mnumakemoney->setObjectName(QStringLiteral("mnumakemoney"));
+    mnumakemoney->setVisible(false);
+    connect(mnumakemoney, &QAction::triggered, this, &frmMain::mnumakemoney_Click);
+}
+
+void frmMain::Form_Load()
+{
+    modHelp::RunUpdateReminder(context.platform);
+    for (int n = 1; n <= 31; ++n) {
+        cmbDOBDate->addItem(QString::number(n));
+        cmbConceptionDate->addItem(QString::number(n));
+    }
+    for (const char *name : MonthNames)
+        cmbDOBMonth->addItem(QLatin1String(name));
+    for (const char *name : MonthNames)
+        cmbConceptionMonth->addItem(QLatin1String(name));
+    for (int year = 1960; year <= 2012; ++year)
+        cmbConceptionYear->addItem(QString::number(year));
+    for (int year = 1915; year <= 2012; ++year)
+        cmbDOBYear->addItem(QString::number(year));
+    for (QComboBox *list : {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate,
+             cmbConceptionMonth, cmbConceptionYear})
+        list->setCurrentIndex(0);
+    cmbDOBDate->setFocus();
+}
+
+bool frmMain::ValidateDates()
+{
+    const auto failure = CheckDateSelections(selectionOf(cmbDOBDate, cmbDOBMonth, cmbDOBYear),
+        selectionOf(cmbConceptionDate, cmbConceptionMonth, cmbConceptionYear));
+    if (!failure)
+        return true;
+    context.platform.messages.show(
+        QString::fromUtf8(failure->message.data(), qsizetype(failure->message.size())),
+        MessageIcon::Information, MessageButtons::Ok);
+    (failure->focus == DateCheckFailure::Focus::ConceptionDay ? cmbConceptionDate : cmbDOBDate)
+        ->setFocus();
+    return false;
+}
+
+void frmMain::CoBrand_Randomize()
+{
+    // r * 6 + 1 in single precision, rounded to the nearest integer with halves to the even
+    // neighbour (the default rounding mode): 1 to 7.
+    const float drawn = context.platform.random.next() * 6.0f + 1.0f;
+    intCoBrandRandomNumber = static_cast<std::int16_t>(std::nearbyint(drawn));
+    switch (intCoBrandRandomNumber) {
+    case 1:
+    case 3:
+    case 5:
+        lblCobrand->raise();
+        break;
+    case 2:
+    case 4:
+    case 6:
+        lblFullBrand->raise();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::cmdGetBabyGender_Click()
+{
+    modHelp::RunUpdateReminder(context.platform);
+    if (!ValidateDates())
+        return;
+
+    const DateSelection birth = selectionOf(cmbDOBDate, cmbDOBMonth, cmbDOBYear);
+    const DateSelection conception
+        = selectionOf(cmbConceptionDate, cmbConceptionMonth, cmbConceptionYear);
+    const PredictionResult result
+        = context.engine.PredictBabyGender(birth, conception, today(context.platform));
+    if (result.Outcome == PredictionOutcome::AgeOutOfRange) {
+        const std::string_view message = AgeOutOfRangeMessage();
+        context.platform.messages.show(QString::fromUtf8(message.data(), qsizetype(message.size())),
+            MessageIcon::Error, MessageButtons::Ok);
+        return;
+    }
+
+    // The result window is filled while hidden, then takes the main window's place.
+    auto *display = new frmDisplay(context);
+    display->setAge(result.MotherChineseAge);
+    display->ApplyGenderChart(result.MotherChineseAge, result.ConceptionLunarMonth);
+    display->showColourOfGender();
+    display->setCongratulation(QString::fromStdString(result.CongratulationMessage));
+
+    closingForSwitch = true;
+    close();
+    display->showInPlaceOfMain();
+}
+
+void frmMain::mnufileGender_Click()
+{
+    cmdGetBabyGender_Click();
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuOnline_Click()
+{
+    modHelp::OpenHelpPage(context.platform);
+}
+
+void frmMain::mnuVisit_Click()
+{
+    modHelp::OpenHomePage(context.platform);
+}
+
+void frmMain::mnuUpdate_Click()
+{
+    modHelp::OpenDownloadPage(context.platform);
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout about(context.platform);
+    about.exec();
+}
+
+void frmMain::mnuDonate_Click()
+{
+    modHelp::OpenDonatePage(context.platform);
+}
+
+void frmMain::mnumakemoney_Click()
+{
+    modHelp::OpenFullyBrandedPage(context.platform);
+}
+
+void frmMain::Label61_Click()
+{
+    modHelp::OpenHomePage(context.platform);
+}
+
+void frmMain::lblCobrand_Click()
+{
+    modHelp::OpenCoBrandPage(context.platform);
+}
+
+void frmMain::lblFullBrand_Click()
+{
+    modHelp::OpenFullyBrandedPage(context.platform);
+}
+
+// Closing the window is the user leaving (close box or File > Exit) and hands over to the exit
+// flow, unless the close only makes way for the result window or comes from the end of the run
+// (EndProgram closing every window).
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!closingForSwitch && !modHelp::IsEnding())
+        runExitFlowAfterClose(context);
+}
+
+} // namespace kq

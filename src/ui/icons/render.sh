@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Renders the application icon's drawing to the PNG sizes compiled into the program. Run by hand
+# after changing the drawing (needs ImageMagick); the PNGs are kept in the repository so that
+# neither the build nor the program needs an SVG renderer.
+set -euo pipefail
+cd "$(dirname "$0")"
+for size in 16 24 32 48 64 128 256; do
+    convert -background none kq-pregnancy-calendar.svg -resize "${size}x${size}" -depth 8 \
+        "kq-pregnancy-calendar-${size}.png"
+done

@@ -1,0 +1,128 @@
+// What the window tests share: the fake platform, a fresh set of engine variables, an exit
+// flow that counts its runs, and helpers to find the program's windows and pick dates as a
+// user would.
+#pragma once
+
+#include "AppContext.h"
+#include "FakePlatform.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kq::testing {
+
+// A date as the user picks it in the three lists.
+struct Date
+{
+    int day;
+    const char *month;
+    int year;
+};
+
+class WindowTest : public ::testing::Test
+{
+protected:
+    FakePlatform fake;
+    PredictionState engine;
+    int exitFlowRuns = 0;
+    AppContext context {fake.platform, engine, [this] { ++exitFlowRuns; }};
+
+    void TearDown() override
+    {
+        settle();
+        QList<QPointer<QWidget>> left;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (!window->parentWidget())
+                left.append(window);
+        for (const QPointer<QWidget> &window : left)
+            delete window.data();
+        settle();
+    }
+
+    // Lets queued work run (the exit flow starts after the close) and deletes closed windows.
+    static void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    // The program's windows of one kind that still exist (closed windows are deleted).
+    template <class Window>
+    static QList<Window *> windows()
+    {
+        settle();
+        QList<Window *> found;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *window = qobject_cast<Window *>(widget))
+                found.append(window);
+        return found;
+    }
+
+    template <class Window>
+    static Window *onlyWindow()
+    {
+        const QList<Window *> found = windows<Window>();
+        return found.size() == 1 ? found.front() : nullptr;
+    }
+
+    template <class Control>
+    static Control *control(QWidget *window, const char *name)
+    {
+        auto *found = window->findChild<Control *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // Picks an entry of a list by its text, as the user does with the mouse.
+    static void choose(QWidget *window, const char *list, const QString &text)
+    {
+        auto *combo = control<QComboBox>(window, list);
+        const int index = combo->findText(text, Qt::MatchExactly);
+        ASSERT_GE(index, 0) << list << " has no " << text.toStdString();
+        combo->setCurrentIndex(index);
+    }
+
+    static void chooseBirth(QWidget *window, Date date)
+    {
+        choose(window, "cmbDOBDate", QString::number(date.day));
+        choose(window, "cmbDOBMonth", QLatin1String(date.month));
+        choose(window, "cmbDOBYear", QString::number(date.year));
+    }
+    static void chooseConception(QWidget *window, Date date)
+    {
+        choose(window, "cmbConceptionDate", QString::number(date.day));
+        choose(window, "cmbConceptionMonth", QLatin1String(date.month));
+        choose(window, "cmbConceptionYear", QString::number(date.year));
+    }
+
+    // Runs `open`, which shows a modal dialog, and `inside` while that dialog is up; `inside`
+    // must close it. Nothing waits: the check runs from the dialog's own event loop.
+    static void whileModal(
+        const std::function<void()> &open, const std::function<void(QDialog *)> &inside)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, qApp, [&] {
+            ran = true;
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr) << "no modal dialog is shown";
+            inside(dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog is still open";
+                dialog->reject();
+            }
+        });
+        open();
+        EXPECT_TRUE(ran);
+    }
+};
+
+} // namespace kq::testing
