@@ -1,5 +1,6 @@
 // The desktop program: one run from the start to the end of the exit flow.
 #include "AppContext.h"
+#include "DisplayCheck.h"
 #include "ExitFlow.h"
 #include "QtPlatform.h"
 #include "StartProgram.h"
@@ -8,11 +9,19 @@
 #include <QApplication>
 #include <QThread>
 
+#include <cstdio>
 #include <optional>
 
 int main(int argc, char **argv)
 {
+    // Without a display the toolkit would abort with a core dump: say so in one line instead.
+    if (const QString reason = kq::MissingDisplayReason(argc, argv); !reason.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(kq::NoDisplayLine(reason)));
+        return kq::ExitNoDisplay;
+    }
+    kq::DisplayFailureGuard displayGuard;
     QApplication application(argc, argv);
+    displayGuard.release();
     // The windows take turns (the main window closes before the result window shows, and both
     // are closed while the support window is up), so the run does not end when no window is
     // visible; it ends through EndProgram.

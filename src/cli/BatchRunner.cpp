@@ -18,6 +18,14 @@ bool isSpace(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
+bool isBlank(std::string_view line)
+{
+    for (const char c : line)
+        if (!isSpace(c))
+            return false;
+    return true;
+}
+
 // Splits a line into at most three white-space separated words; returns how many it found
 // (3 meaning "more than two").
 int splitWords(std::string_view line, std::string_view (&words)[2])
@@ -60,9 +68,9 @@ const std::string &BatchRunner::answer(std::string_view line, long long lineNumb
     const int count = splitWords(line, words);
     Reply reply;
     if (count != 2) {
-        reply.message = count == 0
-            ? "The line is empty; expected two dates, BIRTH CONCEPTION"
-            : "Expected two dates, BIRTH CONCEPTION, separated by white space";
+        // A blank line never reaches here from run(), which skips it; a caller that passes
+        // one gets the same answer as for any other line without two dates.
+        reply.message = "Expected two dates, BIRTH CONCEPTION, separated by white space";
     } else {
         reply = m_predictor.predict(words[0], words[1]);
     }
@@ -107,6 +115,12 @@ bool BatchRunner::run(std::istream &input, std::ostream &output)
             reply.line = lineNumber;
             m_scratch = CompactJson(ReplyToJson(reply)).toStdString();
             output.write(m_scratch.data(), static_cast<std::streamsize>(m_scratch.size()));
+        } else if (isBlank(line)) {
+            // A blank line (nothing but white space, such as the CR of a CRLF file's empty
+            // line) holds no question and gets no answer, so a script that leaves blank lines
+            // between its groups still gets one answer per question. The line numbers in the
+            // answers keep counting every line of the input.
+            continue;
         } else {
             const std::string &json = answer(line, lineNumber);
             output.write(json.data(), static_cast<std::streamsize>(json.size()));

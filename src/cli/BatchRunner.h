@@ -1,7 +1,8 @@
-// kq-predict --batch: reads "BIRTH CONCEPTION" lines and writes one JSON object per line, in
-// order, as it goes. A malformed line gets an InvalidInput object with its line number and the
-// run goes on. The JSON text of the few distinct answers (an age and a month and a
-// congratulation line make a prediction) is built once with Qt's JSON classes and reused.
+// kq-predict --batch: reads "BIRTH CONCEPTION" lines and writes one JSON object per non-blank
+// line, in order, as it goes; blank lines are skipped. A malformed line gets an InvalidInput
+// object with its line number and the run goes on. The JSON text of the few distinct answers
+// (an age and a month and a congratulation line make a prediction) is built once with Qt's
+// JSON classes and reused.
 #pragma once
 
 #include "Predictor.h"
@@ -19,7 +20,7 @@ class BatchRunner
 public:
     explicit BatchRunner(Predictor &predictor);
 
-    // Answers every line of `input` on `output`. True when all input was read and all
+    // Answers every non-blank line of `input` on `output`. True when all input was read and all
     // answers were written.
     bool run(std::istream &input, std::ostream &output);
 

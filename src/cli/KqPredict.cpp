@@ -92,7 +92,7 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
                        "began, and the chart's row for the age."));
     const QCommandLineOption batchOption(QStringLiteral("batch"),
         QStringLiteral("Read lines \"BIRTH CONCEPTION\" from standard input and write one JSON "
-                       "object per line."));
+                       "object per line; blank lines are skipped."));
     const QCommandLineOption lunarMonthOption(QStringLiteral("lunar-month"),
         QStringLiteral("Print the lunar month (1 to 12) in force on the date (1960 to 2012)."),
         QStringLiteral("date"));

@@ -56,9 +56,12 @@ bool QtInstanceGuard::anotherInstanceRunning()
     if (lock->error() == QLockFile::LockFailedError
         && !lock->getLockInfo(&pid, &host, &application)) {
         const QDateTime written = QFileInfo(path).lastModified();
-        if (written.isValid() && qAbs(written.secsTo(QDateTime::currentDateTime())) > 5
-            && lock->removeStaleLockFile() && lock->tryLock(0)) {
-            held = true;
+        if (written.isValid() && qAbs(written.secsTo(QDateTime::currentDateTime())) > 5) {
+            if (lock->removeStaleLockFile() && lock->tryLock(0))
+                held = true;
+            // Something that cannot be removed (a folder at the lock's place, a file in a
+            // folder that is not writable) would otherwise keep the program from starting
+            // forever: it names no running copy, so the program starts, without the rule.
             return false;
         }
     }

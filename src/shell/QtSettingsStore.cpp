@@ -3,6 +3,7 @@
 #include "QtSettingsStore.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -17,6 +18,20 @@ const QString &ProgramFolderName()
 {
     static const QString name = QStringLiteral("kq-pregnancy-calendar");
     return name;
+}
+
+// QSettings guards each write with "<file>.lock" and waits until it gets it. A copy killed
+// between creating that lock and writing its process id into it leaves an empty lock that
+// names nobody; QSettings then takes it for a live one until it is 30 seconds old, and the
+// next start would hang that long at its first write. Such a lock is removed here once it is
+// a few seconds old (a write holds the lock for milliseconds); a lock that names a running
+// process is left alone.
+void ClearAbandonedLock(const QString &settingsFile)
+{
+    QLockFile lock(settingsFile + QStringLiteral(".lock"));
+    lock.setStaleLockTime(3000);
+    if (lock.tryLock(0))
+        lock.unlock();
 }
 
 } // namespace
@@ -52,6 +67,7 @@ void QtSettingsStore::write(
     // (atomic sync is its default), under a lock file, so a crash never leaves half a file.
     // A failed write is not reported: the value is simply not kept.
     QDir().mkpath(folder);
+    ClearAbandonedLock(fileName(application));
     QSettings settings(fileName(application), QSettings::IniFormat);
     settings.setAtomicSyncRequired(true);
     settings.beginGroup(section);

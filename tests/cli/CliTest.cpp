@@ -237,12 +237,13 @@ TEST(BatchLineReader, OverlongLastLineWithoutLineBreak)
     EXPECT_FALSE(reader.next(line, tooLong));
 }
 
-TEST(BatchRunner, AnswersEveryLineInOrderAndNumbersMalformedOnes)
+TEST(BatchRunner, AnswersEveryNonBlankLineInOrderAndNumbersMalformedOnes)
 {
     Predictor predictor(FixedToday);
     BatchRunner runner(predictor);
     std::istringstream input("1980-06-15 2008-02-21\r\n"
                              "\n"
+                             " \t\r\n"
                              "1980-06-15\t  2008-02-20   \n"
                              "1980-06-15 2008-02-20 extra\n"
                              "1962-01-01 1979-01-01\n"
@@ -252,29 +253,28 @@ TEST(BatchRunner, AnswersEveryLineInOrderAndNumbersMalformedOnes)
     std::ostringstream output;
     ASSERT_TRUE(runner.run(input, output));
     const std::vector<std::string> lines = linesOf(output.str());
-    ASSERT_EQ(lines.size(), 9u);
+    // The two blank lines (2 and 3) get no answer; the line numbers count them.
+    ASSERT_EQ(lines.size(), 8u);
 
     std::vector<QJsonObject> objects;
     for (const std::string &line : lines)
         objects.push_back(parseObject(line));
     EXPECT_EQ(keysOf(objects[0]), PredictionKeys);
     EXPECT_EQ(objects[0]["motherChineseAge"], 29);
-    EXPECT_EQ(keysOf(objects[1]), (std::set<QString> {"outcome", "line", "message"}));
-    EXPECT_EQ(objects[1]["outcome"], "InvalidInput");
-    EXPECT_EQ(objects[1]["line"], 2);
-    EXPECT_EQ(objects[2]["motherChineseAge"], 28);
-    EXPECT_EQ(objects[3]["outcome"], "InvalidInput");
-    EXPECT_EQ(objects[3]["line"], 4);
-    EXPECT_EQ(objects[4]["outcome"], "AgeOutOfRange");
-    EXPECT_EQ(objects[4]["motherChineseAge"], 17);
-    EXPECT_FALSE(objects[4].contains("line"));
-    EXPECT_EQ(objects[5]["outcome"], "InvalidDate");
-    EXPECT_EQ(objects[5]["message"], "Please Enter Correct Date Of Conception !");
+    EXPECT_EQ(objects[1]["motherChineseAge"], 28);
+    EXPECT_EQ(keysOf(objects[2]), (std::set<QString> {"outcome", "line", "message"}));
+    EXPECT_EQ(objects[2]["outcome"], "InvalidInput");
+    EXPECT_EQ(objects[2]["line"], 5);
+    EXPECT_EQ(objects[3]["outcome"], "AgeOutOfRange");
+    EXPECT_EQ(objects[3]["motherChineseAge"], 17);
+    EXPECT_FALSE(objects[3].contains("line"));
+    EXPECT_EQ(objects[4]["outcome"], "InvalidDate");
+    EXPECT_EQ(objects[4]["message"], "Please Enter Correct Date Of Conception !");
+    EXPECT_EQ(objects[5]["outcome"], "InvalidInput");
+    EXPECT_EQ(objects[5]["line"], 8);
     EXPECT_EQ(objects[6]["outcome"], "InvalidInput");
-    EXPECT_EQ(objects[6]["line"], 7);
-    EXPECT_EQ(objects[7]["outcome"], "InvalidInput");
-    EXPECT_EQ(objects[7]["line"], 8);
-    EXPECT_EQ(lines[8], lines[0]);
+    EXPECT_EQ(objects[6]["line"], 9);
+    EXPECT_EQ(lines[7], lines[0]);
 }
 
 // The reused answers are the very text the single prediction gives, for every age and month.

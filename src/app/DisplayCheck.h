@@ -1,0 +1,44 @@
+// The desktop program without a desktop: when no display can be opened, the program says so in
+// one line on standard error and ends with a failure status, instead of the toolkit aborting
+// with a core dump.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kq {
+
+// Why no display can be opened, judged from the platform asked for (QT_QPA_PLATFORM or the
+// -platform argument; empty for the toolkit's default) and the display variables, before any
+// connection is tried. Empty when a display may be there. Only the X11 case can be judged so:
+// other platforms (offscreen, Wayland with its default socket, ...) are left to the toolkit.
+QString MissingDisplayReason(
+    const QString &platform, const QString &display, const QString &waylandDisplay);
+
+// The same for this process: the environment and the command line.
+QString MissingDisplayReason(int argc, char **argv);
+
+// The one line printed when no display can be opened ("cannot open a display: ...").
+QString NoDisplayLine(const QString &reason);
+
+// Exit status of a run that found no display.
+inline constexpr int ExitNoDisplay = 1;
+
+// Held while the application object is made. When the toolkit finds no display after all (a
+// DISPLAY that names no running server, say), it reports a fatal error and would abort: the
+// guard prints the one line instead and ends the process with ExitNoDisplay. The toolkit's
+// other messages of that moment are held back and passed on when the guard is released, or
+// dropped when the run ends for want of a display.
+class DisplayFailureGuard
+{
+public:
+    DisplayFailureGuard();
+    ~DisplayFailureGuard();
+    DisplayFailureGuard(const DisplayFailureGuard &) = delete;
+    DisplayFailureGuard &operator=(const DisplayFailureGuard &) = delete;
+
+    // The application object exists: messages go their usual way again.
+    void release();
+};
+
+} // namespace kq

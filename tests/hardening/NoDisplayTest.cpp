@@ -1,0 +1,126 @@
+// The desktop program started where there is no display: one clear line on standard error and
+// a failure status, not the toolkit's abort with a core dump; nothing of the run happens (no
+// settings written).
+#include "DisplayCheck.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DisplayCase
+{
+    const char *name;
+    const char *platform;
+    const char *display;
+    const char *wayland;
+    bool missing;
+};
+
+class MissingDisplay : public ::testing::TestWithParam<DisplayCase>
+{
+};
+
+TEST_P(MissingDisplay, IsJudgedFromThePlatformAndTheVariables)
+{
+    const DisplayCase &row = GetParam();
+    const QString reason = kq::MissingDisplayReason(QString::fromLatin1(row.platform),
+        QString::fromLatin1(row.display), QString::fromLatin1(row.wayland));
+    EXPECT_EQ(!reason.isEmpty(), row.missing) << qPrintable(reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MissingDisplay,
+    ::testing::Values(DisplayCase {"DefaultWithNothing", "", "", "", true},
+        DisplayCase {"DefaultWithX11", "", ":0", "", false},
+        DisplayCase {"DefaultWithWayland", "", "", "wayland-0", false},
+        DisplayCase {"XcbWithNothing", "xcb", "", "", true},
+        DisplayCase {"XcbWithOnlyWayland", "xcb", "", "wayland-0", true},
+        DisplayCase {"XcbWithOptions", "xcb:nograb", "", "", true},
+        DisplayCase {"XcbWithX11", "xcb", ":1", "", false},
+        DisplayCase {"Offscreen", "offscreen", "", "", false},
+        DisplayCase {"WaylandLeftToTheToolkit", "wayland", "", "", false},
+        DisplayCase {"ListWithAFallback", "wayland;xcb", "", "", false},
+        DisplayCase {"ListOfXcbOnly", "xcb;xcb", "", "", true}),
+    [](const ::testing::TestParamInfo<DisplayCase> &info) { return std::string(info.param.name); });
+
+struct Finished
+{
+    QProcess::ExitStatus how = QProcess::CrashExit;
+    int status = -1;
+    QByteArray err;
+    QByteArray out;
+};
+
+Finished RunProgram(const QProcessEnvironment &environment, const QStringList &arguments = {})
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KQ_PROGRAM_PATH), arguments);
+    Finished finished;
+    if (!process.waitForStarted() || !process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return finished;
+    }
+    finished.how = process.exitStatus();
+    finished.status = process.exitCode();
+    finished.err = process.readAllStandardError();
+    finished.out = process.readAllStandardOutput();
+    return finished;
+}
+
+class NoDisplay : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(".config"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath("runtime"));
+    }
+
+    void ExpectOneClearLineAndNothingDone(const Finished &finished)
+    {
+        EXPECT_EQ(finished.how, QProcess::NormalExit); // no abort, no core dump
+        EXPECT_EQ(finished.status, kq::ExitNoDisplay);
+        EXPECT_TRUE(finished.err.startsWith("cannot open a display")) << finished.err.constData();
+        EXPECT_EQ(finished.err.count('\n'), 1) << finished.err.constData();
+        EXPECT_TRUE(finished.err.endsWith('\n'));
+        EXPECT_TRUE(finished.out.isEmpty());
+        EXPECT_FALSE(QDir(home.filePath(".config")).exists()); // no setting written
+    }
+
+    QTemporaryDir home;
+    QProcessEnvironment environment;
+};
+
+TEST_F(NoDisplay, NoDisplayVariablesAtAll)
+{
+    ExpectOneClearLineAndNothingDone(RunProgram(environment));
+}
+
+TEST_F(NoDisplay, X11AskedForWithoutDisplay)
+{
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
+    ExpectOneClearLineAndNothingDone(RunProgram(environment));
+}
+
+// DISPLAY names a server that is not there: only the toolkit's attempt can tell, and its fatal
+// error becomes the same one line.
+TEST_F(NoDisplay, DisplayThatNamesNoServer)
+{
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4711"));
+    ExpectOneClearLineAndNothingDone(RunProgram(environment));
+}
+
+} // namespace
