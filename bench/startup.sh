@@ -6,12 +6,14 @@
 #
 # Usage: bench/startup.sh [RUNS] [PROGRAM]
 #   RUNS     launches of each program (default 15)
-#   PROGRAM  the program to measure (default: the Release build in build/bench)
+#   PROGRAM  the program to measure (default: the Release build in build/bench-release)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
 runs=${1:-15}
-build="$top/build/bench"
+# Its own Release tree (build/bench-release, shared with the engine benchmarks); build/bench
+# belongs to the ordinary build tree.
+build="$top/build/bench-release"
 
 "$top/scripts/ensure-packages.sh"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
