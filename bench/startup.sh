@@ -27,7 +27,7 @@ waiter="$build/bench/startup/launch-and-wait"
 scratch=$(mktemp -d)
 trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 # Let Xvfb choose a free display number and tell it through a pipe once it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -nolisten unix -noreset 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [[ -s "$scratch/display" ]] && break; sleep 0.05; done
 display=:$(head -n1 "$scratch/display")

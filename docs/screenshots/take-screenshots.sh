@@ -19,7 +19,9 @@ cleanup() {
 trap cleanup EXIT
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: a server that resets when its last client (an xdotool call) leaves turns away a
+# program that connects at that moment.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -nolisten unix -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 until [[ -s "$work/display" ]]; do timeout 0.1 tail --pid="$xvfb_pid" -f /dev/null || true; done
@@ -78,7 +80,12 @@ display=$(window_other_than "$main")
 settle
 import -window "$display" "$out/result-window-boy.png"
 
+# File > Exit: the support window takes over; its "E&xit" ends the program.
 keys "$display" alt+f x
+support=$(window_other_than "$display")
+settle
+import -window "$support" "$out/support-window.png"
+keys "$support" alt+x
 timeout 10 tail --pid="$app_pid" -f /dev/null
 app_pid=
 echo "screenshots in $out"

@@ -1,4 +1,4 @@
-// The start of a run.
+// The start of a run, step by step.
 #include "StartProgram.h"
 
 #include "frmMain.h"
@@ -6,17 +6,30 @@
 
 namespace kq {
 
-void StartProgram(AppContext &context)
+bool StartProgram(AppContext &context)
 {
     Platform &platform = context.platform;
-    // Seeded from the time of day: the milliseconds since midnight, so that two starts within
-    // the same second still differ.
-    platform.random.seed(std::uint32_t(platform.clock.now().time().msecsSinceStartOfDay()));
+
+    // One copy per user. A second copy says so and ends without a window; the running copy is
+    // left exactly as it is (neither raised nor restored).
+    if (platform.instance.anotherInstanceRunning()) {
+        platform.messages.show(QStringLiteral("Application is already running"),
+            MessageIcon::Information, MessageButtons::Ok);
+        modHelp::EndProgram(platform);
+        return false;
+    }
+
+    // Seeded from the time of day, in whole seconds since midnight, as the support window
+    // re-seeds it later.
+    platform.random.seed(std::uint32_t(platform.clock.now().time().msecsSinceStartOfDay() / 1000));
+    // A question that is due comes before any window is visible.
     modHelp::RunUpdateReminder(platform);
     auto *main = new frmMain(context);
     main->show();
     main->activateWindow();
+    // Once per run: a main window opened again by "&Back" keeps its offers as created.
     main->CoBrand_Randomize();
+    return true;
 }
 
 } // namespace kq

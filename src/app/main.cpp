@@ -1,31 +1,40 @@
 // The desktop program: one run from the start to the end of the exit flow.
 #include "AppContext.h"
+#include "ExitFlow.h"
 #include "QtPlatform.h"
 #include "StartProgram.h"
 #include "modHelp.h"
 
 #include <QApplication>
+#include <QThread>
 
-#include <utility>
+#include <optional>
 
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    // The windows take turns (the main window closes before the result window shows), so the
-    // run does not end when no window is visible; it ends through the exit flow.
+    // The windows take turns (the main window closes before the result window shows, and both
+    // are closed while the support window is up), so the run does not end when no window is
+    // visible; it ends through EndProgram.
     QApplication::setQuitOnLastWindowClosed(false);
 
     kq::QtPlatform desktop;
     kq::PredictionState engine;
-    bool leaving = false;
-    kq::AppContext context {desktop.platform, engine, [&] {
-                                // The user has closed the main or the result window: the run
-                                // ends, once.
-                                if (std::exchange(leaving, true))
-                                    return;
-                                modHelp::EndProgram(desktop.platform);
-                            }};
+    kq::AppContext context {desktop.platform, engine, [&] { kq::RunExitFlow(desktop.platform); }};
 
-    kq::StartProgram(context);
+    // How EndProgram ends the process: inside the event loop it leaves the loop, so that main()
+    // returns the status; before the loop (a second copy, after its message) it only notes the
+    // status, StartProgram returns and main() returns it. Either way the windows, the toolkit
+    // and the instance lock are taken down in order instead of under a running application.
+    std::optional<int> endedBeforeLoop;
+    modHelp::SetProcessTerminator([&](int exitCode) {
+        if (QThread::currentThread()->loopLevel() > 0)
+            QCoreApplication::exit(exitCode);
+        else
+            endedBeforeLoop = exitCode;
+    });
+
+    if (!kq::StartProgram(context))
+        return endedBeforeLoop.value_or(0);
     return QApplication::exec();
 }

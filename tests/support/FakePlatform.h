@@ -105,8 +105,13 @@ class FakeInstanceGuard : public InstanceGuard
 {
 public:
     bool running = false;
+    int queries = 0;
     int releases = 0;
-    bool anotherInstanceRunning() override { return running; }
+    bool anotherInstanceRunning() override
+    {
+        ++queries;
+        return running;
+    }
     void release() override { ++releases; }
 };
 
