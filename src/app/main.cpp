@@ -1,6 +1,7 @@
 // The desktop program: one run from the start to the end of the exit flow.
 #include "AppContext.h"
 #include "ExitFlow.h"
+#include "ProgramStyle.h"
 #include "QtPlatform.h"
 #include "StartProgram.h"
 #include "modHelp.h"
@@ -17,6 +18,8 @@ int main(int argc, char **argv)
     // are closed while the support window is up), so the run does not end when no window is
     // visible; it ends through EndProgram.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The look of the date lists, for the whole program where the desktop uses Fusion anyway.
+    kq::ProgramStyle::installForApplication();
 
     kq::QtPlatform desktop;
     kq::PredictionState engine;

@@ -2,8 +2,8 @@
 #include "frmMain.h"
 
 #include "CaptionFrame.h"
-#include "DateListStyle.h"
 #include "LinkLabel.h"
+#include "ProgramStyle.h"
 #include "Texts.h"
 #include "Twips.h"
 #include "WindowStyle.h"
@@ -36,7 +36,8 @@ constexpr std::array<const char *, 12> MonthNames = {"January", "February", "Mar
 QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QStyle *style)
 {
     auto *list = new QComboBox(frame);
-    list->setStyle(style);
+    if (style)
+        list->setStyle(style);
     list->setObjectName(QLatin1String(name));
     list->setEditable(false);
     list->setGeometry(place);
@@ -115,8 +116,12 @@ void frmMain::buildControls()
     Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(120, 120, 6840, 705),
         {{9, false, false, true}, Qt::white, Align::Centre});
 
-    auto *listStyle = new DateListStyle;
-    listStyle->setParent(this);
+    // The lists' own style, unless the whole program already uses it.
+    ProgramStyle *listStyle = nullptr;
+    if (ProgramStyle::neededOnDateLists()) {
+        listStyle = new ProgramStyle;
+        listStyle->setParent(this);
+    }
 
     auto *Frame1 = makeFrame(client, "Frame1", twipsRect(0, 555, 7140, 3255), Qt::white);
     auto *Frame4 = makeFrame(Frame1, "Frame4", twipsRect(1590, 1440, 3975, 615), Qt::white,
