@@ -6,12 +6,14 @@
 #
 # Usage: bench/startup.sh [RUNS] [PROGRAM]
 #   RUNS     launches of each program (default 15)
-#   PROGRAM  the program to measure (default: the Release build in build/bench)
+#   PROGRAM  the program to measure (default: the Release build in build/bench-release)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
 runs=${1:-15}
-build="$top/build/bench"
+# Its own Release tree (build/bench-release, shared with the engine benchmarks); build/bench
+# belongs to the ordinary build tree.
+build="$top/build/bench-release"
 
 "$top/scripts/ensure-packages.sh"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
@@ -30,7 +32,12 @@ xvfb=$!
 for _ in $(seq 100); do [[ -s "$scratch/display" ]] && break; sleep 0.05; done
 display=:$(head -n1 "$scratch/display")
 
-export DISPLAY=$display HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/run
+# The runtime folder (where the program keeps its instance lock) is a memory file system, as
+# /run/user/UID is on a desktop; on a disk the lock's flushes would be timed instead.
+runtime=$scratch/run
+[[ -d /dev/shm && -w /dev/shm ]] && runtime=$(mktemp -d /dev/shm/kq-startup.XXXXXX)
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$scratch" "$runtime"' EXIT
+export DISPLAY=$display HOME=$scratch/home XDG_RUNTIME_DIR=$runtime
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 

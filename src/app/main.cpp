@@ -2,6 +2,7 @@
 #include "AppContext.h"
 #include "DisplayCheck.h"
 #include "ExitFlow.h"
+#include "ProgramStyle.h"
 #include "QtPlatform.h"
 #include "StartProgram.h"
 #include "modHelp.h"
@@ -26,6 +27,8 @@ int main(int argc, char **argv)
     // are closed while the support window is up), so the run does not end when no window is
     // visible; it ends through EndProgram.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The look of the date lists, for the whole program where the desktop uses Fusion anyway.
+    kq::ProgramStyle::installForApplication();
 
     kq::QtPlatform desktop;
     kq::PredictionState engine;

@@ -1,25 +1,26 @@
-// The application icon, drawn for this program and compiled in at the sizes the desktop asks
-// for (16 to 256 pixels).
+// The application icon, drawn for this program and compiled in at the sizes a window uses: the
+// title bar, the task switcher, the about box and the support window (16 to 64 pixels). The
+// larger sizes of the desktop's menus and launchers come from the icon theme (packaging/).
 #include "AppIcon.h"
 
-#include <array>
+#include "AppIconPixels.h"
 
-// Resources of a static library have to be registered by name, outside any namespace.
-static void registerIconResources()
-{
-    Q_INIT_RESOURCE(icons);
-}
+#include <QImage>
+#include <QPixmap>
 
 namespace kq {
 
 const QIcon &ApplicationIcon()
 {
+    // The pixels are ready-made: the first window decodes no PNG. Reading one would load every
+    // image-format plugin, which costs a noticeable part of the start-up time and memory.
     static const QIcon icon = [] {
-        registerIconResources();
         QIcon built;
-        for (const int size : std::array {16, 24, 32, 48, 64, 128, 256})
-            built.addFile(QStringLiteral(":/icons/kq-pregnancy-calendar-%1.png").arg(size),
-                QSize(size, size));
+        for (const IconPixels &size : appIconPixels()) {
+            const QImage image(reinterpret_cast<const uchar *>(size.argb), size.width, size.height,
+                size.width * 4, QImage::Format_ARGB32_Premultiplied);
+            built.addPixmap(QPixmap::fromImage(image));
+        }
         return built;
     }();
     return icon;

@@ -17,7 +17,17 @@ CaptionFrame::CaptionFrame(QWidget *parent, const QString &caption)
     , captionText(labelText(caption))
     , captionColour(Qt::black)
     , captionFont(font())
-{ }
+{
+    // The caption is painted, not a child label: give it to screen readers as the frame's name,
+    // without the dashes that only decorate it on screen.
+    QString name = captionText;
+    while (name.startsWith(QLatin1Char('-')))
+        name.remove(0, 1);
+    while (name.endsWith(QLatin1Char('-')))
+        name.chop(1);
+    if (!name.isEmpty())
+        setAccessibleName(name);
+}
 
 void CaptionFrame::setCaptionStyle(const QColor &colour, const QFont &font)
 {

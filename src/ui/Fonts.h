@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace kq {
@@ -14,10 +15,23 @@ struct FontStyle
     bool underline = false;
 };
 
+// The families the program asks for. "Verdana" is named only where the system has it: asked for a
+// family it lacks, Qt first searches fontconfig's whole fallback list for it (once per style),
+// which costs the first window a noticeable part of its start-up time, and then takes what
+// fontconfig substitutes, on Debian "DejaVu Sans" anyway.
+inline const QStringList &programFontFamilies()
+{
+    static const QStringList families
+        = QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
+        ? QStringList {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}
+        : QStringList {QStringLiteral("DejaVu Sans")};
+    return families;
+}
+
 inline QFont verdana(FontStyle style = {})
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(programFontFamilies());
     font.setPointSizeF(style.pointSize);
     font.setBold(style.bold);
     font.setItalic(style.italic);

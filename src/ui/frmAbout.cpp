@@ -37,6 +37,7 @@ frmAbout::frmAbout(Platform &platform)
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(ApplicationIcon().pixmap(32, 32));
     picIcon->setFocusPolicy(Qt::TabFocus);
+    picIcon->setAccessibleName(QStringLiteral("Application icon"));
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -45,6 +46,7 @@ frmAbout::frmAbout(Platform &platform)
     setButtonFace(cmdOK);
     // The default button: Enter presses it. Esc closes the dialog the same way (QDialog).
     cmdOK->setDefault(true);
+    cmdOK->setAccessibleDescription(QStringLiteral("Closes the about box"));
 
     const LabelStyle link {{8.25, true, false, true}, DarkGreen, Align::Left};
     auto *lblHomePage = makeLinkLabel(

@@ -91,6 +91,7 @@ void frmDisplay::buildControls()
     setButtonFace(cmdBack);
     // Enter presses the button when it has the focus, as the space bar does.
     cmdBack->setAutoDefault(true);
+    cmdBack->setAccessibleDescription(QStringLiteral("Returns to the date entry"));
 
     auto *Frame2 = makeFrame(client, "Frame2", twipsRect(0, -40, 7380, 615), Qt::white);
     Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(0, 120, 7320, 585),
@@ -102,8 +103,10 @@ void frmDisplay::buildControls()
     lblAge = makeLabel(frmScreenColor, "lblAge", QStringLiteral("88"),
         twipsRect(3525, 720, 330, 270), panelText(Align::Centre));
     makeBox(frmScreenColor, "Label1", twipsRect(3210, 600, 975, 495));
+    lblAge->setAccessibleDescription(QStringLiteral("Mother's Chinese age"));
     lblGenderOfChild = makeLabel(frmScreenColor, "lblGenderOfChild", QStringLiteral("Boy"),
         twipsRect(3450, 1680, 480, 270), panelText(Align::Centre));
+    lblGenderOfChild->setAccessibleDescription(QStringLiteral("Predicted gender of the baby"));
     lblCongratulationMsg = makeLabel(frmScreenColor, "lblCongratulationMsg",
         QStringLiteral("Congratulations!! Your Baby is predicted to be a"),
         twipsRect(750, 1200, 5880, 270), panelText(Align::Left));
@@ -114,6 +117,8 @@ void frmDisplay::buildControls()
     fitOnOneLine(lblAge, PanelFont);
     fitOnOneLine(lblGenderOfChild, PanelFont);
     fitOnOneLine(lblCongratulationMsg, PanelFont);
+    frmScreenColor->setAccessibleName(QStringLiteral("Prediction"));
+    describeResult();
 
     auto *Frame5 = makeFrame(client, "Frame5", twipsRect(0, 3735, 7380, 840), Qt::white);
     const LabelStyle offer {{8.25, true, false, true}, LinkBlue, Align::Centre};
@@ -185,6 +190,7 @@ void frmDisplay::setAge(std::int16_t age)
 {
     lblAge->setText(QString::number(age));
     fitOnOneLine(lblAge, PanelFont);
+    describeResult();
 }
 
 void frmDisplay::ApplyGenderChart(std::int16_t age, std::int16_t lunarMonth)
@@ -192,6 +198,7 @@ void frmDisplay::ApplyGenderChart(std::int16_t age, std::int16_t lunarMonth)
     if (const auto gender = modDurorurOzivurediRuvidevo::LookUpGender(age, lunarMonth)) {
         lblGenderOfChild->setText(QString::fromUtf8(gender->data(), qsizetype(gender->size())));
         fitOnOneLine(lblGenderOfChild, PanelFont);
+        describeResult();
     }
 }
 
@@ -211,6 +218,18 @@ void frmDisplay::setCongratulation(const QString &line)
 {
     lblCongratulationMsg->setText(line);
     fitOnOneLine(lblCongratulationMsg, PanelFont);
+    describeResult();
+}
+
+// The panel read as one sentence, the way it reads on screen from the top: a screen reader gives it
+// with the panel and with "&Back", which has the focus when the window opens.
+void frmDisplay::describeResult()
+{
+    const QString result
+        = QStringLiteral("Mother's Chinese Age is %1. %2 %3")
+              .arg(lblAge->text(), lblCongratulationMsg->text(), lblGenderOfChild->text());
+    frmScreenColor->setAccessibleDescription(result);
+    cmdBack->setAccessibleDescription(result);
 }
 
 void frmDisplay::showInPlaceOfMain()

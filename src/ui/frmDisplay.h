@@ -56,6 +56,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void describeResult();
 
     AppContext &context;
     // Set before a close that only hands over to the other window.

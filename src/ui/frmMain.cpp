@@ -2,8 +2,8 @@
 #include "frmMain.h"
 
 #include "CaptionFrame.h"
-#include "DateListStyle.h"
 #include "LinkLabel.h"
+#include "ProgramStyle.h"
 #include "Texts.h"
 #include "Twips.h"
 #include "WindowStyle.h"
@@ -33,10 +33,16 @@ const QColor DarkRed(128, 0, 0);
 constexpr std::array<const char *, 12> MonthNames = {"January", "February", "March", "April", "May",
     "June", "July", "August", "September", "October", "November", "December"};
 
-QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QStyle *style)
+QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QStyle *style,
+    const QString &accessibleName)
 {
     auto *list = new QComboBox(frame);
-    list->setStyle(style);
+    // What a screen reader announces instead of "combo box". Qt on Linux names a list by its
+    // current entry and reads the description with it, so the purpose goes in both.
+    list->setAccessibleName(accessibleName);
+    list->setAccessibleDescription(accessibleName);
+    if (style)
+        list->setStyle(style);
     list->setObjectName(QLatin1String(name));
     list->setEditable(false);
     list->setGeometry(place);
@@ -115,23 +121,30 @@ void frmMain::buildControls()
     Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(120, 120, 6840, 705),
         {{9, false, false, true}, Qt::white, Align::Centre});
 
-    auto *listStyle = new DateListStyle;
-    listStyle->setParent(this);
+    // The lists' own style, unless the whole program already uses it.
+    ProgramStyle *listStyle = nullptr;
+    if (ProgramStyle::neededOnDateLists()) {
+        listStyle = new ProgramStyle;
+        listStyle->setParent(this);
+    }
 
     auto *Frame1 = makeFrame(client, "Frame1", twipsRect(0, 555, 7140, 3255), Qt::white);
     auto *Frame4 = makeFrame(Frame1, "Frame4", twipsRect(1590, 1440, 3975, 615), Qt::white,
         QStringLiteral("--Date Of Conception Of The Child----"));
-    cmbConceptionDate
-        = makeDateList(Frame4, "cmbConceptionDate", twipsRect(360, 240, 600, 315), listStyle);
-    cmbConceptionMonth
-        = makeDateList(Frame4, "cmbConceptionMonth", twipsRect(1200, 240, 1305, 315), listStyle);
-    cmbConceptionYear
-        = makeDateList(Frame4, "cmbConceptionYear", twipsRect(2760, 240, 800, 315), listStyle);
+    cmbConceptionDate = makeDateList(Frame4, "cmbConceptionDate", twipsRect(360, 240, 600, 315),
+        listStyle, QStringLiteral("Date of conception, day"));
+    cmbConceptionMonth = makeDateList(Frame4, "cmbConceptionMonth", twipsRect(1200, 240, 1305, 315),
+        listStyle, QStringLiteral("Date of conception, month"));
+    cmbConceptionYear = makeDateList(Frame4, "cmbConceptionYear", twipsRect(2760, 240, 800, 315),
+        listStyle, QStringLiteral("Date of conception, year"));
     auto *Frame3 = makeFrame(Frame1, "Frame3", twipsRect(1590, 795, 3975, 615), Qt::white,
         QStringLiteral("-----Date Of Birth Of The Mother------"));
-    cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315), listStyle);
-    cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315), listStyle);
-    cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315), listStyle);
+    cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315), listStyle,
+        QStringLiteral("Mother's date of birth, day"));
+    cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315), listStyle,
+        QStringLiteral("Mother's date of birth, month"));
+    cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315), listStyle,
+        QStringLiteral("Mother's date of birth, year"));
 
     cmdGetBabyGender = new QPushButton(QStringLiteral("&Get My Baby's Gender"), Frame1);
     cmdGetBabyGender->setObjectName(QStringLiteral("cmdGetBabyGender"));
@@ -140,6 +153,8 @@ void frmMain::buildControls()
     setButtonFace(cmdGetBabyGender);
     // Enter presses the button when it has the focus, as the space bar does.
     cmdGetBabyGender->setAutoDefault(true);
+    cmdGetBabyGender->setAccessibleDescription(
+        QStringLiteral("Predicts the baby's gender from the two dates"));
 
     makeLabel(Frame1, "Label3", disclaimerText(), twipsRect(120, 2520, 6855, 615),
         {{8.25}, DarkRed, Align::Centre});

@@ -136,6 +136,7 @@ void frmNagScreen2::createControls()
     picNagscreen2Icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
     picNagscreen2Icon->setFixedSize(48, 48);
     picNagscreen2Icon->setAlignment(Qt::AlignCenter);
+    picNagscreen2Icon->setAccessibleName(tr("Application icon"));
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -168,9 +169,11 @@ void frmNagScreen2::createControls()
     Frame2 = new QGroupBox(tr("Refer A Friend"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
 
+    // The placeholder is the box's text until the user types, so it cannot name the box.
     const auto lineEdit = [this](const char *name, const QString &placeholder) {
         auto *box = new QLineEdit(placeholder, Frame2);
         box->setObjectName(QLatin1String(name));
+        box->setAccessibleName(placeholder);
         box->installEventFilter(this);
         return box;
     };
@@ -181,16 +184,19 @@ void frmNagScreen2::createControls()
 
     txtMessage = new QPlainTextEdit(MessagePlaceholder, Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setAccessibleName(MessagePlaceholder);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->installEventFilter(this);
 
     cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit->setAccessibleDescription(tr("Opens the referral in your web browser"));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 
     cmdClose = new QPushButton(tr("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setAccessibleDescription(tr("Ends the program"));
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 
     textBoxes = {TextBox {txtName, NamePlaceholder}, TextBox {txtEmail, EmailPlaceholder},

@@ -3,11 +3,13 @@
 // alignment, link pointers.
 #include "UiTestSupport.h"
 
+#include "Fonts.h"
 #include "Twips.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QMainWindow>
@@ -169,7 +171,11 @@ TEST_P(LookTest, LabelHasItsFontColoursAndAlignment)
     auto *label = window->findChild<QLabel *>(QLatin1String(row.control));
     ASSERT_NE(label, nullptr);
     const QFont font = label->font();
-    EXPECT_TRUE(font.families().contains(QLatin1String("Verdana")));
+    // "Verdana" where the system has it, "DejaVu Sans" in any case.
+    EXPECT_EQ(font.families(), programFontFamilies());
+    EXPECT_EQ(font.families().constLast(), QLatin1String("DejaVu Sans"));
+    EXPECT_EQ(font.families().contains(QLatin1String("Verdana")),
+        QFontDatabase::families().contains(QLatin1String("Verdana"), Qt::CaseInsensitive));
     if (row.oneLine) {
         EXPECT_LE(font.pointSizeF(), row.points);
         EXPECT_GE(font.pointSizeF(), row.points * 0.75);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders the application icon's drawing to the PNG sizes compiled into the program. Run by hand
+# Renders the application icon's drawing to its PNG sizes: 16 to 64 are compiled into the program,
+# all of them go into the icon theme when installed (packaging/). Run by hand
 # after changing the drawing (needs ImageMagick); the PNGs are kept in the repository so that
 # neither the build nor the program needs an SVG renderer.
 set -euo pipefail

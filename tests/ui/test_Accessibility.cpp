@@ -1,0 +1,275 @@
+// Screen readers and the keyboard: every window's keyboard order reaches its controls with names
+// a screen reader can announce, and a whole run (a prediction, back, the about box, leaving)
+// works with keys alone, access keys included.
+#include "UiTestSupport.h"
+
+#include "frmAbout.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace kq::testing {
+namespace {
+
+// One stop of the keyboard order: the control, and the name and description a screen reader
+// announces. Qt on Linux gives a list's current entry as its name and the list's purpose as its
+// description (Windows and macOS read the purpose as the name).
+struct Stop
+{
+    std::string control;
+    std::string name;
+    std::string description;
+
+    bool operator==(const Stop &) const = default;
+};
+
+std::ostream &operator<<(std::ostream &out, const Stop &stop)
+{
+    return out << stop.control << " \"" << stop.name << "\" (" << stop.description << ")";
+}
+
+QString accessibleText(QWidget *widget, QAccessible::Text which)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(which) : QString();
+}
+
+class AccessibilityTest : public WindowTest
+{
+protected:
+    static void activate(QWidget *window)
+    {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+
+    // Presses Tab from the control that has the focus until the focus comes back to it.
+    static std::vector<Stop> tabStops()
+    {
+        std::vector<Stop> stops;
+        QWidget *first = QApplication::focusWidget();
+        if (!first)
+            return stops;
+        QWidget *current = first;
+        do {
+            stops.push_back({current->objectName().toStdString(),
+                accessibleText(current, QAccessible::Name).toStdString(),
+                accessibleText(current, QAccessible::Description).toStdString()});
+            QTest::keyClick(current, Qt::Key_Tab);
+            current = QApplication::focusWidget();
+        } while (current && current != first && stops.size() < 20);
+        return stops;
+    }
+
+    static QWidget *focus() { return QApplication::focusWidget(); }
+
+    // Types a list entry's text, as a user picks a year without opening the list.
+    static void type(const char *text)
+    {
+        for (const char *c = text; *c; ++c)
+            QTest::keyClick(focus(), *c);
+    }
+
+    static void key(Qt::Key which, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(focus(), which, modifiers);
+    }
+
+    // Opens a menu of the active window by its access key and chooses an item by its own.
+    static void menu(Qt::Key menuKey, Qt::Key itemKey)
+    {
+        key(menuKey, Qt::AltModifier);
+        QWidget *popup = QApplication::activePopupWidget();
+        ASSERT_NE(qobject_cast<QMenu *>(popup), nullptr) << "no menu opened";
+        QTest::keyClick(popup, itemKey);
+    }
+};
+
+TEST_F(AccessibilityTest, MainWindowKeyboardOrderNamesEveryStop)
+{
+    auto *main = new frmMain(context);
+    activate(main);
+    EXPECT_EQ(tabStops(),
+        (std::vector<Stop> {{"cmbDOBDate", "1", "Mother's date of birth, day"},
+            {"cmbDOBMonth", "January", "Mother's date of birth, month"},
+            {"cmbDOBYear", "1915", "Mother's date of birth, year"},
+            {"cmbConceptionDate", "1", "Date of conception, day"},
+            {"cmbConceptionMonth", "January", "Date of conception, month"},
+            {"cmbConceptionYear", "1960", "Date of conception, year"},
+            {"cmdGetBabyGender", "Get My Baby's Gender",
+                "Predicts the baby's gender from the two dates"}}));
+    EXPECT_EQ(control<QWidget>(main, "cmbDOBDate")->accessibleName(),
+        QLatin1String("Mother's date of birth, day"));
+    // The date frames are named after their captions, without the dashes.
+    EXPECT_EQ(accessibleText(control<QWidget>(main, "Frame3"), QAccessible::Name),
+        QLatin1String("Date Of Birth Of The Mother"));
+    EXPECT_EQ(accessibleText(control<QWidget>(main, "Frame4"), QAccessible::Name),
+        QLatin1String("Date Of Conception Of The Child"));
+    // The banner texts are announced as links.
+    for (const char *link : {"Label61", "lblFullBrand", "lblCobrand"}) {
+        auto *label = control<QLabel>(main, link);
+        EXPECT_EQ(accessibleText(label, QAccessible::Name), label->text()) << link;
+        EXPECT_EQ(accessibleText(label, QAccessible::Description), QLatin1String("link")) << link;
+    }
+}
+
+TEST_F(AccessibilityTest, ResultIsReadWithTheFocusedBackButton)
+{
+    auto *display = new frmDisplay(context);
+    display->setAge(28);
+    display->ApplyGenderChart(28, 3);
+    display->showColourOfGender();
+    display->setCongratulation(QStringLiteral("Congratulations!! Your Baby is predicted to be a"));
+    display->showInPlaceOfMain();
+    activate(display);
+    const QString gender = control<QLabel>(display, "lblGenderOfChild")->text();
+    ASSERT_TRUE(gender == QLatin1String("Boy") || gender == QLatin1String("Girl"));
+
+    const QString result
+        = QStringLiteral("Mother's Chinese Age is 28. Congratulations!! Your Baby is predicted "
+                         "to be a %1")
+              .arg(gender);
+    EXPECT_EQ(tabStops(), (std::vector<Stop> {{"cmdBack", "Back", result.toStdString()}}));
+    EXPECT_EQ(accessibleText(control<QWidget>(display, "frmScreenColor"), QAccessible::Name),
+        QLatin1String("Prediction"));
+    EXPECT_EQ(accessibleText(control<QWidget>(display, "lblAge"), QAccessible::Description),
+        QLatin1String("Mother's Chinese age"));
+    EXPECT_EQ(
+        accessibleText(control<QWidget>(display, "lblGenderOfChild"), QAccessible::Description),
+        QLatin1String("Predicted gender of the baby"));
+}
+
+TEST_F(AccessibilityTest, AboutBoxKeyboardOrderNamesEveryStop)
+{
+    frmAbout about(fake.platform);
+    activate(&about);
+    EXPECT_EQ(tabStops(),
+        (std::vector<Stop> {
+            {"cmdOK", "OK", "Closes the about box"}, {"picIcon", "Application icon", ""}}));
+    for (const char *link : {"lblHomePage", "lblCoBrand"})
+        EXPECT_EQ(accessibleText(control<QWidget>(&about, link), QAccessible::Description),
+            QLatin1String("link"))
+            << link;
+    about.close();
+}
+
+TEST_F(AccessibilityTest, SupportWindowKeyboardOrderNamesEveryStop)
+{
+    auto window = std::make_unique<frmNagScreen2>(fake.platform, [] {});
+    activate(window.get());
+    const std::vector<Stop> stops = tabStops();
+    ASSERT_EQ(stops.size(), 8u);
+    EXPECT_EQ(stops[0], (Stop {"cmdClose", "Exit", "Ends the program"}));
+    EXPECT_EQ(stops[1].control, "Check1");
+    EXPECT_EQ(stops[1].name.rfind("Yes, take me to the discussion forum", 0), 0u) << stops[1];
+    EXPECT_EQ(std::vector<Stop>(stops.begin() + 2, stops.end()),
+        (std::vector<Stop> {{"txtName", "Your Name", ""}, {"txtEmail", "Your Email Address", ""},
+            {"txtFriendName", "Friend's Name", ""},
+            {"txtFriendEmail", "Friend's Email Address", ""}, {"txtMessage", "Your Message", ""},
+            {"cmdSubmit", "Refer A Friend Now", "Opens the referral in your web browser"}}));
+    EXPECT_EQ(
+        accessibleText(control<QWidget>(window.get(), "picNagscreen2Icon"), QAccessible::Name),
+        QLatin1String("Application icon"));
+}
+
+// A whole run with the keyboard alone: pick the dates, ask for the prediction, open and close the
+// about box, go back, and leave through File > Exit.
+TEST_F(AccessibilityTest, WholeRunWithKeysAlone)
+{
+    auto *main = new frmMain(context);
+    activate(main);
+    ASSERT_EQ(focus(), control<QWidget>(main, "cmbDOBDate"));
+
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("1980");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Down); // the 2nd
+    key(Qt::Key_Tab);
+    key(Qt::Key_Down); // February
+    key(Qt::Key_Tab);
+    type("2010");
+    EXPECT_EQ(control<QComboBox>(main, "cmbDOBYear")->currentText(), QLatin1String("1980"));
+    EXPECT_EQ(control<QComboBox>(main, "cmbConceptionDate")->currentText(), QLatin1String("2"));
+    EXPECT_EQ(
+        control<QComboBox>(main, "cmbConceptionMonth")->currentText(), QLatin1String("February"));
+    EXPECT_EQ(control<QComboBox>(main, "cmbConceptionYear")->currentText(), QLatin1String("2010"));
+    key(Qt::Key_Tab);
+    ASSERT_EQ(focus(), control<QWidget>(main, "cmdGetBabyGender"));
+    key(Qt::Key_Return);
+
+    frmDisplay *display = onlyWindow<frmDisplay>();
+    ASSERT_NE(display, nullptr) << "no result window";
+    EXPECT_TRUE(windows<frmMain>().isEmpty());
+    activate(display);
+    ASSERT_EQ(focus(), control<QWidget>(display, "cmdBack"));
+    EXPECT_TRUE(accessibleText(focus(), QAccessible::Description)
+                    .startsWith(QLatin1String("Mother's Chinese Age is ")));
+
+    // Help > About Software, then Esc.
+    whileModal([&] { menu(Qt::Key_H, Qt::Key_A); },
+        [&](QDialog *about) {
+            EXPECT_EQ(qobject_cast<frmAbout *>(about), about);
+            activate(about);
+            EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(about, "cmdOK"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+    EXPECT_EQ(onlyWindow<frmDisplay>(), display);
+
+    // Back with Enter on the focused button: a fresh main window.
+    activate(display);
+    key(Qt::Key_Return);
+    frmMain *again = onlyWindow<frmMain>();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(windows<frmDisplay>().isEmpty());
+    activate(again);
+    EXPECT_EQ(control<QComboBox>(again, "cmbDOBYear")->currentText(), QLatin1String("1915"));
+
+    // File > Exit leaves: the exit flow runs once.
+    menu(Qt::Key_F, Qt::Key_X);
+    settle();
+    EXPECT_TRUE(windows<frmMain>().isEmpty());
+    EXPECT_EQ(exitFlowRuns, 1);
+}
+
+// The access keys of the buttons: Alt with the underlined letter presses the button (Qt lets it
+// up, and so clicks it, a tenth of a second later).
+class AccessKeyTest : public AccessibilityTest
+{
+protected:
+    static void pressesByAccessKey(QWidget *window, const char *name, Qt::Key letter)
+    {
+        activate(window);
+        auto *button = control<QPushButton>(window, name);
+        QTest::keyClick(QApplication::focusWidget(), letter, Qt::AltModifier);
+        EXPECT_TRUE(button->isDown()) << name;
+    }
+};
+
+TEST_F(AccessKeyTest, MainResultAndAboutButtons)
+{
+    pressesByAccessKey(new frmMain(context), "cmdGetBabyGender", Qt::Key_G);
+    pressesByAccessKey(new frmDisplay(context), "cmdBack", Qt::Key_B);
+    frmAbout about(fake.platform);
+    pressesByAccessKey(&about, "cmdOK", Qt::Key_O);
+}
+
+// The support window is the only window left when it shows.
+TEST_F(AccessKeyTest, SupportWindowButtons)
+{
+    auto support = std::make_unique<frmNagScreen2>(fake.platform, [] {});
+    pressesByAccessKey(support.get(), "cmdSubmit", Qt::Key_N);
+    pressesByAccessKey(support.get(), "cmdClose", Qt::Key_X);
+}
+
+} // namespace
+} // namespace kq::testing
