@@ -18,7 +18,7 @@ const QIcon &ApplicationIcon()
         QIcon built;
         for (const IconPixels &size : appIconPixels()) {
             const QImage image(reinterpret_cast<const uchar *>(size.argb), size.width, size.height,
-                size.width * 4, QImage::Format_ARGB32_Premultiplied);
+                qsizetype(size.width) * 4, QImage::Format_ARGB32_Premultiplied);
             built.addPixmap(QPixmap::fromImage(image));
         }
         return built;
