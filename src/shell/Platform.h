@@ -4,6 +4,8 @@
 // hands it by reference to the shell and the windows; tests hand in fakes instead.
 #pragma once
 
+#include "modMasterEdit.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QUrl>
@@ -15,14 +17,17 @@ namespace kq {
 // The application's title: the caption of every message box that passes no title of its own.
 inline const QString &ApplicationTitle()
 {
-    static const QString title = QStringLiteral("KQ Rurevir Ivideruzi Zuduzire");
+    static const QString title = QString::fromUtf8(
+        modMasterEdit::ProductName.data(), qsizetype(modMasterEdit::ProductName.size()));
     return title;
 }
 
-// The full title on every window: application title and version.
+// The full title on every window: application title and version ("... v1.95").
 inline const QString &FullTitle()
 {
-    static const QString title = QStringLiteral("KQ Rurevir Ivideruzi Zuduzire v1.95");
+    static const QString title = ApplicationTitle() + QStringLiteral(" v")
+        + QString::fromUtf8(
+            modMasterEdit::ProductVersion.data(), qsizetype(modMasterEdit::ProductVersion.size()));
     return title;
 }
 
@@ -36,8 +41,9 @@ public:
     virtual ~MessageBoxes() = default;
     // Shows a modal message box and returns the button pressed. An empty title means the
     // application's title.
-    virtual MessageAnswer show(const QString &text, MessageIcon icon, MessageButtons buttons,
-                               const QString &title = {}) = 0;
+    virtual MessageAnswer show(
+        const QString &text, MessageIcon icon, MessageButtons buttons, const QString &title = {})
+        = 0;
 };
 
 class Browser
@@ -54,10 +60,11 @@ class SettingsStore
 public:
     virtual ~SettingsStore() = default;
     // The empty string when the value has never been written.
-    virtual QString read(const QString &application, const QString &section,
-                         const QString &key) = 0;
+    virtual QString read(const QString &application, const QString &section, const QString &key)
+        = 0;
     virtual void write(const QString &application, const QString &section, const QString &key,
-                       const QString &value) = 0;
+        const QString &value)
+        = 0;
 };
 
 class Clock

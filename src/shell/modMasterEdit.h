@@ -10,14 +10,14 @@ namespace modMasterEdit {
 extern const std::string_view PublisherSite;
 // PublisherSite + "/kq-free-chinese-pregnancy-calendar/"
 extern const std::string_view SiteFolderUrl;
-inline constexpr std::string_view ScriptName = "ssd.php";
 inline constexpr std::string_view QuerySeparator = "?";
 inline constexpr std::string_view PageParameter = "page=";
-// SiteFolderUrl + ScriptName
+// SiteFolderUrl + "ssd.php", the script that serves every page by its key.
 extern const std::string_view PageScriptUrl;
 
 inline constexpr std::string_view ProductName = "KQ Rurevir Ivideruzi Zuduzire";
-inline constexpr std::string_view ProductVersion = "1.95";
+// Filled in by the build from the project's version, e.g. "1.95".
+extern const std::string_view ProductVersion;
 
 inline constexpr std::string_view HomePageKey = "home-page";
 inline constexpr std::string_view HelpPageKey = "help-web-page";
