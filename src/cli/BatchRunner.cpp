@@ -78,8 +78,7 @@ const std::string &BatchRunner::answer(std::string_view line, long long lineNumb
     switch (reply.outcome) {
     case ReplyOutcome::Predicted: {
         const PredictionResult &result = reply.result;
-        const bool nineOrMore
-            = result.CongratulationMessage.find("Your Baby is") != std::string::npos;
+        const bool nineOrMore = result.CongratulationMessage == NineMonthsOrMoreText;
         const std::size_t slot
             = (static_cast<std::size_t>(result.MotherChineseAge - lm::YoungestChartAge) * MonthSlots
                   + static_cast<std::size_t>(result.ConceptionLunarMonth))

@@ -14,16 +14,14 @@ using namespace std::chrono;
 
 constexpr std::string_view ConceptionDateMessage = "Please Enter Correct Date Of Conception !";
 // The doubled "of" is the program's own wording for a 31st in a 30-day month.
-constexpr std::string_view ConceptionDayOf31Message =
-    "Please Enter Correct Date Of of Conception !";
+constexpr std::string_view ConceptionDayOf31Message
+    = "Please Enter Correct Date Of of Conception !";
 constexpr std::string_view BirthDateMessage = "Please Enter Correct Date Of Birth !";
 
 constexpr std::string_view BoyText = "Boy";
 constexpr std::string_view GirlText = "Girl";
 constexpr std::string_view BlueText = "Blue";
 constexpr std::string_view PinkText = "Pink";
-constexpr std::string_view FewerThanNineMonthsText = "Congratulations!! Your predicted to have a Baby";
-constexpr std::string_view NineMonthsOrMoreText = "Congratulations!! Your Baby is predicted to be a";
 
 // The date a selection names, when it exists in the calendar (Gregorian leap years).
 std::optional<year_month_day> toDate(const DateSelection &selection)
@@ -38,8 +36,8 @@ std::optional<year_month_day> toDate(const DateSelection &selection)
     if (selection.Month == 2 && selection.Day == 29
         && !(y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)))
         return std::nullopt;
-    return year_month_day{year{y}, month{static_cast<unsigned>(selection.Month)},
-                          day{static_cast<unsigned>(selection.Day)}};
+    return year_month_day {year {y}, month {static_cast<unsigned>(selection.Month)},
+        day {static_cast<unsigned>(selection.Day)}};
 }
 
 std::int16_t saturatedInt16(long long value)
@@ -68,22 +66,22 @@ int failedCheck(const DateSelection &date)
 
 } // namespace
 
-std::optional<DateCheckFailure> CheckDateSelections(const DateSelection &birth,
-                                                    const DateSelection &conception) noexcept
+std::optional<DateCheckFailure> CheckDateSelections(
+    const DateSelection &birth, const DateSelection &conception) noexcept
 {
     if (const int check = failedCheck(conception)) {
-        return DateCheckFailure{check, check == 3 ? ConceptionDayOf31Message : ConceptionDateMessage,
-                                DateCheckFailure::Focus::ConceptionDay};
+        return DateCheckFailure {check,
+            check == 3 ? ConceptionDayOf31Message : ConceptionDateMessage,
+            DateCheckFailure::Focus::ConceptionDay};
     }
     if (const int check = failedCheck(birth))
-        return DateCheckFailure{check + 3, BirthDateMessage, DateCheckFailure::Focus::BirthDay};
+        return DateCheckFailure {check + 3, BirthDateMessage, DateCheckFailure::Focus::BirthDay};
     return std::nullopt;
 }
 
 std::string_view AgeOutOfRangeMessage() noexcept
 {
-    return "                      Check The Date Of Conception.\r\n"
-           "Mother's Age Must Be Between 18 to 45 at Time Of Conception !";
+    return AgeOutOfRangeText;
 }
 
 void PredictionState::ApplyLunarMonthTable(int year, int month, int day) noexcept
@@ -92,9 +90,8 @@ void PredictionState::ApplyLunarMonthTable(int year, int month, int day) noexcep
         ConceptionLunarMonth = *number;
 }
 
-PredictionResult PredictionState::PredictBabyGender(const DateSelection &birth,
-                                                    const DateSelection &conception,
-                                                    year_month_day now)
+PredictionResult PredictionState::PredictBabyGender(
+    const DateSelection &birth, const DateSelection &conception, year_month_day now)
 {
     // A selection that names no real date leaves its variable as it was.
     if (const auto date = toDate(birth))
@@ -125,8 +122,8 @@ PredictionResult PredictionState::PredictBabyGender(const DateSelection &birth,
 
     // No month has been found in this run yet: the result window's gender label keeps its
     // initial caption, "Boy".
-    const auto gender = modDurorurOzivurediRuvidevo::LookUpGender(MotherChineseAge,
-                                                                  ConceptionLunarMonth);
+    const auto gender
+        = modDurorurOzivurediRuvidevo::LookUpGender(MotherChineseAge, ConceptionLunarMonth);
     const bool boy = !gender || *gender == "Boy";
 
     // Calendar-month boundaries from the conception to today; days play no part.
@@ -135,13 +132,10 @@ PredictionResult PredictionState::PredictBabyGender(const DateSelection &birth,
         + (static_cast<long long>(static_cast<unsigned>(now.month())) - conception.Month);
 
     // Built in place: the texts are copied once, straight into the result.
-    return PredictionResult{PredictionOutcome::Predicted,
-                            MotherChineseAge,
-                            ConceptionLunarMonth,
-                            std::string(boy ? BoyText : GirlText),
-                            boy ? BoyColour : GirlColour,
-                            std::string(boy ? BlueText : PinkText),
-                            std::string(months < 9 ? FewerThanNineMonthsText : NineMonthsOrMoreText)};
+    return PredictionResult {PredictionOutcome::Predicted, MotherChineseAge, ConceptionLunarMonth,
+        std::string(boy ? BoyText : GirlText), boy ? BoyColour : GirlColour,
+        std::string(boy ? BlueText : PinkText),
+        std::string(months < 9 ? FewerThanNineMonthsText : NineMonthsOrMoreText)};
 }
 
 } // namespace kq

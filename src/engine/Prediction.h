@@ -15,8 +15,8 @@ namespace kq {
 // One date as chosen in the three lists of the main window.
 struct DateSelection
 {
-    int Day = 1;    // 1 to 31; list position Day - 1
-    int Month = 1;  // 1 for "January" to 12 for "December"; list position Month - 1
+    int Day = 1; // 1 to 31; list position Day - 1
+    int Month = 1; // 1 for "January" to 12 for "December"; list position Month - 1
     int Year = 1960; // the text of the year list, as a number
 };
 
@@ -30,18 +30,33 @@ struct Rgb
     friend constexpr bool operator==(const Rgb &, const Rgb &) = default;
 };
 
-inline constexpr Rgb BoyColour{0, 0, 255};
-inline constexpr Rgb GirlColour{255, 105, 180};
+inline constexpr Rgb BoyColour {0, 0, 255};
+inline constexpr Rgb GirlColour {255, 105, 180};
+
+// The two congratulation lines: fewer than nine calendar months from the conception to today,
+// or nine and more. The result window starts with the second.
+inline constexpr std::string_view FewerThanNineMonthsText
+    = "Congratulations!! Your predicted to have a Baby";
+inline constexpr std::string_view NineMonthsOrMoreText
+    = "Congratulations!! Your Baby is predicted to be a";
+
+// The age message shown when the mother's Chinese age is outside 18 to 45; its second line
+// is also the reminder under the main window's banner.
+inline constexpr std::string_view AgeOutOfRangeText
+    = "                      Check The Date Of Conception.\r\n"
+      "Mother's Age Must Be Between 18 to 45 at Time Of Conception !";
+inline constexpr std::string_view AgeRangeText
+    = AgeOutOfRangeText.substr(AgeOutOfRangeText.find('\n') + 1);
 
 struct PredictionResult
 {
     PredictionOutcome Outcome = PredictionOutcome::AgeOutOfRange;
-    std::int16_t MotherChineseAge = 0;     // also filled for AgeOutOfRange
+    std::int16_t MotherChineseAge = 0; // also filled for AgeOutOfRange
     std::int16_t ConceptionLunarMonth = 0; // only for Predicted
-    std::string Gender;                    // "Boy" or "Girl"; only for Predicted
-    Rgb BabyColour;                        // only for Predicted
-    std::string BabyColourName;            // "Blue" or "Pink"; only for Predicted
-    std::string CongratulationMessage;     // only for Predicted
+    std::string Gender; // "Boy" or "Girl"; only for Predicted
+    Rgb BabyColour; // only for Predicted
+    std::string BabyColourName; // "Blue" or "Pink"; only for Predicted
+    std::string CongratulationMessage; // only for Predicted
 };
 
 // Which of the date checks of the main window failed, with its message and the day list
@@ -56,10 +71,10 @@ struct DateCheckFailure
 
 // The six checks of the main window's date check, made in order; no value when both dates
 // exist in the calendar. Leap years: year divisible by 4 (true for every year in the lists).
-std::optional<DateCheckFailure> CheckDateSelections(const DateSelection &birth,
-                                                    const DateSelection &conception) noexcept;
+std::optional<DateCheckFailure> CheckDateSelections(
+    const DateSelection &birth, const DateSelection &conception) noexcept;
 
-// The age message shown when the mother's Chinese age is outside 18 to 45.
+// The age message shown when the mother's Chinese age is outside 18 to 45 (AgeOutOfRangeText).
 std::string_view AgeOutOfRangeMessage() noexcept;
 
 // The engine's four variables, created once for the whole run of the program.
@@ -79,7 +94,7 @@ public:
 
     // The whole procedure. `now` is today's date (only its year and month are used).
     PredictionResult PredictBabyGender(const DateSelection &birth, const DateSelection &conception,
-                                       std::chrono::year_month_day now);
+        std::chrono::year_month_day now);
 };
 
 } // namespace kq

@@ -108,8 +108,7 @@ void frmDisplay::buildControls()
         twipsRect(3450, 1680, 480, 270), panelText(Align::Centre));
     lblGenderOfChild->setAccessibleDescription(QStringLiteral("Predicted gender of the baby"));
     lblCongratulationMsg = makeLabel(frmScreenColor, "lblCongratulationMsg",
-        QStringLiteral("Congratulations!! Your Baby is predicted to be a"),
-        twipsRect(750, 1200, 5880, 270), panelText(Align::Left));
+        fromView(NineMonthsOrMoreText), twipsRect(750, 1200, 5880, 270), panelText(Align::Left));
     QLabel *Label3 = makeLabel(frmScreenColor, "Label3", QStringLiteral("Mother's Chinese Age is"),
         twipsRect(2220, 240, 2940, 270), panelText(Align::Left, true));
     // The panel's captions are designed as single lines: keep every word in sight.

@@ -158,9 +158,8 @@ void frmMain::buildControls()
 
     makeLabel(Frame1, "Label3", disclaimerText(), twipsRect(120, 2520, 6855, 615),
         {{8.25}, DarkRed, Align::Centre});
-    makeLabel(Frame1, "Label2",
-        QStringLiteral("Mother's Age Must Be Between 18 to 45 at Time Of Conception !"),
-        twipsRect(450, 600, 6255, 255), {{8.25, true}, QColor(255, 0, 0), Align::Centre});
+    makeLabel(Frame1, "Label2", fromView(AgeRangeText), twipsRect(450, 600, 6255, 255),
+        {{8.25, true}, QColor(255, 0, 0), Align::Centre});
     makeLabel(Frame1, "Label1",
         QStringLiteral("KQ Rurevir Ivideruzi Zuduzire is both an interesting as well as an "
                        "informative tool which helps you in predicting the gender of your "
@@ -292,9 +291,8 @@ void frmMain::cmdGetBabyGender_Click()
     const PredictionResult result
         = context.engine.PredictBabyGender(birth, conception, today(context.platform));
     if (result.Outcome == PredictionOutcome::AgeOutOfRange) {
-        const std::string_view message = AgeOutOfRangeMessage();
-        context.platform.messages.show(QString::fromUtf8(message.data(), qsizetype(message.size())),
-            MessageIcon::Error, MessageButtons::Ok);
+        context.platform.messages.show(
+            fromView(AgeOutOfRangeMessage()), MessageIcon::Error, MessageButtons::Ok);
         return;
     }
 
