@@ -5,8 +5,8 @@
 #include "AppIcon.h"
 #include "Fonts.h"
 #include "LinkLabel.h"
+#include "Texts.h"
 #include "modHelp.h"
-#include "modMasterEdit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,15 +29,11 @@ namespace kq {
 
 namespace {
 
-// The publisher's site as people read it: without "https://" or "http://". A word joiner
-// after each hyphen keeps the address on one line when a label wraps its text.
+// The publisher's site as people read it. A word joiner after each hyphen keeps the address
+// on one line when a label wraps its text.
 QString siteForDisplay()
 {
-    const std::string_view site = modMasterEdit::PublisherSite;
-    QString text = QString::fromUtf8(site.data(), qsizetype(site.size()));
-    const qsizetype schemeEnd = text.indexOf(QLatin1String("://"));
-    if (schemeEnd >= 0)
-        text.remove(0, schemeEnd + 3);
+    QString text = publisherSiteForDisplay();
     text.replace(QLatin1String("-"), QStringLiteral("-\u2060"));
     return text;
 }
