@@ -21,7 +21,7 @@ bool StartProgram(AppContext &context)
 
     // Seeded from the time of day, in whole seconds since midnight, as the support window
     // re-seeds it later.
-    platform.random.seed(std::uint32_t(platform.clock.now().time().msecsSinceStartOfDay() / 1000));
+    SeedRandomFromClock(platform);
     // A question that is due comes before any window is visible.
     modHelp::RunUpdateReminder(platform);
     auto *main = new frmMain(context);

@@ -106,4 +106,11 @@ struct Platform
     QString applicationName; // base name of the executable: the settings' application name
 };
 
+// Seeds the random source from the time of day, in whole seconds since midnight: at the start
+// of the run and again when the support window is created.
+inline void SeedRandomFromClock(Platform &platform)
+{
+    platform.random.seed(std::uint32_t(platform.clock.now().time().msecsSinceStartOfDay() / 1000));
+}
+
 } // namespace kq

@@ -280,7 +280,7 @@ void frmNagScreen2::Form_Load()
     setWindowIcon(ApplicationIcon());
     picNagscreen2Icon->setPixmap(ApplicationIcon().pixmap(QSize(48, 48)));
 
-    platform.random.seed(std::uint32_t(platform.clock.now().time().msecsSinceStartOfDay() / 1000));
+    SeedRandomFromClock(platform);
     Label2->setText(SupportText(SupportTextIndex(platform.random.next())));
 }
 
