@@ -12,7 +12,8 @@ void RunExitFlow(Platform &platform)
     // no farewell window appears any more.
     if (modHelp::IsEnding())
         return;
-    frmNagScreen2::ShowSupportWindow(platform, [&platform] { modHelp::EndProgram(platform); });
+    // The window's own default ends the program: modHelp::EndProgram(platform).
+    frmNagScreen2::ShowSupportWindow(platform);
 }
 
 } // namespace kq
