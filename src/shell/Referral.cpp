@@ -1,6 +1,7 @@
 // The "Refer A Friend" address and its opener.
 #include "Referral.h"
 
+#include "modHelp.h"
 #include "modMasterEdit.h"
 
 #include <QUrl>
@@ -8,11 +9,6 @@
 namespace kq {
 
 namespace {
-
-QByteArray bytes(std::string_view text)
-{
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // One "&name=value" pair. The values come from the user and may hold "&", "=", "#", "+",
 // "%", spaces, line breaks or any letter: inserted as typed they would cut or rewrite the
@@ -40,16 +36,14 @@ QString TrimSpaces(const QString &text)
 
 QByteArray ReferralAddress(const ReferralRequest &request)
 {
-    QByteArray address = bytes(modMasterEdit::PageScriptUrl);
-    address += bytes(modMasterEdit::QuerySeparator);
-    address += bytes(modMasterEdit::PageParameter);
-    address += bytes(modMasterEdit::ReferAFriendPageKey);
+    QByteArray address = modHelp::PageAddressForKey(modMasterEdit::ReferAFriendPageKey);
     appendParameter(address, "taf1", request.Name);
     appendParameter(address, "taf2", request.Email);
     appendParameter(address, "taf3", request.Message);
     appendParameter(address, "taf4", request.FriendName);
     appendParameter(address, "taf5", request.FriendEmail);
-    appendParameter(address, "taf6", QString::fromUtf8(bytes(modMasterEdit::SiteFolderUrl)));
+    appendParameter(
+        address, "taf6", QString::fromUtf8(modHelp::Bytes(modMasterEdit::SiteFolderUrl)));
     return address;
 }
 

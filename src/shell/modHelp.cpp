@@ -13,45 +13,39 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 namespace modHelp {
 
 namespace {
 
-constexpr std::array AllPages {PageKey::HomePage, PageKey::HelpWebPage, PageKey::DownloadWebPage,
-    PageKey::Donate, PageKey::CoBrand, PageKey::CorvaneSoftwares, PageKey::FullyBranded};
+// The key of each page, in the order of PageKey.
+constexpr std::array<std::string_view, 7> PageKeys {modMasterEdit::HomePageKey,
+    modMasterEdit::HelpPageKey, modMasterEdit::DownloadPageKey, modMasterEdit::DonatePageKey,
+    modMasterEdit::CoBrandPageKey, modMasterEdit::SoftwarePageKey,
+    modMasterEdit::FullyBrandedPageKey};
+static_assert(static_cast<std::size_t>(PageKey::FullyBranded) + 1 == PageKeys.size());
+
+// Index of a key in the table, or no value for a value cast from outside the seven keys.
+std::optional<std::size_t> IndexOf(PageKey key)
+{
+    const auto index = static_cast<std::size_t>(key); // a negative value wraps past the end
+    if (index >= PageKeys.size())
+        return std::nullopt;
+    return index;
+}
 
 std::string_view KeyView(PageKey key)
 {
-    switch (key) {
-    case PageKey::HomePage:
-        return modMasterEdit::HomePageKey;
-    case PageKey::HelpWebPage:
-        return modMasterEdit::HelpPageKey;
-    case PageKey::DownloadWebPage:
-        return modMasterEdit::DownloadPageKey;
-    case PageKey::Donate:
-        return modMasterEdit::DonatePageKey;
-    case PageKey::CoBrand:
-        return modMasterEdit::CoBrandPageKey;
-    case PageKey::CorvaneSoftwares:
-        return modMasterEdit::SoftwarePageKey;
-    case PageKey::FullyBranded:
-        return modMasterEdit::FullyBrandedPageKey;
-    }
-    return {}; // a value cast from outside the seven keys: no page
-}
-
-QByteArray Bytes(std::string_view text)
-{
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    const auto index = IndexOf(key);
+    return index ? PageKeys[*index] : std::string_view {}; // no page for a stray value
 }
 
 struct PageTable
 {
-    std::array<QByteArray, AllPages.size()> addresses;
-    std::array<QUrl, AllPages.size()> urls;
+    std::array<QByteArray, PageKeys.size()> addresses;
+    std::array<QUrl, PageKeys.size()> urls;
 };
 
 // The seven addresses, composed once on first use from the constants of modMasterEdit. The
@@ -60,25 +54,13 @@ const PageTable &Pages()
 {
     static const PageTable table = [] {
         PageTable t;
-        for (std::size_t i = 0; i < AllPages.size(); ++i) {
-            t.addresses[i] = Bytes(modMasterEdit::PageScriptUrl)
-                + Bytes(modMasterEdit::QuerySeparator) + Bytes(modMasterEdit::PageParameter)
-                + Bytes(KeyView(AllPages[i]));
+        for (std::size_t i = 0; i < PageKeys.size(); ++i) {
+            t.addresses[i] = PageAddressForKey(PageKeys[i]);
             t.urls[i] = QUrl::fromEncoded(t.addresses[i], QUrl::StrictMode);
         }
         return t;
     }();
     return table;
-}
-
-// Index of a key in the table, or -1 for a value that is not one of the seven keys.
-int IndexOf(PageKey key)
-{
-    for (std::size_t i = 0; i < AllPages.size(); ++i) {
-        if (AllPages[i] == key)
-            return static_cast<int>(i);
-    }
-    return -1;
 }
 
 const QString &SettingsSection()
@@ -149,6 +131,17 @@ std::function<void(int)> &Terminator()
 
 } // namespace
 
+QByteArray Bytes(std::string_view text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray PageAddressForKey(std::string_view key)
+{
+    return Bytes(modMasterEdit::PageScriptUrl) + Bytes(modMasterEdit::QuerySeparator)
+        + Bytes(modMasterEdit::PageParameter) + Bytes(key);
+}
+
 QByteArray PageKeyText(PageKey key)
 {
     return Bytes(KeyView(key));
@@ -157,16 +150,16 @@ QByteArray PageKeyText(PageKey key)
 const QByteArray &PageAddress(PageKey key)
 {
     static const QByteArray none;
-    const int index = IndexOf(key);
-    return index < 0 ? none : Pages().addresses[static_cast<std::size_t>(index)];
+    const auto index = IndexOf(key);
+    return index ? Pages().addresses[*index] : none;
 }
 
 void OpenWebPage(kq::Platform &platform, PageKey key)
 {
-    const int index = IndexOf(key);
-    if (index < 0)
+    const auto index = IndexOf(key);
+    if (!index)
         return;
-    platform.browser.open(Pages().urls[static_cast<std::size_t>(index)]);
+    platform.browser.open(Pages().urls[*index]);
 }
 
 void OpenHomePage(kq::Platform &platform)

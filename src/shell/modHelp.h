@@ -8,11 +8,25 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 
 namespace modHelp {
 
 // The seven pages of the publisher's site. No other value can be passed to OpenWebPage.
-enum class PageKey { HomePage, HelpWebPage, DownloadWebPage, Donate, CoBrand, CorvaneSoftwares, FullyBranded };
+enum class PageKey {
+    HomePage,
+    HelpWebPage,
+    DownloadWebPage,
+    Donate,
+    CoBrand,
+    CorvaneSoftwares,
+    FullyBranded
+};
+
+// The bytes of a text of modMasterEdit, as they stand.
+QByteArray Bytes(std::string_view text);
+// PageScriptUrl + "?page=" + key: the address of any page of the publisher's page script.
+QByteArray PageAddressForKey(std::string_view key);
 
 // The key as it appears in the address ("home-page", ...).
 QByteArray PageKeyText(PageKey key);
