@@ -1,4 +1,5 @@
 // kq-predict: the prediction engine on the command line, for scripts and terminals.
+#include "CalendarDate.h"
 #include "KqPredict.h"
 
 #include <QCoreApplication>
@@ -15,12 +16,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("kq-predict"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KQ_VERSION));
 
-    const auto today = [] {
-        const QDate date = QDate::currentDate();
-        return std::chrono::year_month_day {std::chrono::year {date.year()},
-            std::chrono::month {static_cast<unsigned>(date.month())},
-            std::chrono::day {static_cast<unsigned>(date.day())}};
-    };
+    const auto today = [] { return kq::ToYearMonthDay(QDate::currentDate()); };
     return kq::cli::RunKqPredict(
         QCoreApplication::arguments(), {std::cin, std::cout, std::cerr, today});
 }

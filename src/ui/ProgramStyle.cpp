@@ -89,6 +89,18 @@ bool ProgramStyle::neededOnDateLists()
     return !qobject_cast<ProgramStyle *>(QApplication::style());
 }
 
+ProgramStyle *ProgramStyle::sharedForDateLists()
+{
+    // Made again only if the application that owned it has gone (one test process may make
+    // several).
+    static QPointer<ProgramStyle> shared;
+    if (!shared) {
+        shared = new ProgramStyle;
+        shared->setParent(QCoreApplication::instance());
+    }
+    return shared;
+}
+
 QRect ProgramStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
     SubControl part, const QWidget *widget) const
 {

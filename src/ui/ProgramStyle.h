@@ -21,6 +21,9 @@ public:
     static void installForApplication();
     // Whether the date lists need this style set on them (the application's style is another).
     static bool neededOnDateLists();
+    // The style set on the date lists then: one instance for every main window of the run,
+    // made on first use and owned by the application.
+    static ProgramStyle *sharedForDateLists();
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
         const QWidget *widget = nullptr) const override;

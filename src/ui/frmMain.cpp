@@ -1,6 +1,7 @@
 // The main window: date entry, date check and the start of a prediction.
 #include "frmMain.h"
 
+#include "CalendarDate.h"
 #include "CaptionFrame.h"
 #include "LinkLabel.h"
 #include "ProgramStyle.h"
@@ -68,9 +69,7 @@ CaptionFrame *makeFrame(QWidget *parent, const char *name, const QRect &place,
 
 std::chrono::year_month_day today(Platform &platform)
 {
-    const QDate date = platform.clock.now().date();
-    return std::chrono::year_month_day {std::chrono::year {date.year()},
-        std::chrono::month {unsigned(date.month())}, std::chrono::day {unsigned(date.day())}};
+    return ToYearMonthDay(platform.clock.now().date());
 }
 
 DateSelection selectionOf(const QComboBox *day, const QComboBox *month, const QComboBox *year)
@@ -122,11 +121,8 @@ void frmMain::buildControls()
         {{9, false, false, true}, Qt::white, Align::Centre});
 
     // The lists' own style, unless the whole program already uses it.
-    ProgramStyle *listStyle = nullptr;
-    if (ProgramStyle::neededOnDateLists()) {
-        listStyle = new ProgramStyle;
-        listStyle->setParent(this);
-    }
+    ProgramStyle *listStyle
+        = ProgramStyle::neededOnDateLists() ? ProgramStyle::sharedForDateLists() : nullptr;
 
     auto *Frame1 = makeFrame(client, "Frame1", twipsRect(0, 555, 7140, 3255), Qt::white);
     auto *Frame4 = makeFrame(Frame1, "Frame4", twipsRect(1590, 1440, 3975, 615), Qt::white,

@@ -52,6 +52,22 @@ TEST_F(ProgramStyleTest, DateListsAreSlimWithOrWithoutTheApplicationStyle)
     delete shared;
 }
 
+TEST_F(ProgramStyleTest, MainWindowsShareOneListStyle)
+{
+    ASSERT_TRUE(ProgramStyle::neededOnDateLists());
+    auto *first = new frmMain(context);
+    auto *second = new frmMain(context);
+    QStyle *listStyle = control<QComboBox>(first, "cmbDOBYear")->style();
+    EXPECT_NE(qobject_cast<ProgramStyle *>(listStyle), nullptr);
+    EXPECT_EQ(control<QComboBox>(second, "cmbDOBYear")->style(), listStyle);
+    delete first;
+    delete second;
+    // Still there for the next main window of the run.
+    auto *third = new frmMain(context);
+    EXPECT_EQ(control<QComboBox>(third, "cmbDOBYear")->style(), listStyle);
+    delete third;
+}
+
 TEST_F(ProgramStyleTest, MenuBarOverflowArrowsStillDraw)
 {
     ProgramStyle style;
