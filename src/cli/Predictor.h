@@ -27,19 +27,12 @@ struct Reply
 class Predictor
 {
 public:
-    static constexpr int FirstBirthYear = 1915;
-    static constexpr int FirstConceptionYear = 1960;
-    static constexpr int LastYear = 2012;
-
     explicit Predictor(std::chrono::year_month_day today);
 
     Reply predict(std::string_view birthText, std::string_view conceptionText);
 
     // The lunar month in force on a date of the conception lists.
     Reply lunarMonth(std::string_view dateText) const;
-
-    std::chrono::year_month_day today() const { return m_today; }
-    const PredictionState &state() const { return m_state; }
 
 private:
     PredictionState m_state;

@@ -84,8 +84,7 @@ std::string ExplanationText(const Reply &reply)
     const DateSelection &birth = reply.birth;
     const DateSelection &conception = reply.conception;
     const int baseAge = conception.Year - birth.Year;
-    const bool newYearStep
-        = conception.Month > 2 || (conception.Month == 2 && conception.Day >= 21);
+    const bool newYearStep = PassesNewYearStep(conception);
     std::ostringstream text;
     text << "How it was worked out:\n"
          << "  Base age: " << conception.Year << " - " << birth.Year << " = " << baseAge

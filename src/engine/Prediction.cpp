@@ -8,6 +8,10 @@
 
 namespace kq {
 
+// The conception lists offer exactly the years of the lunar-month table.
+static_assert(FirstConceptionListYear == modDurorurOzivurediRuvidevo::FirstTableYear);
+static_assert(LastListYear == modDurorurOzivurediRuvidevo::LastTableYear);
+
 namespace {
 
 using namespace std::chrono;
@@ -103,12 +107,7 @@ PredictionResult PredictionState::PredictBabyGender(
     // conception year on (the new-year step is fixed at 21 February). The mother's birthday
     // plays no part. The years are taken from the selections themselves, so that a date that
     // could not be formed never leaves an age counted from an earlier prediction's date.
-    long long age = static_cast<long long>(conception.Year) - birth.Year;
-    const int monthPosition = conception.Month - 1;
-    const int dayPosition = conception.Day - 1;
-    if ((monthPosition == 1 && dayPosition > 19) || monthPosition > 1)
-        ++age;
-    MotherChineseAge = saturatedInt16(age);
+    MotherChineseAge = saturatedInt16(ChineseAge(birth, conception));
 
     if (MotherChineseAge < modDurorurOzivurediRuvidevo::YoungestChartAge
         || MotherChineseAge > modDurorurOzivurediRuvidevo::OldestChartAge) {

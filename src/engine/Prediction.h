@@ -20,6 +20,26 @@ struct DateSelection
     int Year = 1960; // the text of the year list, as a number
 };
 
+// The year lists of the main window: births from 1915, conceptions over the years of the
+// lunar-month table, both to 2012.
+inline constexpr int FirstBirthListYear = 1915;
+inline constexpr int FirstConceptionListYear = 1960;
+inline constexpr int LastListYear = 2012;
+
+// The new-year step of the Chinese age: from 21 February of the conception year on, the age is
+// one more than the difference of the years. The mother's birthday plays no part.
+constexpr bool PassesNewYearStep(const DateSelection &conception) noexcept
+{
+    return conception.Month > 2 || (conception.Month == 2 && conception.Day >= 21);
+}
+
+// The mother's Chinese age at the conception, before it is held to the chart's ages.
+constexpr long long ChineseAge(const DateSelection &birth, const DateSelection &conception) noexcept
+{
+    return static_cast<long long>(conception.Year) - birth.Year
+        + (PassesNewYearStep(conception) ? 1 : 0);
+}
+
 enum class PredictionOutcome { Predicted, AgeOutOfRange };
 
 struct Rgb

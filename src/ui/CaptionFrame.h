@@ -14,7 +14,6 @@ class CaptionFrame : public QWidget
 public:
     explicit CaptionFrame(QWidget *parent, const QString &caption = {});
 
-    QString caption() const { return captionText; }
     void setCaptionStyle(const QColor &colour, const QFont &font);
 
 protected:

@@ -229,9 +229,9 @@ void frmMain::Form_Load()
         cmbDOBMonth->addItem(QLatin1String(name));
     for (const char *name : MonthNames)
         cmbConceptionMonth->addItem(QLatin1String(name));
-    for (int year = 1960; year <= 2012; ++year)
+    for (int year = FirstConceptionListYear; year <= LastListYear; ++year)
         cmbConceptionYear->addItem(QString::number(year));
-    for (int year = 1915; year <= 2012; ++year)
+    for (int year = FirstBirthListYear; year <= LastListYear; ++year)
         cmbDOBYear->addItem(QString::number(year));
     for (QComboBox *list : {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate,
              cmbConceptionMonth, cmbConceptionYear})
