@@ -3,6 +3,7 @@
 
 #include "AppContext.h"
 #include "AppIcon.h"
+#include "CaptionFrame.h"
 #include "LinkLabel.h"
 #include "Texts.h"
 
@@ -51,6 +52,18 @@ void setBackground(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::Button, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+CaptionFrame *makeFrame(QWidget *parent, const char *name, const QRect &place,
+    const QColor &background, const QString &caption)
+{
+    auto *frame = new CaptionFrame(parent, caption);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(place);
+    setBackground(frame, background);
+    if (!caption.isEmpty())
+        frame->setCaptionStyle(DarkGreen, verdana({8.25, true}));
+    return frame;
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)

@@ -15,7 +15,13 @@ class QAbstractButton;
 namespace kq {
 
 struct AppContext;
+class CaptionFrame;
 class LinkLabel;
+
+// The program's own colours, shared by its windows.
+inline constexpr QColor DarkGreen {0, 64, 0}; // frame captions, the about box's links and rule
+inline constexpr QColor DarkRed {128, 0, 0}; // disclaimers and notices
+inline constexpr QColor LinkBlue {0, 0, 255}; // links on white
 
 // A main or result window: a title bar with the system menu and the close box, no minimise
 // and no maximise button, the full title and the application icon.
@@ -31,6 +37,11 @@ void setBackground(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
 // A button drawn in its own colour, (192, 192, 192) for every button of the program.
 void setButtonFace(QAbstractButton *button);
+
+// A borderless frame in its own background colour; with a caption, the caption is drawn at its
+// top left in dark green, "Verdana" 8.25 pt bold.
+CaptionFrame *makeFrame(QWidget *parent, const char *name, const QRect &place,
+    const QColor &background, const QString &caption = {});
 
 enum class Align { Left, Centre };
 

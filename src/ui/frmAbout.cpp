@@ -14,11 +14,6 @@
 
 namespace kq {
 
-namespace {
-const QColor DarkGreen(0, 64, 0);
-const QColor DarkRed(128, 0, 0);
-} // namespace
-
 frmAbout::frmAbout(Platform &platform)
     : QDialog(nullptr)
     , platform(platform)

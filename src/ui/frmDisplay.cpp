@@ -23,22 +23,9 @@ namespace kq {
 
 namespace {
 
-const QColor LinkBlue(0, 0, 255);
-const QColor DarkRed(128, 0, 0);
-
 QColor toQColor(const Rgb &colour)
 {
     return QColor(colour.red, colour.green, colour.blue);
-}
-
-CaptionFrame *makeFrame(
-    QWidget *parent, const char *name, const QRect &place, const QColor &background)
-{
-    auto *frame = new CaptionFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(place);
-    setBackground(frame, background);
-    return frame;
 }
 
 // The panel's captions: white, "Verdana" 11.25 pt bold italic.

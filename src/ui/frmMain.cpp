@@ -28,8 +28,6 @@ namespace kq {
 namespace {
 
 const QColor Maroon(64, 0, 0);
-const QColor DarkGreen(0, 64, 0);
-const QColor DarkRed(128, 0, 0);
 
 constexpr std::array<const char *, 12> MonthNames = {"January", "February", "March", "April", "May",
     "June", "July", "August", "September", "October", "November", "December"};
@@ -53,18 +51,6 @@ QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QS
     list->setAutoFillBackground(false);
     list->setFocusPolicy(Qt::StrongFocus);
     return list;
-}
-
-CaptionFrame *makeFrame(QWidget *parent, const char *name, const QRect &place,
-    const QColor &background, const QString &caption = {})
-{
-    auto *frame = new CaptionFrame(parent, caption);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(place);
-    setBackground(frame, background);
-    if (!caption.isEmpty())
-        frame->setCaptionStyle(DarkGreen, verdana({8.25, true}));
-    return frame;
 }
 
 std::chrono::year_month_day today(Platform &platform)

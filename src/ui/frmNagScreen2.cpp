@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "LinkLabel.h"
 #include "Texts.h"
+#include "WindowStyle.h"
 #include "modHelp.h"
 
 #include <QCheckBox>
@@ -158,7 +159,7 @@ void frmNagScreen2::createControls()
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setFont(verdana({.underline = true}));
     QPalette link = lblGoToHome->palette();
-    link.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    link.setColor(QPalette::WindowText, LinkBlue);
     lblGoToHome->setPalette(link);
     connect(lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 
