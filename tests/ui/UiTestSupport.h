@@ -15,9 +15,30 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 namespace kq::testing {
+
+// Every page address up to the page's key, from the build's publisher site.
+inline const QByteArray PageScript
+    = QByteArrayLiteral(KQ_TEST_PUBLISHER_SITE "/kq-free-chinese-pregnancy-calendar/ssd.php?page=");
+// The build's publisher site as the windows show it ("www.kq-publisher.example").
+inline constexpr QLatin1String PublisherHost(KQ_TEST_PUBLISHER_HOST);
+
+// A link of the main and the result window and the page it opens.
+struct PageLink
+{
+    const char *control;
+    const char *page;
+};
+// The menu items of both windows.
+inline constexpr std::array<PageLink, 5> MenuPageLinks {PageLink {"mnuOnline", "help-web-page"},
+    PageLink {"mnuVisit", "home-page"}, PageLink {"mnuUpdate", "download-web-page"},
+    PageLink {"mnuDonate", "donate"}, PageLink {"mnumakemoney", "fully-branded"}};
+// The banner and the two offers of both windows, opened with a click.
+inline constexpr std::array<PageLink, 3> BannerPageLinks {PageLink {"Label61", "home-page"},
+    PageLink {"lblCobrand", "co-brand"}, PageLink {"lblFullBrand", "fully-branded"}};
 
 // A date as the user picks it in the three lists.
 struct Date

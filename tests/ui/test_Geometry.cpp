@@ -246,7 +246,7 @@ TEST_F(WindowTest, CaptionsShowADoubledAmpersandAsOne)
                       "traffic to your site. Put your site's name &  link here. See "
                       "\"Help\" for details.Click Here for more info on co-branding."));
     EXPECT_EQ(main.findChild<QLabel *>("Label61")->text(),
-        QLatin1String("Visit our discussion forum at www.kq-publisher.example"));
+        QStringLiteral("Visit our discussion forum at ") + PublisherHost);
 }
 
 } // namespace

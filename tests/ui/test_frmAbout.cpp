@@ -71,8 +71,7 @@ TEST_F(AboutBoxTest, LinksOpenTheirPagesAndLeaveTheBoxOpen)
 {
     frmAbout about(fake.platform);
     about.show();
-    const QByteArray script = "https://www.kq-publisher.example/kq-free-chinese-pregnancy-calendar/"
-                              "ssd.php?page=";
+    const QByteArray &script = PageScript;
     QTest::mouseClick(control<QWidget>(&about, "lblHomePage"), Qt::LeftButton);
     QTest::mouseClick(control<QWidget>(&about, "lblCoBrand"), Qt::LeftButton);
     EXPECT_EQ(
@@ -97,7 +96,7 @@ TEST_F(AboutBoxTest, ShowsTheNameTheDescriptionAndTheIcon)
     EXPECT_EQ(control<QLabel>(&about, "lblCoBrand")->text(),
         QLatin1String("Click here for more details."));
     EXPECT_EQ(control<QLabel>(&about, "lblHomePage")->text(),
-        QLatin1String("Visit us at www.kq-publisher.example"));
+        QStringLiteral("Visit us at ") + PublisherHost);
     const QPixmap icon = control<QLabel>(&about, "picIcon")->pixmap();
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_EQ(icon.toImage(), ApplicationIcon().pixmap(32, 32).toImage());

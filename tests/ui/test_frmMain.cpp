@@ -407,25 +407,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, StackingTest,
 TEST_F(MainWindowTest, EveryLinkAndMenuItemOpensItsPage)
 {
     frmMain *main = openMain();
-    const QByteArray script = "https://www.kq-publisher.example/kq-free-chinese-pregnancy-calendar/"
-                              "ssd.php?page=";
-    struct Link
-    {
-        const char *control;
-        const char *page;
-    };
-    for (const Link link : {Link {"mnuOnline", "help-web-page"}, Link {"mnuVisit", "home-page"},
-             Link {"mnuUpdate", "download-web-page"}, Link {"mnuDonate", "donate"},
-             Link {"mnumakemoney", "fully-branded"}}) {
+    for (const PageLink &link : MenuPageLinks) {
         fake.browser.opened.clear();
         control<QAction>(main, link.control)->trigger();
-        EXPECT_EQ(fake.browser.opened, QList<QByteArray> {script + link.page}) << link.control;
+        EXPECT_EQ(fake.browser.opened, QList<QByteArray> {PageScript + link.page}) << link.control;
     }
-    for (const Link link : {Link {"Label61", "home-page"}, Link {"lblCobrand", "co-brand"},
-             Link {"lblFullBrand", "fully-branded"}}) {
+    for (const PageLink &link : BannerPageLinks) {
         fake.browser.opened.clear();
         QTest::mouseClick(control<QWidget>(main, link.control), Qt::LeftButton);
-        EXPECT_EQ(fake.browser.opened, QList<QByteArray> {script + link.page}) << link.control;
+        EXPECT_EQ(fake.browser.opened, QList<QByteArray> {PageScript + link.page}) << link.control;
     }
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(fake.messages.shown.isEmpty());
