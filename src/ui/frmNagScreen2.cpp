@@ -104,10 +104,10 @@ frmNagScreen2::frmNagScreen2(Platform &platform, std::function<void()> endProgra
     if (!this->endProgram)
         this->endProgram = [target = &platform] { modHelp::EndProgram(*target); };
     setObjectName(QStringLiteral("frmNagScreen2"));
-    // A fixed border without minimise and maximise buttons, kept above every other window.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint
-        | Qt::WindowStaysOnTopHint);
+    // A fixed border without minimise and maximise buttons, the full title and the icon, as
+    // the main window has; kept above every other window.
+    makeFixedMainWindow(this);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     // Shown without taking the activation away from what the user is doing.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(verdana());
@@ -158,9 +158,7 @@ void frmNagScreen2::createControls()
     lblGoToHome = new LinkLabel(tr("Click Here To Visit Corvane Softwares"), Frame6);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setFont(verdana({.underline = true}));
-    QPalette link = lblGoToHome->palette();
-    link.setColor(QPalette::WindowText, LinkBlue);
-    lblGoToHome->setPalette(link);
+    setTextColour(lblGoToHome, LinkBlue);
     connect(lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 
     Frame2 = new QGroupBox(tr("Refer A Friend"), this);
@@ -275,10 +273,7 @@ void frmNagScreen2::layOutControls()
 // Creation steps, once per run.
 void frmNagScreen2::Form_Load()
 {
-    setWindowTitle(FullTitle());
     lblNagScreen2Caption->setText(FullTitle());
-
-    setWindowIcon(ApplicationIcon());
     picNagscreen2Icon->setPixmap(ApplicationIcon().pixmap(QSize(48, 48)));
 
     SeedRandomFromClock(platform);
