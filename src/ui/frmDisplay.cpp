@@ -6,17 +6,13 @@
 #include "Texts.h"
 #include "Twips.h"
 #include "WindowStyle.h"
-#include "frmAbout.h"
 #include "frmMain.h"
 #include "modDurorurOzivurediRuvidevo.h"
 #include "modHelp.h"
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 namespace kq {
@@ -49,10 +45,8 @@ QLabel *makeBox(QWidget *parent, const char *name, const QRect &place)
 } // namespace
 
 frmDisplay::frmDisplay(AppContext &context)
-    : QMainWindow(nullptr)
-    , context(context)
+    : AdvertWindow(context)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmDisplay"));
     makeFixedMainWindow(this);
     buildControls();
@@ -127,49 +121,16 @@ void frmDisplay::buildControls()
     Label2->hide();
 
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
-    connect(Label61, &LinkLabel::clicked, this, &frmDisplay::Label61_Click);
-    connect(lblCobrand, &LinkLabel::clicked, this, &frmDisplay::lblCobrand_Click);
-    connect(lblFullBrand, &LinkLabel::clicked, this, &frmDisplay::lblFullBrand_Click);
+    connectBannerLinks(Label61, lblCobrand, lblFullBrand);
 }
 
 void frmDisplay::buildMenus()
 {
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("menuBar"));
-    auto item = [this](QMenu *menu, const char *name, const QString &caption, auto handler) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    auto separator = [](QMenu *menu, const char *name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
-    };
-
-    QMenu *mnuFile = bar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    item(mnuFile, "mnuFileBack", QStringLiteral("&Back"), &frmDisplay::mnuFileBack_Click);
-    item(mnuFile, "mnuExit", QStringLiteral("E&xit"), &frmDisplay::mnuExit_Click);
-
-    QMenu *mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    item(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), &frmDisplay::mnuOnline_Click);
-    item(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), &frmDisplay::mnuVisit_Click);
-    separator(mnuHelp, "mnuFileSep1");
-    item(mnuHelp, "mnuUpdate", QStringLiteral("&Check for Software Update"),
-        &frmDisplay::mnuUpdate_Click);
-    separator(mnuHelp, "mnuFileSep2");
-    item(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), &frmDisplay::mnuAbout_Click);
-
-    QAction *mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(mnuDonate, &QAction::triggered, this, &frmDisplay::mnuDonate_Click);
-
-    // Created not usable, hidden as on the main window; its handler stays wired.
-    QAction *mnumakemoney = bar->addAction(QStringLiteral("Make Money &Online"));
-    mnumakemoney->setObjectName(QStringLiteral("mnumakemoney"));
-    mnumakemoney->setVisible(false);
-    connect(mnumakemoney, &QAction::triggered, this, &frmDisplay::mnumakemoney_Click);
+    QMenu *mnuFile = addMenu("mnuFile", QStringLiteral("&File"));
+    addMenuItem(mnuFile, "mnuFileBack", QStringLiteral("&Back"), [this] { mnuFileBack_Click(); });
+    addMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
+    addHelpMenuAndOffers(
+        {"mnuFileSep1", "mnuFileSep2", QStringLiteral("&Check for Software Update")});
 }
 
 void frmDisplay::setAge(std::int16_t age)
@@ -227,8 +188,7 @@ void frmDisplay::showInPlaceOfMain()
 
 void frmDisplay::cmdBack_Click()
 {
-    closingForSwitch = true;
-    close();
+    closeForSwitch();
     auto *main = new frmMain(context);
     main->show();
     main->activateWindow();
@@ -237,66 +197,6 @@ void frmDisplay::cmdBack_Click()
 void frmDisplay::mnuFileBack_Click()
 {
     cmdBack_Click();
-}
-
-void frmDisplay::mnuExit_Click()
-{
-    close();
-}
-
-void frmDisplay::mnuOnline_Click()
-{
-    modHelp::OpenHelpPage(context.platform);
-}
-
-void frmDisplay::mnuVisit_Click()
-{
-    modHelp::OpenHomePage(context.platform);
-}
-
-void frmDisplay::mnuUpdate_Click()
-{
-    modHelp::OpenDownloadPage(context.platform);
-}
-
-void frmDisplay::mnuAbout_Click()
-{
-    frmAbout about(context.platform);
-    about.exec();
-}
-
-void frmDisplay::mnuDonate_Click()
-{
-    modHelp::OpenDonatePage(context.platform);
-}
-
-void frmDisplay::mnumakemoney_Click()
-{
-    modHelp::OpenFullyBrandedPage(context.platform);
-}
-
-void frmDisplay::Label61_Click()
-{
-    modHelp::OpenHomePage(context.platform);
-}
-
-void frmDisplay::lblCobrand_Click()
-{
-    modHelp::OpenCoBrandPage(context.platform);
-}
-
-void frmDisplay::lblFullBrand_Click()
-{
-    modHelp::OpenFullyBrandedPage(context.platform);
-}
-
-// As on the main window: every close but the switch back to the main window is the user
-// leaving, and hands over to the exit flow.
-void frmDisplay::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    if (!closingForSwitch && !modHelp::IsEnding())
-        runExitFlowAfterClose(context);
 }
 
 } // namespace kq

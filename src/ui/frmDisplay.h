@@ -3,9 +3,7 @@
 // hidden and then shows it in its own place; "&Back" returns to a fresh main window.
 #pragma once
 
-#include "AppContext.h"
-
-#include <QMainWindow>
+#include "AdvertWindow.h"
 
 #include <cstdint>
 
@@ -17,7 +15,7 @@ namespace kq {
 class CaptionFrame;
 class LinkLabel;
 
-class frmDisplay : public QMainWindow
+class frmDisplay : public AdvertWindow
 {
     Q_OBJECT
 public:
@@ -39,28 +37,11 @@ public:
 public slots:
     void cmdBack_Click();
     void mnuFileBack_Click();
-    void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mnumakemoney_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
     void buildMenus();
     void describeResult();
-
-    AppContext &context;
-    // Set before a close that only hands over to the other window.
-    bool closingForSwitch = false;
 
     QPushButton *cmdBack = nullptr;
     LinkLabel *Label61 = nullptr;

@@ -8,16 +8,12 @@
 #include "Texts.h"
 #include "Twips.h"
 #include "WindowStyle.h"
-#include "frmAbout.h"
 #include "frmDisplay.h"
 #include "modHelp.h"
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLayout>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 #include <array>
@@ -67,10 +63,8 @@ DateSelection selectionOf(const QComboBox *day, const QComboBox *month, const QC
 } // namespace
 
 frmMain::frmMain(AppContext &context)
-    : QMainWindow(nullptr)
-    , context(context)
+    : AdvertWindow(context)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmMain"));
     makeFixedMainWindow(this);
     buildControls();
@@ -157,51 +151,16 @@ void frmMain::buildControls()
     setTabOrder(cmbConceptionYear, cmdGetBabyGender);
 
     connect(cmdGetBabyGender, &QPushButton::clicked, this, &frmMain::cmdGetBabyGender_Click);
-    connect(Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
-    connect(lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+    connectBannerLinks(Label61, lblCobrand, lblFullBrand);
 }
 
 void frmMain::buildMenus()
 {
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("menuBar"));
-    auto item = [this](QMenu *menu, const char *name, const QString &caption, auto handler) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    auto separator = [](QMenu *menu, const char *name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
-    };
-
-    QMenu *mnufile = bar->addMenu(QStringLiteral("&File"));
-    mnufile->setObjectName(QStringLiteral("mnufile"));
-    item(mnufile, "mnufileGender", QStringLiteral("Get My Baby's Gender"),
-        &frmMain::mnufileGender_Click);
-    item(mnufile, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
-
-    QMenu *mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    item(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), &frmMain::mnuOnline_Click);
-    item(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), &frmMain::mnuVisit_Click);
-    separator(mnuHelp, "mnuHelp1");
-    item(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"),
-        &frmMain::mnuUpdate_Click);
-    separator(mnuHelp, "mnuHelp2");
-    item(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), &frmMain::mnuAbout_Click);
-
-    QAction *mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
-
-    // Created not usable: hidden rather than greyed, so that the menu bar shows no item that
-    // can never be chosen. Nothing makes it usable; its handler stays wired all the same.
-    QAction *mnumakemoney = bar->addAction(QStringLiteral("Make Money &Online"));
-    mnumakemoney->setObjectName(QStringLiteral("mnumakemoney"));
-    mnumakemoney->setVisible(false);
-    connect(mnumakemoney, &QAction::triggered, this, &frmMain::mnumakemoney_Click);
+    QMenu *mnufile = addMenu("mnufile", QStringLiteral("&File"));
+    addMenuItem(mnufile, "mnufileGender", QStringLiteral("Get My Baby's Gender"),
+        [this] { mnufileGender_Click(); });
+    addMenuItem(mnufile, "mnuExit", QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
+    addHelpMenuAndOffers({"mnuHelp1", "mnuHelp2", QStringLiteral("Check for Software &Update")});
 }
 
 void frmMain::Form_Load()
@@ -285,75 +244,13 @@ void frmMain::cmdGetBabyGender_Click()
     display->showColourOfGender();
     display->setCongratulation(QString::fromStdString(result.CongratulationMessage));
 
-    closingForSwitch = true;
-    close();
+    closeForSwitch();
     display->showInPlaceOfMain();
 }
 
 void frmMain::mnufileGender_Click()
 {
     cmdGetBabyGender_Click();
-}
-
-void frmMain::mnuExit_Click()
-{
-    close();
-}
-
-void frmMain::mnuOnline_Click()
-{
-    modHelp::OpenHelpPage(context.platform);
-}
-
-void frmMain::mnuVisit_Click()
-{
-    modHelp::OpenHomePage(context.platform);
-}
-
-void frmMain::mnuUpdate_Click()
-{
-    modHelp::OpenDownloadPage(context.platform);
-}
-
-void frmMain::mnuAbout_Click()
-{
-    frmAbout about(context.platform);
-    about.exec();
-}
-
-void frmMain::mnuDonate_Click()
-{
-    modHelp::OpenDonatePage(context.platform);
-}
-
-void frmMain::mnumakemoney_Click()
-{
-    modHelp::OpenFullyBrandedPage(context.platform);
-}
-
-void frmMain::Label61_Click()
-{
-    modHelp::OpenHomePage(context.platform);
-}
-
-void frmMain::lblCobrand_Click()
-{
-    modHelp::OpenCoBrandPage(context.platform);
-}
-
-void frmMain::lblFullBrand_Click()
-{
-    modHelp::OpenFullyBrandedPage(context.platform);
-}
-
-// Closing the window is the user leaving (close box or File > Exit) and hands over to the exit
-// flow, unless the close only makes way for the result window or comes from the end of the run
-// (EndProgram closing every window).
-void frmMain::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    if (!closingForSwitch && !modHelp::IsEnding())
-        runExitFlowAfterClose(context);
 }
 
 } // namespace kq

@@ -4,9 +4,7 @@
 // bottom advertising banners and the menu bar.
 #pragma once
 
-#include "AppContext.h"
-
-#include <QMainWindow>
+#include "AdvertWindow.h"
 
 #include <cstdint>
 
@@ -17,7 +15,7 @@ namespace kq {
 
 class LinkLabel;
 
-class frmMain : public QMainWindow
+class frmMain : public AdvertWindow
 {
     Q_OBJECT
 public:
@@ -37,29 +35,13 @@ public:
 public slots:
     void cmdGetBabyGender_Click();
     void mnufileGender_Click();
-    void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mnumakemoney_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
     void buildMenus();
     void Form_Load();
 
-    AppContext &context;
     std::int16_t intCoBrandRandomNumber = 0;
-    // Set before a close that only hands over to the result window.
-    bool closingForSwitch = false;
 
     LinkLabel *lblFullBrand = nullptr;
     LinkLabel *lblCobrand = nullptr;

@@ -1,0 +1,140 @@
+// The menu items, banner links and closing rule shared by the main and the result window.
+#include "AdvertWindow.h"
+
+#include "LinkLabel.h"
+#include "WindowStyle.h"
+#include "frmAbout.h"
+#include "modHelp.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kq {
+
+AdvertWindow::AdvertWindow(AppContext &context)
+    : QMainWindow(nullptr)
+    , context(context)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+}
+
+QMenu *AdvertWindow::addMenu(const char *name, const QString &caption)
+{
+    QMenu *menu = menuBar()->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction *AdvertWindow::addMenuItem(
+    QMenu *menu, const char *name, const QString &caption, std::function<void()> handler)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, std::move(handler));
+    return action;
+}
+
+void AdvertWindow::addHelpMenuAndOffers(const HelpMenuNames &names)
+{
+    QMenu *mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
+    addMenuItem(
+        mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), [this] { mnuOnline_Click(); });
+    addMenuItem(
+        mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), [this] { mnuVisit_Click(); });
+    mnuHelp->addSeparator()->setObjectName(QLatin1String(names.firstSeparator));
+    addMenuItem(mnuHelp, "mnuUpdate", names.updateCaption, [this] { mnuUpdate_Click(); });
+    mnuHelp->addSeparator()->setObjectName(QLatin1String(names.secondSeparator));
+    addMenuItem(
+        mnuHelp, "mnuAbout", QStringLiteral("&About Software"), [this] { mnuAbout_Click(); });
+
+    QAction *mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
+    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(mnuDonate, &QAction::triggered, this, &AdvertWindow::mnuDonate_Click);
+
+    // Created not usable: hidden rather than greyed, so that the menu bar shows no item that
+    // can never be chosen. Nothing makes it usable; its handler stays wired all the same.
+    QAction *mnumakemoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    mnumakemoney->setObjectName(QStringLiteral("mnumakemoney"));
+    mnumakemoney->setVisible(false);
+    connect(mnumakemoney, &QAction::triggered, this, &AdvertWindow::mnumakemoney_Click);
+}
+
+void AdvertWindow::connectBannerLinks(
+    LinkLabel *Label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand)
+{
+    connect(Label61, &LinkLabel::clicked, this, &AdvertWindow::Label61_Click);
+    connect(lblCobrand, &LinkLabel::clicked, this, &AdvertWindow::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &AdvertWindow::lblFullBrand_Click);
+}
+
+void AdvertWindow::closeForSwitch()
+{
+    closingForSwitch = true;
+    close();
+}
+
+// Closing the window is the user leaving (close box or File > Exit) and hands over to the exit
+// flow, unless the close only makes way for the other window or comes from the end of the run
+// (EndProgram closing every window).
+void AdvertWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!closingForSwitch && !modHelp::IsEnding())
+        runExitFlowAfterClose(context);
+}
+
+void AdvertWindow::mnuExit_Click()
+{
+    close();
+}
+
+void AdvertWindow::mnuOnline_Click()
+{
+    modHelp::OpenHelpPage(context.platform);
+}
+
+void AdvertWindow::mnuVisit_Click()
+{
+    modHelp::OpenHomePage(context.platform);
+}
+
+void AdvertWindow::mnuUpdate_Click()
+{
+    modHelp::OpenDownloadPage(context.platform);
+}
+
+void AdvertWindow::mnuAbout_Click()
+{
+    frmAbout about(context.platform);
+    about.exec();
+}
+
+void AdvertWindow::mnuDonate_Click()
+{
+    modHelp::OpenDonatePage(context.platform);
+}
+
+void AdvertWindow::mnumakemoney_Click()
+{
+    modHelp::OpenFullyBrandedPage(context.platform);
+}
+
+void AdvertWindow::Label61_Click()
+{
+    modHelp::OpenHomePage(context.platform);
+}
+
+void AdvertWindow::lblCobrand_Click()
+{
+    modHelp::OpenCoBrandPage(context.platform);
+}
+
+void AdvertWindow::lblFullBrand_Click()
+{
+    modHelp::OpenFullyBrandedPage(context.platform);
+}
+
+} // namespace kq
