@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -18,7 +19,15 @@ AdvertWindow::AdvertWindow(AppContext &context)
     , context(context)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    makeFixedMainWindow(this);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
+}
+
+void AdvertWindow::fixSizeAndCentre()
+{
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    centreOnScreen(this);
 }
 
 QMenu *AdvertWindow::addMenu(const char *name, const QString &caption)

@@ -48,6 +48,8 @@ protected:
     // The Help menu, then "&Donate" and the hidden "Make Money &Online" on the menu bar.
     void addHelpMenuAndOffers(const HelpMenuNames &names);
     void connectBannerLinks(LinkLabel *Label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand);
+    // Once the controls and menus are built: the window keeps its size and opens centred.
+    void fixSizeAndCentre();
     // Closes the window to make way for the other one: no exit flow.
     void closeForSwitch();
     void closeEvent(QCloseEvent *event) override;

@@ -11,7 +11,6 @@
 #include "modHelp.h"
 
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QPushButton>
 
@@ -48,12 +47,9 @@ frmDisplay::frmDisplay(AppContext &context)
     : AdvertWindow(context)
 {
     setObjectName(QStringLiteral("frmDisplay"));
-    makeFixedMainWindow(this);
     buildControls();
     buildMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    centreOnScreen(this);
+    fixSizeAndCentre();
 }
 
 void frmDisplay::buildControls()

@@ -12,7 +12,6 @@
 #include "modHelp.h"
 
 #include <QComboBox>
-#include <QLayout>
 #include <QMenu>
 #include <QPushButton>
 
@@ -66,12 +65,9 @@ frmMain::frmMain(AppContext &context)
     : AdvertWindow(context)
 {
     setObjectName(QStringLiteral("frmMain"));
-    makeFixedMainWindow(this);
     buildControls();
     buildMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    centreOnScreen(this);
+    fixSizeAndCentre();
     Form_Load();
 }
 
