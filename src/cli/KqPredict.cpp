@@ -1,8 +1,9 @@
 // The command line of kq-predict: options, their combinations, and the dispatch to a single
-// prediction, --batch, --lunar-month or --chart.
+// prediction, --batch, --lunar-month, --chart or --evaluate.
 #include "KqPredict.h"
 
 #include "BatchRunner.h"
+#include "EvaluationReport.h"
 #include "IsoDate.h"
 #include "Predictor.h"
 #include "ReplyJson.h"
@@ -25,10 +26,12 @@ const char *const Description
   kq-predict --batch [--today DATE] < lines of "BIRTH CONCEPTION"
   kq-predict --lunar-month DATE [--json | --explain]
   kq-predict --chart [--json]
+  kq-predict --evaluate [--from-birth] [--json] < lines of "BIRTH CONCEPTION SEX"
 
 Dates are written YYYY-MM-DD: birth years 1915 to 2012, conception years 1960 to 2012.
 Exit status: 0 predicted, 2 invalid date or input, 3 mother's age outside 18 to 45,
-64 wrong usage, 74 input or output failed.)";
+64 wrong usage, 74 input or output failed; --evaluate: 0 when a record was evaluated,
+2 when none could be.)";
 
 int usageError(const CliStreams &streams, const QString &message)
 {
@@ -68,6 +71,26 @@ void writeJson(const CliStreams &streams, const QJsonObject &object)
     streams.out.put('\n');
 }
 
+// --evaluate: the report, and whether any record could be evaluated.
+int evaluate(const CliStreams &streams, Predictor &predictor, bool fromBirth, bool json)
+{
+    Evaluation evaluation(predictor, fromBirth ? SecondDate::BabyBirth : SecondDate::Conception);
+    if (!evaluation.run(streams.in)) {
+        streams.err << "kq-predict: could not read all input\n";
+        return ExitIoError;
+    }
+    if (json) {
+        writeJson(streams, EvaluationToJson(evaluation.counts()));
+    } else {
+        streams.out << EvaluationText(evaluation.counts());
+    }
+    if (evaluation.counts().table.total() == 0) {
+        streams.err << "kq-predict: no record could be evaluated\n";
+        return ExitInvalidInput;
+    }
+    return ExitPredicted;
+}
+
 } // namespace
 
 int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
@@ -98,8 +121,15 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
         QStringLiteral("date"));
     const QCommandLineOption chartOption(QStringLiteral("chart"),
         QStringLiteral("Print the gender chart: ages 18 to 45 by lunar months 1 to 12."));
+    const QCommandLineOption evaluateOption(QStringLiteral("evaluate"),
+        QStringLiteral("Read records \"BIRTH CONCEPTION SEX\" (SEX: F, M, girl or boy) from "
+                       "standard input and say how often the prediction was right: the table, "
+                       "the accuracy and Cohen's kappa."));
+    const QCommandLineOption fromBirthOption(QStringLiteral("from-birth"),
+        QStringLiteral("With --evaluate: the second date is the baby's date of birth; "
+                       "conception is taken as 266 days before."));
     parser.addOptions({birthOption, conceptionOption, todayOption, jsonOption, explainOption,
-        batchOption, lunarMonthOption, chartOption});
+        batchOption, lunarMonthOption, chartOption, evaluateOption, fromBirthOption});
 
     if (!parser.parse(arguments))
         return usageError(streams, parser.errorText());
@@ -122,7 +152,14 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     const bool batch = parser.isSet(batchOption);
     const bool lunarMonth = parser.isSet(lunarMonthOption);
     const bool chart = parser.isSet(chartOption);
-    const int modes = int(predicting) + int(batch) + int(lunarMonth) + int(chart);
+    const bool evaluating = parser.isSet(evaluateOption);
+    const int modes = int(predicting) + int(batch) + int(lunarMonth) + int(chart) + int(evaluating);
+    if (evaluating && modes > 1)
+        return usageError(streams,
+            QStringLiteral("--evaluate goes without a prediction, --batch, --lunar-month and "
+                           "--chart"));
+    if (parser.isSet(fromBirthOption) && !evaluating)
+        return usageError(streams, QStringLiteral("--from-birth goes with --evaluate only"));
     if (modes == 0)
         return usageError(streams,
             QStringLiteral("give --birth and --conception, or --batch, --lunar-month or --chart"));
@@ -135,6 +172,8 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
             streams, QStringLiteral("a prediction needs both --birth and --conception"));
     const bool json = parser.isSet(jsonOption);
     const bool explain = parser.isSet(explainOption);
+    if (explain && evaluating)
+        return usageError(streams, QStringLiteral("--explain does not go with --evaluate"));
     // The JSON answers have fixed keys, so the working is shown in text only.
     if (explain && (json || batch || chart))
         return usageError(streams, QStringLiteral("--explain goes with a text answer only"));
@@ -149,7 +188,7 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
             return usageError(
                 streams, QStringLiteral("--today needs a date that exists, written YYYY-MM-DD"));
         today = *given;
-    } else if (predicting || batch) {
+    } else if (predicting || batch || evaluating) {
         today = streams.today();
     }
 
@@ -162,6 +201,8 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     }
 
     Predictor predictor(today);
+    if (evaluating)
+        return finish(streams, evaluate(streams, predictor, parser.isSet(fromBirthOption), json));
     if (batch) {
         BatchRunner runner(predictor);
         if (!runner.run(streams.in, streams.out)) {
@@ -186,7 +227,7 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     } else {
         streams.out << PredictionText(reply);
         if (explain)
-            streams.out << '\n' << ExplanationText(reply);
+            streams.out << '\n' << ExplanationText(reply) << '\n' << StudyParagraph();
     }
     return finish(streams, exitStatusOf(reply));
 }
