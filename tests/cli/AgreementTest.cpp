@@ -21,12 +21,6 @@ struct AgreementCase
     double kappa, standardError, lower, upper;
 };
 
-// Failures name the row.
-void PrintTo(const AgreementCase &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
 // Worked by hand with p_o the share on the diagonal, p_e = sum of row share x column share,
 // kappa = (p_o - p_e) / (1 - p_e), and the large-sample variance of Fleiss, Cohen and Everitt
 // (1969):  [A + B - C] / (n (1 - p_e)^2),  A = sum_i p_ii (1 - (p_i. + p_.i)(1 - k))^2,
