@@ -165,8 +165,9 @@ const LineCase LineCases[] = {
     {"FromBirthOneDayEarlier", "1980-06-15 2008-11-12 F", SecondDate::BabyBirth, {}, Sex::Boy},
     {"FromBirthImpossibleDay", "1980-06-15 2008-11-31 F", SecondDate::BabyBirth,
         SkipReason::BadDate},
-    // Born 1960-01-01: conceived 1959-04-10, before the calendar's first year.
-    {"FromBirthConceivedTooEarly", "1935-06-15 1960-01-01 F", SecondDate::BabyBirth,
+    // Born 1901-03-01: conceived 1900-06-08 (22 days to 30 June, 243 for July to February of
+    // a common year, 1 to 1 March: 266), before any year the calendar has or could have.
+    {"FromBirthConceivedTooEarly", "1980-06-15 1901-03-01 F", SecondDate::BabyBirth,
         SkipReason::BadDate},
     // Born 0000-03-01: the estimated conception falls before year 0.
     {"FromBirthYearZero", "1980-06-15 0000-03-01 F", SecondDate::BabyBirth, SkipReason::BadDate},
