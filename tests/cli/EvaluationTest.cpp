@@ -249,6 +249,16 @@ TEST(Evaluation, EveryNonBlankLineIsCountedOnce)
 
 namespace {
 
+// The report's lines between the count of records evaluated and the table's rows, when no
+// line was skipped.
+const std::string NoneSkipped = "Records skipped:   0\n"
+                                "  bad date:               0\n"
+                                "  age outside 18 to 45:   0\n"
+                                "  unknown sex:            0\n"
+                                "  not three fields:       0\n"
+                                "\n"
+                                "                 Girl born  Boy born\n";
+
 struct ReportCase
 {
     const char *name;
@@ -266,22 +276,15 @@ const ReportCase ReportCases[] = {
     // .4*.4 = .52, kappa = (1 - .52)/(1 - .52) = 1 with variance 0 (see AgreementTest).
     {"EverySexAsPredicted", repeated(PredictedGirl + " F", 3) + repeated(PredictedBoy + " m", 2),
         ExitPredicted,
-        "Records evaluated: 5\n"
-        "Records skipped:   0\n"
-        "  bad date:               0\n"
-        "  age outside 18 to 45:   0\n"
-        "  unknown sex:            0\n"
-        "  not three fields:       0\n"
-        "\n"
-        "                 Girl born  Boy born\n"
-        "Predicted girl           3         0\n"
-        "Predicted boy            0         2\n"
-        "\n"
-        "Accuracy:      100.00% (5 of 5 predictions right)\n"
-        "Cohen's kappa: 1.0000, 95% confidence interval 1.0000 to 1.0000 (standard error "
-        "0.0000)\n"
-        "The interval lies above 0: on these records the calendar agreed with the babies' sex "
-        "more often than chance would.\n"},
+        "Records evaluated: 5\n" + NoneSkipped
+            + "Predicted girl           3         0\n"
+              "Predicted boy            0         2\n"
+              "\n"
+              "Accuracy:      100.00% (5 of 5 predictions right)\n"
+              "Cohen's kappa: 1.0000, 95% confidence interval 1.0000 to 1.0000 (standard error "
+              "0.0000)\n"
+              "The interval lies above 0: on these records the calendar agreed with the babies' "
+              "sex more often than chance would.\n"},
     // 2 girls predicted, boys born; 2 boys predicted, girls born: 0 of 4 right; p_e = .5,
     // kappa = (0 - .5)/(1 - .5) = -1 with variance 0. The malformed lines are skipped.
     {"EverySexOpposite",
@@ -310,37 +313,23 @@ const ReportCase ReportCases[] = {
         repeated(PredictedGirl + " F", 20) + repeated(PredictedGirl + " M", 5)
             + repeated(PredictedBoy + " F", 10) + repeated(PredictedBoy + " M", 15),
         ExitPredicted,
-        "Records evaluated: 50\n"
-        "Records skipped:   0\n"
-        "  bad date:               0\n"
-        "  age outside 18 to 45:   0\n"
-        "  unknown sex:            0\n"
-        "  not three fields:       0\n"
-        "\n"
-        "                 Girl born  Boy born\n"
-        "Predicted girl          20         5\n"
-        "Predicted boy           10        15\n"
-        "\n"
-        "Accuracy:      70.00% (35 of 50 predictions right)\n"
-        "Cohen's kappa: 0.4000, 95% confidence interval 0.1511 to 0.6489 (standard error "
-        "0.1270)\n"
-        "The interval lies above 0: on these records the calendar agreed with the babies' sex "
-        "more often than chance would.\n"},
+        "Records evaluated: 50\n" + NoneSkipped
+            + "Predicted girl          20         5\n"
+              "Predicted boy           10        15\n"
+              "\n"
+              "Accuracy:      70.00% (35 of 50 predictions right)\n"
+              "Cohen's kappa: 0.4000, 95% confidence interval 0.1511 to 0.6489 (standard error "
+              "0.1270)\n"
+              "The interval lies above 0: on these records the calendar agreed with the babies' "
+              "sex more often than chance would.\n"},
     // Only girls, all predicted girls: chance agreement is certain and kappa is 0/0.
     {"OneCellOnly", repeated(PredictedGirl + " F", 2), ExitPredicted,
-        "Records evaluated: 2\n"
-        "Records skipped:   0\n"
-        "  bad date:               0\n"
-        "  age outside 18 to 45:   0\n"
-        "  unknown sex:            0\n"
-        "  not three fields:       0\n"
-        "\n"
-        "                 Girl born  Boy born\n"
-        "Predicted girl           2         0\n"
-        "Predicted boy            0         0\n"
-        "\n"
-        "Accuracy:      100.00% (2 of 2 predictions right)\n"
-        "Cohen's kappa: not defined, every prediction and every baby is of the same sex\n"},
+        "Records evaluated: 2\n" + NoneSkipped
+            + "Predicted girl           2         0\n"
+              "Predicted boy            0         0\n"
+              "\n"
+              "Accuracy:      100.00% (2 of 2 predictions right)\n"
+              "Cohen's kappa: not defined, every prediction and every baby is of the same sex\n"},
     {"NothingEvaluated", "one two\n1962-01-01 1979-01-01 F\n", ExitInvalidInput,
         "Records evaluated: 0\n"
         "Records skipped:   2\n"
