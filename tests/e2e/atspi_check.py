@@ -183,6 +183,22 @@ def window(app, role, name):
         raise
 
 
+def only_window(app, other_than=None):
+    """The one top-level object the program shows, once it is not other_than any more."""
+    def find():
+        showing = [app.getChildAtIndex(i) for i in range(app.childCount)]
+        showing = [c for c in showing
+                   if c is not None and states(c).contains(pyatspi.STATE_SHOWING)]
+        if len(showing) == 1 and (other_than is None or showing[0].path != other_than.path):
+            return showing[0]
+        return None
+    try:
+        return poll("one window only", find)
+    except TimeoutError:
+        note("    the program shows: %r" % (top_levels(app),))
+        raise
+
+
 def top_levels(app):
     """What the program shows, as (role, name) of each showing top-level object."""
     out = []
@@ -312,26 +328,32 @@ def choose(win, xwin, label, text):
                 raise
 
 
-def check_keyboard_order(title, win, xwin, count):
-    """Presses Tab from the first stop round to it again; each stop is named for a person."""
+def check_keyboard_order(title, win, xwin, table):
+    """Presses Tab from the first stop round to it again: the stops come in the table's order,
+    and each has a name a person understands."""
     first = poll(title + ": a focused control", lambda: focused(win))
     stops = [row(first)]
     current = first
-    for _ in range(count):
+    for _ in range(len(table)):
         before = current.path
         keys(xwin, "Tab")
-        current = poll(title + ": the focus after Tab",
-                       lambda: (lambda f: f if f is not None and f.path != before else None)(
-                           focused(win)))
+
+        def moved():
+            now = focused(win)
+            return now if now is not None and now.path != before else None
+
+        current = poll(title + ": the focus after Tab", moved)
         stops.append(row(current))
     note("    keyboard order: " + " | ".join(spoken_name(s) for s in stops))
     if current.path != first.path:
-        fail("%s: %d presses of Tab do not come back to %r" % (title, count, stops[0]))
+        fail("%s: %d presses of Tab do not come back to %r" % (title, len(table), stops[0]))
+    for want, stop in zip(table, stops):
+        if not matches(want, stop):
+            fail("%s: the keyboard stops at %r where the table has %r" % (title, stop, want))
     for stop in stops:
         if not understandable(stop):
             fail("%s: the keyboard stops at %r, announced as %r" % (title, stop,
                                                                     spoken_name(stop)))
-    return stops
 
 
 def check_alert(app, xpid, title, message, table):
@@ -344,7 +366,9 @@ def check_alert(app, xpid, title, message, table):
         if obj.getRole() == pyatspi.ROLE_LABEL:
             texts.append(obj.name)
         for i in range(obj.childCount):
-            walk(obj.getChildAtIndex(i))
+            child = obj.getChildAtIndex(i)
+            if child is not None:
+                walk(child)
     walk(box)
     if not any(message in text for text in texts + [box.description]):
         fail("%s: the message %r is not read (labels %r)" % (title, message, texts))
@@ -353,8 +377,9 @@ def check_alert(app, xpid, title, message, table):
 
 
 # --- the tables: what a screen reader should find -------------------------------------------
-# (role, name, description, labelled-by). A list's AT-SPI name is its current entry (Qt on
-# Linux); the screen reader announces the label it is labelled by.
+# (role, name, description, labelled-by), in the keyboard order of the window. A list's AT-SPI
+# name is its current entry (Qt on Linux); the screen reader announces the label it is labelled
+# by, then "combo box", then the entry.
 
 MAIN = [
     ("combo box", "1", "", ("Mother's date of birth, day",)),
@@ -365,13 +390,13 @@ MAIN = [
     ("combo box", "1960", "", ("Date of conception, year",)),
     ("push button", "Get My Baby's Gender", "Predicts the baby's gender from the two dates", ()),
 ]
-# Born 1980, conceived 1 January 2010: Chinese age 30 (no new-year step in January), lunar
-# month 11 of 2009, and the chart's row 30 says "Boy".
 # A message box: its text (selectable, so focusable) and its button.
 MESSAGE = [
     ("label", re.compile(r".+", re.S), "", ()),
     ("push button", "OK", "", ()),
 ]
+# Born 1980, conceived 1 January 2010: Chinese age 30 (no new-year step in January), lunar
+# month 11 of 2009, and the chart's row 30 says "Boy".
 RESULT = [
     ("push button", "Back",
      "Mother's Chinese Age is 30. Congratulations!! Your Baby is predicted to be a Boy", ()),
@@ -408,7 +433,7 @@ def run():
     main = window(app, "frame", TITLE)
     xmain = x_window(pid, TITLE)
     check_table("main window", main, MAIN)
-    check_keyboard_order("main window", main, xmain, len(MAIN))
+    check_keyboard_order("main window", main, xmain, MAIN)
 
     # A second copy is turned away with a message box of its own.
     second = start([program], log)
@@ -443,8 +468,9 @@ def run():
     value_becomes(main, "Date of conception, day", "1")
     value_becomes(main, "Date of conception, month", "January")
     keys(xmain, "Tab", "Tab", "Tab", "Tab", "Return")
-    result = window(app, "frame", TITLE)
-    poll("the main window to close", lambda: len(top_levels(app)) == 1)
+    result = only_window(app, main)
+    if (result.getRoleName(), result.name) != ("frame", TITLE):
+        fail("the result window reads as %r %r" % (result.getRoleName(), result.name))
     xresult = x_window(pid, TITLE)
     xdotool("windowfocus", "--sync", xresult)
     check_table("result window", result, RESULT)
@@ -462,25 +488,20 @@ def run():
                        if w != xresult]))
     xdotool("windowfocus", "--sync", xabout)
     check_table("about box", about, ABOUT)
-    check_keyboard_order("about box", about, xabout, len(ABOUT))
+    check_keyboard_order("about box", about, xabout, ABOUT)
     keys(xabout, "Escape")
     poll("the about box to close", lambda: ("dialog", TITLE) not in top_levels(app))
 
     # File > Exit: the support window, announced as a window with the full title.
     keys(xresult, "alt+f", "x")
-    support = poll("the support window",
-                   lambda: next((app.getChildAtIndex(i) for i in range(app.childCount)
-                                 if app.getChildAtIndex(i).name == TITLE
-                                 and app.getChildAtIndex(i).getRoleName() != "dialog"
-                                 and states(app.getChildAtIndex(i)).contains(
-                                     pyatspi.STATE_SHOWING)
-                                 and len(top_levels(app)) == 1), None))
+    support = only_window(app, result)
+    if (support.getRoleName(), support.name) != ("frame", TITLE):
+        fail("the support window reads as %r %r, not as a frame with the program's title"
+             % (support.getRoleName(), support.name))
     xsupport = x_window(pid, TITLE)
     xdotool("windowfocus", "--sync", xsupport)
-    if support.getRoleName() != "frame":
-        fail("the support window reads as a %r, not a frame" % support.getRoleName())
     check_table("support window", support, SUPPORT)
-    check_keyboard_order("support window", support, xsupport, len(SUPPORT))
+    check_keyboard_order("support window", support, xsupport, SUPPORT)
 
     # The untouched form: the support window's own message box.
     keys(xsupport, "alt+n")
