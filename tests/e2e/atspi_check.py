@@ -500,6 +500,9 @@ def run():
              % (support.getRoleName(), support.name))
     xsupport = x_window(pid, TITLE)
     xdotool("windowfocus", "--sync", xsupport)
+    # Active, as a screen reader learns when a window comes up and announces it.
+    poll("the support window to read as active",
+         lambda: states(support).contains(pyatspi.STATE_ACTIVE))
     check_table("support window", support, SUPPORT)
     check_keyboard_order("support window", support, xsupport, SUPPORT)
 
