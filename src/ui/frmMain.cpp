@@ -5,6 +5,7 @@
 #include "CaptionFrame.h"
 #include "LinkLabel.h"
 #include "ProgramStyle.h"
+#include "ScreenReader.h"
 #include "Texts.h"
 #include "Twips.h"
 #include "WindowStyle.h"
@@ -31,13 +32,11 @@ QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QS
     const QString &accessibleName)
 {
     auto *list = new QComboBox(frame);
-    // What a screen reader announces instead of "combo box". Qt on Linux names a list by its
-    // current entry and reads the description with it, so the purpose goes in both.
-    list->setAccessibleName(accessibleName);
-    list->setAccessibleDescription(accessibleName);
     if (style)
         list->setStyle(style);
     list->setObjectName(QLatin1String(name));
+    // What a screen reader announces with "combo box" and the current entry.
+    nameForScreenReaders(list, accessibleName);
     list->setEditable(false);
     list->setGeometry(place);
     // The lists have no font of their own: they use the window's regular font.

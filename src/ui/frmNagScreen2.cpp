@@ -5,6 +5,7 @@
 #include "AppIcon.h"
 #include "Fonts.h"
 #include "LinkLabel.h"
+#include "ScreenReader.h"
 #include "Texts.h"
 #include "WindowStyle.h"
 #include "modHelp.h"
@@ -101,6 +102,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform, std::function<void()> endProgra
     , platform(platform)
     , endProgram(std::move(endProgram))
 {
+    announceAsWindow(this);
     if (!this->endProgram)
         this->endProgram = [target = &platform] { modHelp::EndProgram(*target); };
     setObjectName(QStringLiteral("frmNagScreen2"));

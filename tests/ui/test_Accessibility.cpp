@@ -3,6 +3,7 @@
 // works with keys alone, access keys included.
 #include "UiTestSupport.h"
 
+#include "ScreenReader.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -11,6 +12,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QMenu>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,27 +21,46 @@
 namespace kq::testing {
 namespace {
 
-// One stop of the keyboard order: the control, and the name and description a screen reader
-// announces. Qt on Linux gives a list's current entry as its name and the list's purpose as its
-// description (Windows and macOS read the purpose as the name).
+// One stop of the keyboard order as a screen reader finds it: the control, its role, name and
+// description, and the labels it is labelled by. Qt on Linux gives a list's current entry as its
+// name and leaves the list's purpose to its label; AT-SPI passes all of these on unchanged.
 struct Stop
 {
     std::string control;
+    QAccessible::Role role;
     std::string name;
     std::string description;
+    std::vector<std::string> labelledBy;
 
     bool operator==(const Stop &) const = default;
 };
 
 std::ostream &operator<<(std::ostream &out, const Stop &stop)
 {
-    return out << stop.control << " \"" << stop.name << "\" (" << stop.description << ")";
+    out << stop.control << " " << QMetaEnum::fromType<QAccessible::Role>().valueToKey(stop.role)
+        << " \"" << stop.name << "\" (" << stop.description << ")";
+    for (const std::string &label : stop.labelledBy)
+        out << " labelled by \"" << label << "\"";
+    return out;
 }
 
 QString accessibleText(QWidget *widget, QAccessible::Text which)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(which) : QString();
+}
+
+Stop stopAt(QWidget *control)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+    if (!face)
+        return {control->objectName().toStdString(), QAccessible::NoRole, "", "", {}};
+    std::vector<std::string> labels;
+    for (const auto &[label, relation] : face->relations(QAccessible::Label))
+        labels.push_back(label->text(QAccessible::Name).toStdString());
+    return {control->objectName().toStdString(), face->role(),
+        face->text(QAccessible::Name).toStdString(),
+        face->text(QAccessible::Description).toStdString(), labels};
 }
 
 class AccessibilityTest : public WindowTest
@@ -61,9 +82,7 @@ protected:
             return stops;
         QWidget *current = first;
         do {
-            stops.push_back({current->objectName().toStdString(),
-                accessibleText(current, QAccessible::Name).toStdString(),
-                accessibleText(current, QAccessible::Description).toStdString()});
+            stops.push_back(stopAt(current));
             QTest::keyClick(current, Qt::Key_Tab);
             current = QApplication::focusWidget();
         } while (current && current != first && stops.size() < 20);
@@ -98,17 +117,20 @@ TEST_F(AccessibilityTest, MainWindowKeyboardOrderNamesEveryStop)
 {
     auto *main = new frmMain(context);
     activate(main);
+    constexpr auto List = QAccessible::ComboBox;
     EXPECT_EQ(tabStops(),
-        (std::vector<Stop> {{"cmbDOBDate", "1", "Mother's date of birth, day"},
-            {"cmbDOBMonth", "January", "Mother's date of birth, month"},
-            {"cmbDOBYear", "1915", "Mother's date of birth, year"},
-            {"cmbConceptionDate", "1", "Date of conception, day"},
-            {"cmbConceptionMonth", "January", "Date of conception, month"},
-            {"cmbConceptionYear", "1960", "Date of conception, year"},
-            {"cmdGetBabyGender", "Get My Baby's Gender",
-                "Predicts the baby's gender from the two dates"}}));
-    EXPECT_EQ(control<QWidget>(main, "cmbDOBDate")->accessibleName(),
-        QLatin1String("Mother's date of birth, day"));
+        (std::vector<Stop> {{"cmbDOBDate", List, "1", "", {"Mother's date of birth, day"}},
+            {"cmbDOBMonth", List, "January", "", {"Mother's date of birth, month"}},
+            {"cmbDOBYear", List, "1915", "", {"Mother's date of birth, year"}},
+            {"cmbConceptionDate", List, "1", "", {"Date of conception, day"}},
+            {"cmbConceptionMonth", List, "January", "", {"Date of conception, month"}},
+            {"cmbConceptionYear", List, "1960", "", {"Date of conception, year"}},
+            {"cmdGetBabyGender", QAccessible::Button, "Get My Baby's Gender",
+                "Predicts the baby's gender from the two dates", {}}}));
+    // Windows and macOS read a list's accessible name; its label is never drawn.
+    auto *list = control<QWidget>(main, "cmbDOBDate");
+    EXPECT_EQ(list->accessibleName(), QLatin1String("Mother's date of birth, day"));
+    EXPECT_FALSE(control<QLabel>(main, "cmbDOBDateLabel")->isVisible());
     // The date frames are named after their captions, without the dashes.
     EXPECT_EQ(accessibleText(control<QWidget>(main, "Frame3"), QAccessible::Name),
         QLatin1String("Date Of Birth Of The Mother"));
@@ -138,7 +160,8 @@ TEST_F(AccessibilityTest, ResultIsReadWithTheFocusedBackButton)
         = QStringLiteral("Mother's Chinese Age is 28. Congratulations!! Your Baby is predicted "
                          "to be a %1")
               .arg(gender);
-    EXPECT_EQ(tabStops(), (std::vector<Stop> {{"cmdBack", "Back", result.toStdString()}}));
+    EXPECT_EQ(tabStops(),
+        (std::vector<Stop> {{"cmdBack", QAccessible::Button, "Back", result.toStdString(), {}}}));
     EXPECT_EQ(accessibleText(control<QWidget>(display, "frmScreenColor"), QAccessible::Name),
         QLatin1String("Prediction"));
     EXPECT_EQ(accessibleText(control<QWidget>(display, "lblAge"), QAccessible::Description),
@@ -153,8 +176,8 @@ TEST_F(AccessibilityTest, AboutBoxKeyboardOrderNamesEveryStop)
     frmAbout about(fake.platform);
     activate(&about);
     EXPECT_EQ(tabStops(),
-        (std::vector<Stop> {
-            {"cmdOK", "OK", "Closes the about box"}, {"picIcon", "Application icon", ""}}));
+        (std::vector<Stop> {{"cmdOK", QAccessible::Button, "OK", "Closes the about box", {}},
+            {"picIcon", QAccessible::Graphic, "Application icon", "", {}}}));
     for (const char *link : {"lblHomePage", "lblCoBrand"})
         EXPECT_EQ(accessibleText(control<QWidget>(&about, link), QAccessible::Description),
             QLatin1String("link"))
@@ -162,23 +185,48 @@ TEST_F(AccessibilityTest, AboutBoxKeyboardOrderNamesEveryStop)
     about.close();
 }
 
-TEST_F(AccessibilityTest, SupportWindowKeyboardOrderNamesEveryStop)
+TEST_F(AccessibilityTest, SupportWindowIsAWindowAndNamesEveryStop)
 {
     auto window = std::make_unique<frmNagScreen2>(fake.platform, [] {});
     activate(window.get());
-    const std::vector<Stop> stops = tabStops();
+    // Announced as a window with the full title when it comes up, as the main window is.
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(window.get());
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Window);
+    EXPECT_EQ(face->text(QAccessible::Name), QLatin1String("KQ Rurevir Ivideruzi Zuduzire v1.95"));
+
+    std::vector<Stop> stops = tabStops();
     ASSERT_EQ(stops.size(), 8u);
-    EXPECT_EQ(stops[0], (Stop {"cmdClose", "Exit", "Ends the program"}));
-    EXPECT_EQ(stops[1].control, "Check1");
-    EXPECT_EQ(stops[1].name.rfind("Yes, take me to the discussion forum", 0), 0u) << stops[1];
-    EXPECT_EQ(std::vector<Stop>(stops.begin() + 2, stops.end()),
-        (std::vector<Stop> {{"txtName", "Your Name", ""}, {"txtEmail", "Your Email Address", ""},
-            {"txtFriendName", "Friend's Name", ""},
-            {"txtFriendEmail", "Friend's Email Address", ""}, {"txtMessage", "Your Message", ""},
-            {"cmdSubmit", "Refer A Friend Now", "Opens the referral in your web browser"}}));
+    // The check box names the forum's address, which the build chooses.
+    EXPECT_EQ(stops[1].name.rfind("Yes, take me to the discussion forum at ", 0), 0u) << stops[1];
+    stops[1].name.clear();
+    const std::vector<std::string> form {"Refer A Friend"};
+    constexpr auto Text = QAccessible::EditableText;
+    EXPECT_EQ(stops,
+        (std::vector<Stop> {{"cmdClose", QAccessible::Button, "Exit", "Ends the program", {}},
+            {"Check1", QAccessible::CheckBox, "", "", {}}, {"txtName", Text, "Your Name", "", form},
+            {"txtEmail", Text, "Your Email Address", "", form},
+            {"txtFriendName", Text, "Friend's Name", "", form},
+            {"txtFriendEmail", Text, "Friend's Email Address", "", form},
+            {"txtMessage", Text, "Your Message", "", form},
+            {"cmdSubmit", QAccessible::Button, "Refer A Friend Now",
+                "Opens the referral in your web browser", form}}));
     EXPECT_EQ(
         accessibleText(control<QWidget>(window.get(), "picNagscreen2Icon"), QAccessible::Name),
         QLatin1String("Application icon"));
+}
+
+// A screen reader that asked about a window before it was marked still learns it is a window.
+TEST_F(AccessibilityTest, WindowAskedAboutEarlyIsAnnouncedAsAWindow)
+{
+    QWidget window(nullptr, Qt::Window);
+    window.setWindowTitle(QStringLiteral("Early"));
+    ASSERT_NE(QAccessible::queryAccessibleInterface(&window), nullptr);
+    announceAsWindow(&window);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Window);
+    EXPECT_EQ(face->text(QAccessible::Name), QLatin1String("Early"));
 }
 
 // A whole run with the keyboard alone: pick the dates, ask for the prediction, open and close the
