@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core
     xvfb xauth xdotool x11-utils
     desktop-file-utils appstream dpkg-dev file
+    lintian reuse man-db groff-base bash-completion
     clang-tidy
 )
 
