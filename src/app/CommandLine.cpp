@@ -19,8 +19,7 @@ const char *const Description
 
 QString ProgramName(const QStringList &arguments)
 {
-    const QString name
-        = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
+    const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
     return name.isEmpty() ? QStringLiteral("kq-pregnancy-calendar") : name;
 }
 
@@ -61,8 +60,8 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
         return {false, 0, help, QString()};
     }
     if (parser.isSet(versionOption)) {
-        const QString version = QString::fromUtf8(modMasterEdit::ProductVersion.data(),
-            qsizetype(modMasterEdit::ProductVersion.size()));
+        const QString version = QString::fromUtf8(
+            modMasterEdit::ProductVersion.data(), qsizetype(modMasterEdit::ProductVersion.size()));
         return {false, 0, program + QLatin1Char(' ') + version + QLatin1Char('\n'), QString()};
     }
     if (!parser.positionalArguments().isEmpty())

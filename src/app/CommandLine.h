@@ -16,8 +16,7 @@ inline constexpr int ExitOutputFailed = 74;
 // options (-platform, -style, -session, ...) are still among the arguments, so an option the
 // program does not know may be one of them: it is left for the reading after, when the toolkit
 // has taken its own options out.
-enum class CommandLineStage
-{
+enum class CommandLineStage {
     BeforeToolkit,
     AfterToolkit,
 };

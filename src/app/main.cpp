@@ -17,8 +17,8 @@
 int main(int argc, char **argv)
 {
     // --help and --version answer before anything else, without a display.
-    if (const kq::CommandLine commandLine = kq::ReadCommandLine(
-            kq::ArgumentsOf(argc, argv), kq::CommandLineStage::BeforeToolkit);
+    if (const kq::CommandLine commandLine
+        = kq::ReadCommandLine(kq::ArgumentsOf(argc, argv), kq::CommandLineStage::BeforeToolkit);
         !commandLine.run)
         return kq::FinishCommandLine(commandLine);
     // Without a display the toolkit would abort with a core dump: say so in one line instead.
@@ -30,8 +30,8 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     displayGuard.release();
     // Read again without the toolkit's own options, which the application object took out.
-    if (const kq::CommandLine commandLine = kq::ReadCommandLine(
-            QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit);
+    if (const kq::CommandLine commandLine
+        = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit);
         !commandLine.run)
         return kq::FinishCommandLine(commandLine);
     // The windows take turns (the main window closes before the result window shows, and both

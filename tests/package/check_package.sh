@@ -137,6 +137,12 @@ done
 zcat "$doc/changelog.gz" 2>/dev/null | head -n1 \
     | grep -q "^kq-pregnancy-calendar ($(dpkg-deb -f "$deb" Version)) " \
     || fail "the changelog's newest entry is not the package's version"
+# AppStream's newest release is the changelog's newest entry, with its date.
+# The entry's own day ("Tue, 08 Dec 2026 ..."), whatever its time zone.
+newest_day=$(zcat "$doc/changelog.gz" 2>/dev/null | sed -n 's/^ -- .*>  //p' | head -n1 | cut -d' ' -f2-4)
+release="<release version=\"$(dpkg-deb -f "$deb" Version)\" date=\"$(date -d "$newest_day" +%F 2>/dev/null)\">"
+grep -m1 '<release ' "$metainfo" 2>/dev/null | grep -qF "$release" \
+    || fail "the AppStream metadata's newest release is not $release"
 [[ -f $usr/share/bash-completion/completions/kq-predict ]] \
     || fail "usr/share/bash-completion/completions/kq-predict missing"
 
