@@ -5,7 +5,7 @@
 # Usage: check_completion.sh COMPLETION-FILE KQ-PREDICT
 set -euo pipefail
 
-completion=$1
+completion=$(realpath "$1")
 program=$2
 framework=/usr/share/bash-completion/bash_completion
 
@@ -19,9 +19,12 @@ bin=$(mktemp -d)
 trap 'rm -rf "$bin"' EXIT
 ln -s "$(cd "$(dirname "$program")" && pwd)/$(basename "$program")" "$bin/kq-predict"
 
-# The candidates for a command line ending where the cursor is, one per line, sorted.
+# The candidates for a command line ending where the cursor is, one per line, sorted; run in
+# $here with the kq-predict of $bin. Anything the completion writes to standard error counts
+# as a candidate, so that it shows as a failure.
+here=$PWD
 complete_line() {
-    PATH="$bin:$PATH" bash --norc --noprofile -c '
+    (cd "$here" && PATH="$bin:$PATH" bash --norc --noprofile -c '
         source "$1"
         source "$2"
         line=$3
@@ -39,7 +42,7 @@ complete_line() {
         fi
         _kq_predict kq-predict "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
         printf "%s\n" "${COMPREPLY[@]}" | sed "/^$/d" | sort' \
-        check "$framework" "$completion" "$1"
+        check "$framework" "$completion" "$1" 2>&1)
 }
 
 failures=0
@@ -76,8 +79,46 @@ for row in "${cases[@]}"; do
 done
 [[ $all_options == *--chart* ]] || fail "kq-predict --help lists no options"
 
+# Options that take other values: a program with the same kind of --help, run in a folder with two
+# files. A file is completed as a file name; any other value is not completed with options.
+fake=$(mktemp -d)
+trap 'rm -rf "$bin" "$fake"' EXIT
+mkdir "$fake/bin" "$fake/here"
+touch "$fake/here/dates.txt" "$fake/here/more.csv"
+cat >"$fake/bin/kq-predict" <<'FAKE'
+#!/bin/sh
+cat <<'HELP'
+Usage: kq-predict [options]
+
+Options:
+  -h, --help            Displays help on commandline options.
+  --around <days>       Days either side.
+  --evaluate <file>     A file of dates.
+  --due <date>          The due date.
+HELP
+FAKE
+chmod +x "$fake/bin/kq-predict"
+bin=$fake/bin
+here=$fake/here
+fake_cases=(
+    "kq-predict --around |"
+    "kq-predict --around 3 --|--around"$'\n'"--due"$'\n'"--evaluate"$'\n'"--help"
+    "kq-predict --evaluate |dates.txt"$'\n'"more.csv"
+    "kq-predict --evaluate m|more.csv"
+    "kq-predict --due |$today"$'\n'"YYYY-MM-DD"
+    "kq-predict some/thing* |--around"$'\n'"--due"$'\n'"--evaluate"$'\n'"--help"
+)
+for row in "${fake_cases[@]}"; do
+    line=${row%%|*}
+    expected=$(sort <<<"${row#*|}" | sed '/^$/d')
+    actual=$(complete_line "$line")
+    if [[ $actual != "$expected" ]]; then
+        fail "'$line<Tab>' (values other than dates) offers:"$'\n'"${actual:-(nothing)}"$'\n'"instead of:"$'\n'"${expected:-(nothing)}"
+    fi
+done
+
 if ((failures > 0)); then
     echo "$failures case(s) failed"
     exit 1
 fi
-echo "OK: ${#cases[@]} command lines complete as expected"
+echo "OK: $((${#cases[@]} + ${#fake_cases[@]})) command lines complete as expected"
