@@ -12,6 +12,7 @@ packages=(
     xvfb xauth xdotool x11-utils
     dbus-daemon at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 gir1.2-glib-2.0
     desktop-file-utils appstream dpkg-dev file
+    lintian reuse man-db groff-base bash-completion
     clang-tidy
 )
 

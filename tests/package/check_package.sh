@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Package check: builds the Debian package from the build tree with CPack, unpacks it into a
 # scratch root with dpkg -x and checks that every file is where a freedesktop desktop looks for
-# it, that the menu entry and the AppStream metadata validate, and that the package depends on
-# the Qt 6 libraries the two programs are linked with.
-# Usage: check_package.sh CPACK-CONFIG APP-ID
+# it, that the menu entry and the AppStream metadata validate, that the package depends on the
+# Qt 6 libraries the two programs are linked with, that it carries Debian's copyright file,
+# changelog, manual pages and the bash completion, and that lintian finds nothing above "info"
+# (an override in packaging/lintian-overrides needs its reason on the line above it).
+# Usage: check_package.sh CPACK-CONFIG APP-ID [LINTIAN-OVERRIDES]
 set -euo pipefail
 
 config=$1
 id=$2
+overrides=${3:-}
 
 if ! command -v dpkg-deb >/dev/null; then
     echo "SKIP: not a Debian system (no dpkg-deb)"
@@ -99,6 +102,66 @@ for package in $qt_packages; do
 done
 [[ $depends == *fonts-dejavu-core* ]] || fail "Depends lacks fonts-dejavu-core (the font fallback)"
 [[ $depends != *-dev* ]] || fail "Depends names a development package"
+
+# Debian's documentation: the copyright in its machine-readable format, with a licence text for
+# every licence a Files paragraph names; the changelog and the manual pages compressed with
+# gzip -9n (no time stamp); the completion where bash-completion loads it on demand.
+doc=$usr/share/doc/kq-pregnancy-calendar
+copyright=$doc/copyright
+if [[ -f $copyright ]]; then
+    head -n1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+        || fail "the copyright file is not in Debian's machine-readable format"
+    texts=$(awk 'BEGIN { RS = ""; FS = "\n" }
+        $1 ~ /^License:/ && NF > 1 { sub(/^License: */, "", $1); print $1 }' "$copyright")
+    named=$(awk 'BEGIN { RS = ""; FS = "\n" } $1 ~ /^Files:/ {
+        for (i = 2; i <= NF; i++) if ($i ~ /^License:/) { sub(/^License: */, "", $i); print $i } }' \
+        "$copyright" | sort -u)
+    [[ -n $named ]] || fail "the copyright file has no Files paragraph with a License"
+    for licence in $named; do
+        grep -qxF "$licence" <<<"$texts" || fail "the copyright file names $licence but gives no text for it"
+    done
+else
+    fail "usr/share/doc/kq-pregnancy-calendar/copyright missing"
+fi
+gzipped=("$doc/changelog.gz" "$usr/share/man/man1/kq-predict.1.gz"
+         "$usr/share/man/man1/kq-pregnancy-calendar.1.gz")
+for file in "${gzipped[@]}"; do
+    if [[ ! -f $file ]]; then
+        fail "${file#"$root"/} missing"
+    elif ! file "$file" | grep -q 'gzip compressed data, max compression'; then
+        fail "${file#"$root"/} is not compressed with gzip -9: $(file -b "$file")"
+    elif [[ $(od -An -tu4 -j4 -N4 "$file" | tr -d ' ') != 0 ]]; then
+        fail "${file#"$root"/} carries a time stamp (gzip -n)"
+    fi
+done
+zcat "$doc/changelog.gz" 2>/dev/null | head -n1 \
+    | grep -q "^kq-pregnancy-calendar ($(dpkg-deb -f "$deb" Version)) " \
+    || fail "the changelog's newest entry is not the package's version"
+# AppStream's newest release is the changelog's newest entry, with its date.
+# The entry's own day ("Tue, 08 Dec 2026 ..."), whatever its time zone.
+newest_day=$(zcat "$doc/changelog.gz" 2>/dev/null | sed -n 's/^ -- .*>  //p' | head -n1 | cut -d' ' -f2-4)
+release="<release version=\"$(dpkg-deb -f "$deb" Version)\" date=\"$(date -d "$newest_day" +%F 2>/dev/null)\">"
+grep -m1 '<release ' "$metainfo" 2>/dev/null | grep -qF "$release" \
+    || fail "the AppStream metadata's newest release is not $release"
+[[ -f $usr/share/bash-completion/completions/kq-predict ]] \
+    || fail "usr/share/bash-completion/completions/kq-predict missing"
+
+# lintian: nothing above "info". Overrides are installed where lintian reads them; each needs
+# its reason, a comment on the line above it.
+if [[ -n $overrides && -f $overrides ]]; then
+    unexplained=$(awk '!/^#/ && !/^[[:space:]]*$/ && previous !~ /^#/ { print } { previous = $0 }' \
+        "$overrides")
+    [[ -z $unexplained ]] || fail "lintian overrides without a reason on the line above:"$'\n'"$unexplained"
+fi
+if command -v lintian >/dev/null; then
+    if ! lintian --fail-on error,warning --display-info --no-tag-display-limit "$deb" \
+        >"$work/lintian.log" 2>&1; then
+        fail "lintian found errors or warnings"
+    fi
+    grep -v 'running with root privileges' "$work/lintian.log" || true
+else
+    fail "lintian is not installed"
+fi
 
 if ((failures > 0)); then
     echo "$failures check(s) failed"
