@@ -1,5 +1,5 @@
 // The desktop program's command line: -h/--help and -v/--version, read before anything else so
-// that they answer without a display. Everything else the program does is unchanged by it.
+// that they answer without a display, and --extended-calendar for the years 1901 to 2099.
 #include "CommandLine.h"
 
 #include "modMasterEdit.h"
@@ -47,7 +47,11 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
         {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
         QStringLiteral("Displays version information."));
-    parser.addOptions({helpOption, versionOption});
+    const QCommandLineOption extendedCalendarOption(QStringLiteral("extended-calendar"),
+        QStringLiteral("Offers the years 1901 to 2099 for the conception (1856 to 2099 for the "
+                       "mother's birth) and opens on today's date. The lunar months outside "
+                       "1960 to 2012 come from the official Chinese calendar."));
+    parser.addOptions({helpOption, versionOption, extendedCalendarOption});
 
     if (!parser.parse(arguments)) {
         if (stage == CommandLineStage::BeforeToolkit)
@@ -68,7 +72,9 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
     if (!parser.positionalArguments().isEmpty())
         return UsageError(program,
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-    return {};
+    CommandLine run;
+    run.extendedCalendar = parser.isSet(extendedCalendarOption);
+    return run;
 }
 
 QStringList ArgumentsOf(int argc, char **argv)

@@ -1,5 +1,6 @@
 // The desktop program's command line: -h/--help and -v/--version, read before anything else so
-// that they answer without a display. Everything else the program does is unchanged by it.
+// that they answer without a display, and --extended-calendar, which opens the date lists on
+// the years 1901 to 2099. Without options the program does exactly what it always does.
 #pragma once
 
 #include <QString>
@@ -30,6 +31,8 @@ struct CommandLine
     int exitStatus = 0;
     QString standardOutput;
     QString standardError;
+    // --extended-calendar: conception years 1901 to 2099, birth years 1856 to 2099.
+    bool extendedCalendar = false;
 };
 
 // Reads the arguments (the program's path first, as main() receives it).

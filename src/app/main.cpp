@@ -30,9 +30,9 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     displayGuard.release();
     // Read again without the toolkit's own options, which the application object took out.
-    if (const kq::CommandLine commandLine = kq::ReadCommandLine(
-            QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit);
-        !commandLine.run)
+    const kq::CommandLine commandLine
+        = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit);
+    if (!commandLine.run)
         return kq::FinishCommandLine(commandLine);
     // The windows take turns (the main window closes before the result window shows, and both
     // are closed while the support window is up), so the run does not end when no window is
@@ -44,6 +44,7 @@ int main(int argc, char **argv)
     kq::QtPlatform desktop;
     kq::PredictionState engine;
     kq::AppContext context {desktop.platform, engine, [&] { kq::RunExitFlow(desktop.platform); }};
+    context.extendedCalendar = commandLine.extendedCalendar;
 
     // How EndProgram ends the process: inside the event loop it leaves the loop, so that main()
     // returns the status; before the loop (a second copy, after its message) it only notes the

@@ -3,6 +3,7 @@
 
 #include "CalendarDate.h"
 #include "CaptionFrame.h"
+#include "DateLists.h"
 #include "LinkLabel.h"
 #include "ProgramStyle.h"
 #include "Texts.h"
@@ -57,6 +58,12 @@ DateSelection selectionOf(const QComboBox *day, const QComboBox *month, const QC
 {
     return DateSelection {
         day->currentIndex() + 1, month->currentIndex() + 1, year->currentText().toInt()};
+}
+
+DateLists dateListsOf(const AppContext &context)
+{
+    return context.extendedCalendar ? DateLists::extended(today(context.platform))
+                                    : DateLists::standard();
 }
 
 } // namespace
@@ -170,20 +177,28 @@ void frmMain::Form_Load()
         cmbDOBMonth->addItem(QLatin1String(name));
     for (const char *name : MonthNames)
         cmbConceptionMonth->addItem(QLatin1String(name));
-    for (int year = FirstConceptionListYear; year <= LastListYear; ++year)
+    const DateLists lists = dateListsOf(context);
+    for (int year = lists.firstConceptionYear; year <= lists.lastYear; ++year)
         cmbConceptionYear->addItem(QString::number(year));
-    for (int year = FirstBirthListYear; year <= LastListYear; ++year)
+    for (int year = lists.firstBirthYear; year <= lists.lastYear; ++year)
         cmbDOBYear->addItem(QString::number(year));
-    for (QComboBox *list : {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate,
-             cmbConceptionMonth, cmbConceptionYear})
-        list->setCurrentIndex(0);
+    // By default every list opens on its first entry: 1 January 1915 and 1 January 1960.
+    const DateSelection &birth = lists.openingBirth;
+    const DateSelection &conception = lists.openingConception;
+    cmbDOBDate->setCurrentIndex(birth.Day - 1);
+    cmbDOBMonth->setCurrentIndex(birth.Month - 1);
+    cmbDOBYear->setCurrentIndex(birth.Year - lists.firstBirthYear);
+    cmbConceptionDate->setCurrentIndex(conception.Day - 1);
+    cmbConceptionMonth->setCurrentIndex(conception.Month - 1);
+    cmbConceptionYear->setCurrentIndex(conception.Year - lists.firstConceptionYear);
     cmbDOBDate->setFocus();
 }
 
 bool frmMain::ValidateDates()
 {
     const auto failure = CheckDateSelections(selectionOf(cmbDOBDate, cmbDOBMonth, cmbDOBYear),
-        selectionOf(cmbConceptionDate, cmbConceptionMonth, cmbConceptionYear));
+        selectionOf(cmbConceptionDate, cmbConceptionMonth, cmbConceptionYear),
+        dateListsOf(context).leapYears);
     if (!failure)
         return true;
     context.platform.messages.show(
