@@ -1,5 +1,5 @@
 // The desktop program's command line: -h/--help and -v/--version, read before anything else so
-// that they answer without a display, and --extended-calendar for the years 1901 to 2099.
+// that they answer without a display. Everything else the program does is unchanged by it.
 #include "CommandLine.h"
 
 #include "modMasterEdit.h"
@@ -19,8 +19,7 @@ const char *const Description
 
 QString ProgramName(const QStringList &arguments)
 {
-    const QString name
-        = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
+    const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
     return name.isEmpty() ? QStringLiteral("kq-pregnancy-calendar") : name;
 }
 
@@ -47,6 +46,7 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
         {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
         QStringLiteral("Displays version information."));
+    // The one option of a run: the years of the official calendar instead of the program's own.
     const QCommandLineOption extendedCalendarOption(QStringLiteral("extended-calendar"),
         QStringLiteral("Offers the years 1901 to 2099 for the conception (1856 to 2099 for the "
                        "mother's birth) and opens on today's date. The lunar months outside "
@@ -65,8 +65,8 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
         return {false, 0, help, QString()};
     }
     if (parser.isSet(versionOption)) {
-        const QString version = QString::fromUtf8(modMasterEdit::ProductVersion.data(),
-            qsizetype(modMasterEdit::ProductVersion.size()));
+        const QString version = QString::fromUtf8(
+            modMasterEdit::ProductVersion.data(), qsizetype(modMasterEdit::ProductVersion.size()));
         return {false, 0, program + QLatin1Char(' ') + version + QLatin1Char('\n'), QString()};
     }
     if (!parser.positionalArguments().isEmpty())

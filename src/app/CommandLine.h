@@ -1,6 +1,5 @@
 // The desktop program's command line: -h/--help and -v/--version, read before anything else so
-// that they answer without a display, and --extended-calendar, which opens the date lists on
-// the years 1901 to 2099. Without options the program does exactly what it always does.
+// that they answer without a display. Everything else the program does is unchanged by it.
 #pragma once
 
 #include <QString>
@@ -17,8 +16,7 @@ inline constexpr int ExitOutputFailed = 74;
 // options (-platform, -style, -session, ...) are still among the arguments, so an option the
 // program does not know may be one of them: it is left for the reading after, when the toolkit
 // has taken its own options out.
-enum class CommandLineStage
-{
+enum class CommandLineStage {
     BeforeToolkit,
     AfterToolkit,
 };
@@ -31,7 +29,7 @@ struct CommandLine
     int exitStatus = 0;
     QString standardOutput;
     QString standardError;
-    // --extended-calendar: conception years 1901 to 2099, birth years 1856 to 2099.
+    // --extended-calendar: the main window's lists reach from 1901 (births from 1856) to 2099.
     bool extendedCalendar = false;
 };
 

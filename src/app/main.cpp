@@ -17,8 +17,8 @@
 int main(int argc, char **argv)
 {
     // --help and --version answer before anything else, without a display.
-    if (const kq::CommandLine commandLine = kq::ReadCommandLine(
-            kq::ArgumentsOf(argc, argv), kq::CommandLineStage::BeforeToolkit);
+    if (const kq::CommandLine commandLine
+        = kq::ReadCommandLine(kq::ArgumentsOf(argc, argv), kq::CommandLineStage::BeforeToolkit);
         !commandLine.run)
         return kq::FinishCommandLine(commandLine);
     // Without a display the toolkit would abort with a core dump: say so in one line instead.
@@ -30,9 +30,9 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     displayGuard.release();
     // Read again without the toolkit's own options, which the application object took out.
-    const kq::CommandLine commandLine
+    if (const kq::CommandLine commandLine
         = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit);
-    if (!commandLine.run)
+        !commandLine.run)
         return kq::FinishCommandLine(commandLine);
     // The windows take turns (the main window closes before the result window shows, and both
     // are closed while the support window is up), so the run does not end when no window is
@@ -44,7 +44,10 @@ int main(int argc, char **argv)
     kq::QtPlatform desktop;
     kq::PredictionState engine;
     kq::AppContext context {desktop.platform, engine, [&] { kq::RunExitFlow(desktop.platform); }};
-    context.extendedCalendar = commandLine.extendedCalendar;
+    // --extended-calendar, read from the arguments the toolkit has left.
+    context.extendedCalendar
+        = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit)
+              .extendedCalendar;
 
     // How EndProgram ends the process: inside the event loop it leaves the loop, so that main()
     // returns the status; before the loop (a second copy, after its message) it only notes the
