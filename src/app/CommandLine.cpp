@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The desktop program's command line: -h/--help and -v/--version, read before anything else so
 // that they answer without a display. Everything else the program does is unchanged by it.
 #include "CommandLine.h"

@@ -44,10 +44,6 @@ int main(int argc, char **argv)
     kq::QtPlatform desktop;
     kq::PredictionState engine;
     kq::AppContext context {desktop.platform, engine, [&] { kq::RunExitFlow(desktop.platform); }};
-    // --extended-calendar, read from the arguments the toolkit has left.
-    context.extendedCalendar
-        = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit)
-              .extendedCalendar;
 
     // How EndProgram ends the process: inside the event loop it leaves the loop, so that main()
     // returns the status; before the loop (a second copy, after its message) it only notes the
@@ -61,6 +57,10 @@ int main(int argc, char **argv)
             endedBeforeLoop = exitCode;
     });
 
+    // --extended-calendar, read from the arguments the toolkit has left.
+    context.extendedCalendar
+        = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit)
+              .extendedCalendar;
     if (!kq::StartProgram(context))
         return endedBeforeLoop.value_or(0);
     return QApplication::exec();

@@ -1,6 +1,6 @@
 // What every window of the program is given: the platform services, the prediction engine's
-// variables (one set for the whole run), the exit flow that runs when the user closes the
-// main or the result window, and whether the run offers the years 1901 to 2099.
+// variables (one set for the whole run) and the exit flow that runs when the user closes the
+// main or the result window.
 #pragma once
 
 #include "Platform.h"

@@ -174,9 +174,9 @@ void frmMain::Form_Load()
         cmbConceptionDate->addItem(QString::number(n));
     }
     for (const char *name : MonthNames)
-        cmbDOBMonth->addItem(QLatin1String(name));
+        cmbDOBMonth->addItem(tr(name));
     for (const char *name : MonthNames)
-        cmbConceptionMonth->addItem(QLatin1String(name));
+        cmbConceptionMonth->addItem(tr(name));
     const DateLists lists = dateListsOf(context);
     for (int year = lists.firstConceptionYear; year <= lists.lastYear; ++year)
         cmbConceptionYear->addItem(QString::number(year));

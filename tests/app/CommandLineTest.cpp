@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The desktop program's command line: what each reading of the arguments decides, and the
 // built program asked for its help and version where there is no display.
 #include "CommandLine.h"
