@@ -66,6 +66,26 @@ DateLists dateListsOf(const AppContext &context)
                                     : DateLists::standard();
 }
 
+// Gives the two year lists the years of `lists` and selects its opening dates; the lists are
+// birth day, month and year, then conception day, month and year.
+void offerDateLists(const DateLists &lists, const std::array<QComboBox *, 6> &dateLists)
+{
+    const auto [birthDay, birthMonth, birthYear, conceptionDay, conceptionMonth, conceptionYear]
+        = dateLists;
+    conceptionYear->clear();
+    for (int year = lists.firstConceptionYear; year <= lists.lastYear; ++year)
+        conceptionYear->addItem(QString::number(year));
+    birthYear->clear();
+    for (int year = lists.firstBirthYear; year <= lists.lastYear; ++year)
+        birthYear->addItem(QString::number(year));
+    birthDay->setCurrentIndex(lists.openingBirth.Day - 1);
+    birthMonth->setCurrentIndex(lists.openingBirth.Month - 1);
+    birthYear->setCurrentIndex(lists.openingBirth.Year - lists.firstBirthYear);
+    conceptionDay->setCurrentIndex(lists.openingConception.Day - 1);
+    conceptionMonth->setCurrentIndex(lists.openingConception.Month - 1);
+    conceptionYear->setCurrentIndex(lists.openingConception.Year - lists.firstConceptionYear);
+}
+
 } // namespace
 
 frmMain::frmMain(AppContext &context)
@@ -174,23 +194,21 @@ void frmMain::Form_Load()
         cmbConceptionDate->addItem(QString::number(n));
     }
     for (const char *name : MonthNames)
-        cmbDOBMonth->addItem(tr(name));
+        cmbDOBMonth->addItem(QLatin1String(name));
     for (const char *name : MonthNames)
-        cmbConceptionMonth->addItem(tr(name));
-    const DateLists lists = dateListsOf(context);
-    for (int year = lists.firstConceptionYear; year <= lists.lastYear; ++year)
+        cmbConceptionMonth->addItem(QLatin1String(name));
+    for (int year = FirstConceptionListYear; year <= LastListYear; ++year)
         cmbConceptionYear->addItem(QString::number(year));
-    for (int year = lists.firstBirthYear; year <= lists.lastYear; ++year)
+    for (int year = FirstBirthListYear; year <= LastListYear; ++year)
         cmbDOBYear->addItem(QString::number(year));
-    // By default every list opens on its first entry: 1 January 1915 and 1 January 1960.
-    const DateSelection &birth = lists.openingBirth;
-    const DateSelection &conception = lists.openingConception;
-    cmbDOBDate->setCurrentIndex(birth.Day - 1);
-    cmbDOBMonth->setCurrentIndex(birth.Month - 1);
-    cmbDOBYear->setCurrentIndex(birth.Year - lists.firstBirthYear);
-    cmbConceptionDate->setCurrentIndex(conception.Day - 1);
-    cmbConceptionMonth->setCurrentIndex(conception.Month - 1);
-    cmbConceptionYear->setCurrentIndex(conception.Year - lists.firstConceptionYear);
+    for (QComboBox *list : {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate,
+             cmbConceptionMonth, cmbConceptionYear})
+        list->setCurrentIndex(0);
+    if (context.extendedCalendar) {
+        offerDateLists(DateLists::extended(today(context.platform)),
+            {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate, cmbConceptionMonth,
+                cmbConceptionYear});
+    }
     cmbDOBDate->setFocus();
 }
 
