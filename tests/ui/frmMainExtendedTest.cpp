@@ -1,7 +1,7 @@
 // The main window of a run started with --extended-calendar: its lists reach from 1901 (births
 // from 1856) to 2099, it opens on today's date, "&Back" returns to that opening, a conception
 // in the current year is predicted from the official calendar, and the date check knows that
-// 1900 was no leap year. Without the option the window is unchanged (test_frmMain).
+// 1900 was no leap year. Without the option the window is unchanged (the main window's own tests).
 #include "UiTestSupport.h"
 
 #include "frmDisplay.h"
