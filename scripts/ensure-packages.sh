@@ -14,6 +14,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev file
     lintian reuse man-db groff-base bash-completion
     clang-tidy
+    python3-lunardate python3-gi gir1.2-lunardate-3.0
 )
 
 missing=()

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The desktop program's command line: -h/--help and -v/--version, read before anything else so
 // that they answer without a display. Everything else the program does is unchanged by it.
 #include "CommandLine.h"
@@ -46,7 +48,12 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
         {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
         QStringLiteral("Displays version information."));
-    parser.addOptions({helpOption, versionOption});
+    // The one option of a run: the years of the official calendar instead of the program's own.
+    const QCommandLineOption extendedCalendarOption(QStringLiteral("extended-calendar"),
+        QStringLiteral("Offers the years 1901 to 2099 for the conception (1856 to 2099 for the "
+                       "mother's birth) and opens on today's date. The lunar months outside "
+                       "1960 to 2012 come from the official Chinese calendar."));
+    parser.addOptions({helpOption, versionOption, extendedCalendarOption});
 
     if (!parser.parse(arguments)) {
         if (stage == CommandLineStage::BeforeToolkit)
@@ -67,7 +74,9 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
     if (!parser.positionalArguments().isEmpty())
         return UsageError(program,
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-    return {};
+    CommandLine run;
+    run.extendedCalendar = parser.isSet(extendedCalendarOption);
+    return run;
 }
 
 QStringList ArgumentsOf(int argc, char **argv)

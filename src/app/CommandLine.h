@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The desktop program's command line: -h/--help and -v/--version, read before anything else so
 // that they answer without a display. Everything else the program does is unchanged by it.
 #pragma once
@@ -29,6 +31,8 @@ struct CommandLine
     int exitStatus = 0;
     QString standardOutput;
     QString standardError;
+    // --extended-calendar: the main window's lists reach from 1901 (births from 1856) to 2099.
+    bool extendedCalendar = false;
 };
 
 // Reads the arguments (the program's path first, as main() receives it).

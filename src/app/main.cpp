@@ -57,6 +57,10 @@ int main(int argc, char **argv)
             endedBeforeLoop = exitCode;
     });
 
+    // --extended-calendar, read from the arguments the toolkit has left.
+    context.extendedCalendar
+        = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit)
+              .extendedCalendar;
     if (!kq::StartProgram(context))
         return endedBeforeLoop.value_or(0);
     return QApplication::exec();

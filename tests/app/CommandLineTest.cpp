@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The desktop program's command line: what each reading of the arguments decides, and the
 // built program asked for its help and version where there is no display.
 #include "CommandLine.h"
@@ -71,7 +73,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, Reading,
             "unexpected argument '1980-06-15'"},
         ReadingCase {"ProgramRenamed", {"./my-calendar", "--version"}, Before, false, 0,
             "my-calendar " KQ_TEST_VERSION, ""},
-        ReadingCase {"NoProgramPath", {}, After, true, 0, "", ""}),
+        ReadingCase {"NoProgramPath", {}, After, true, 0, "", ""},
+        ReadingCase {"HelpListsTheExtendedCalendar", {Path, "--help"}, Before, false, 0,
+            "--extended-calendar", ""},
+        ReadingCase {"ExtendedCalendarRuns", {Path, "--extended-calendar"}, After, true, 0, "",
+            ""},
+        ReadingCase {"ExtendedCalendarTakesNoValue", {Path, "--extended-calendar=yes"}, After,
+            false, kq::ExitUsage, "", "extended-calendar"}),
     [](const ::testing::TestParamInfo<ReadingCase> &info) { return std::string(info.param.name); });
 
 struct Finished
@@ -104,6 +112,15 @@ Finished RunWithoutDisplay(const QStringList &arguments, const QString &outputFi
     finished.out = process.readAllStandardOutput();
     finished.err = process.readAllStandardError();
     return finished;
+}
+
+// Only the whole option turns the extended calendar on. The program takes it from the reading
+// after the toolkit, when the toolkit's own options are gone.
+TEST(ExtendedCalendar, IsOnOnlyWhenAsked)
+{
+    EXPECT_FALSE(kq::ReadCommandLine({Path}, After).extendedCalendar);
+    EXPECT_FALSE(kq::ReadCommandLine({Path, "--extended"}, After).extendedCalendar);
+    EXPECT_TRUE(kq::ReadCommandLine({Path, "--extended-calendar"}, After).extendedCalendar);
 }
 
 TEST(ProgramWithoutDisplay, AnswersHelpAndVersion)
