@@ -40,20 +40,28 @@ Predictor::Predictor(std::chrono::year_month_day today)
     : m_today(today)
 { }
 
-Reply Predictor::predict(std::string_view birthText, std::string_view conceptionText)
+std::optional<Reply> Predictor::readDates(std::string_view birthText,
+    std::string_view conceptionText, DateSelection &birth, DateSelection &conception)
 {
     // The conception date is read and checked first, as in the main window.
-    DateSelection conception, birth;
     if (auto failed = readDate(conceptionText, "conception", FirstConceptionListYear, conception))
-        return *failed;
+        return failed;
     if (auto failed = readDate(birthText, "birth", FirstBirthListYear, birth))
-        return *failed;
+        return failed;
     if (const auto failure = CheckDateSelections(birth, conception)) {
         Reply reply = rejection(ReplyOutcome::InvalidDate, std::string(failure->message));
         reply.birth = birth;
         reply.conception = conception;
         return reply;
     }
+    return std::nullopt;
+}
+
+Reply Predictor::predict(std::string_view birthText, std::string_view conceptionText)
+{
+    DateSelection conception, birth;
+    if (auto failed = readDates(birthText, conceptionText, birth, conception))
+        return *failed;
 
     Reply reply;
     reply.birth = birth;
@@ -66,6 +74,29 @@ Reply Predictor::predict(std::string_view birthText, std::string_view conception
         reply.message = std::string(AgeOutOfRangeMessage());
     }
     return reply;
+}
+
+std::optional<AnswerKey> Predictor::answerKey(
+    std::string_view birthText, std::string_view conceptionText) const
+{
+    DateSelection conception, birth;
+    if (readDates(birthText, conceptionText, birth, conception))
+        return std::nullopt;
+    AnswerKey key;
+    key.age = ChineseAge(birth, conception);
+    if (key.age < modDurorurOzivurediRuvidevo::YoungestChartAge
+        || key.age > modDurorurOzivurediRuvidevo::OldestChartAge) {
+        key.outcome = ReplyOutcome::AgeOutOfRange;
+        return key;
+    }
+    const auto month = modDurorurOzivurediRuvidevo::LookUpLunarMonth(
+        conception.Year, conception.Month, conception.Day);
+    if (!month)
+        return std::nullopt;
+    key.lunarMonth = *month;
+    key.conceptionYear = conception.Year;
+    key.conceptionMonth = conception.Month;
+    return key;
 }
 
 Reply Predictor::lunarMonth(std::string_view dateText) const

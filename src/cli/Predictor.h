@@ -6,6 +6,7 @@
 #include "Prediction.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,18 @@ struct Reply
     long long line = 0; // --batch: the input line of an InvalidInput reply
 };
 
+// What decides the answer to a question that passes the date checks, found without building
+// the answer's texts: --batch reuses one answer for every question with the same key.
+struct AnswerKey
+{
+    ReplyOutcome outcome = ReplyOutcome::Predicted; // Predicted or AgeOutOfRange
+    long long age = 0; // the mother's Chinese age
+    int lunarMonth = 0; // Predicted: the lunar month of conception
+    // Predicted: the congratulation line depends on the month of conception and today.
+    int conceptionYear = 0;
+    int conceptionMonth = 0;
+};
+
 class Predictor
 {
 public:
@@ -31,10 +44,19 @@ public:
 
     Reply predict(std::string_view birthText, std::string_view conceptionText);
 
+    // The key of the answer predict() gives for the same dates; no value when the dates are
+    // rejected (predict() then says why). It leaves the engine's state alone.
+    std::optional<AnswerKey> answerKey(
+        std::string_view birthText, std::string_view conceptionText) const;
+
     // The lunar month in force on a date of the conception lists.
     Reply lunarMonth(std::string_view dateText) const;
 
 private:
+    // Reads both dates and makes the main window's checks; the rejection, if any.
+    static std::optional<Reply> readDates(std::string_view birthText,
+        std::string_view conceptionText, DateSelection &birth, DateSelection &conception);
+
     PredictionState m_state;
     std::chrono::year_month_day m_today;
 };

@@ -277,24 +277,43 @@ TEST(BatchRunner, AnswersEveryNonBlankLineInOrderAndNumbersMalformedOnes)
     EXPECT_EQ(lines[7], lines[0]);
 }
 
-// The reused answers are the very text the single prediction gives, for every age and month.
+// A reused answer is the very text a fresh single prediction gives, for every age and lunar
+// month, on both sides of the nine-month step of the congratulation line (today is
+// 2009-12-01: conceptions up to March 2009 are nine months or more ago), and for rejections.
 TEST(BatchRunner, ReusedAnswersEqualFreshOnes)
 {
+    std::string input;
+    std::vector<std::string> questions;
+    for (int conceptionYear : {1960, 1987, 2009, 2012})
+        for (int month = 1; month <= 12; ++month)
+            for (int day : {1, 15, 28})
+                for (int age = 16; age <= 47; ++age) {
+                    if (conceptionYear - age + 1 < 1915)
+                        continue;
+                    questions.push_back(FormatIsoDate(conceptionYear - age + 1, 5, 5) + " "
+                        + FormatIsoDate(conceptionYear, month, day));
+                }
+    for (const char *rejected : {"1980-06-31 2001-02-29", "1980-06-15 2001-04-31",
+             "1900-01-01 2001-02-28", "1980-06-15 2013-01-01"})
+        questions.push_back(rejected);
+    for (const std::string &question : questions)
+        input += question + "\n";
+
     Predictor batchPredictor(FixedToday);
     BatchRunner runner(batchPredictor);
-    for (int conceptionYear : {1960, 1987, 2009, 2012})
-        for (int age = 16; age <= 47; ++age)
-            for (int month = 1; month <= 12; ++month) {
-                const std::string birth = FormatIsoDate(conceptionYear - age + 1, 5, 5);
-                const std::string conception = FormatIsoDate(conceptionYear, month, 28);
-                if (conceptionYear - age + 1 < 1915)
-                    continue;
-                Predictor fresh(FixedToday);
-                const std::string expected
-                    = CompactJson(ReplyToJson(fresh.predict(birth, conception))).toStdString();
-                EXPECT_EQ(runner.answer(birth + " " + conception, 1), expected)
-                    << birth << " " << conception;
-            }
+    std::istringstream in(input);
+    std::ostringstream out;
+    ASSERT_TRUE(runner.run(in, out));
+    const std::vector<std::string> answers = linesOf(out.str());
+    ASSERT_EQ(answers.size(), questions.size());
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        Predictor fresh(FixedToday);
+        const std::size_t space = questions[i].find(' ');
+        Reply reply = fresh.predict(questions[i].substr(0, space), questions[i].substr(space + 1));
+        if (reply.outcome == ReplyOutcome::InvalidInput)
+            reply.line = static_cast<long long>(i) + 1;
+        EXPECT_EQ(answers[i], CompactJson(ReplyToJson(reply)).toStdString()) << questions[i];
+    }
 }
 
 TEST(RunKqPredict, PredictionAsTextAndAsJson)
