@@ -47,10 +47,10 @@ int splitWords(std::string_view line, std::string_view (&words)[2])
 
 // The Chinese ages that the accepted years can give: from the first conception year minus the
 // last birth year to the last conception year minus the first birth year, plus one.
-constexpr int LowestAge = FirstConceptionListYear - LastListYear;
-constexpr int HighestAge = LastListYear - FirstBirthListYear + 1;
+constexpr int LowestAge = FirstConceptionYear - LastYear;
+constexpr int HighestAge = LastYear - FirstBirthYear + 1;
 constexpr int ChartAges = lm::OldestChartAge - lm::YoungestChartAge + 1;
-constexpr int ConceptionMonths = (LastListYear - FirstConceptionListYear + 1) * 12;
+constexpr int ConceptionMonths = (LastYear - FirstConceptionYear + 1) * 12;
 
 } // namespace
 
@@ -81,7 +81,7 @@ std::string *BatchRunner::ageOutOfRangeSlot(long long age)
 
 std::int8_t *BatchRunner::nineMonthsOrMore(int conceptionYear, int conceptionMonth)
 {
-    const int index = (conceptionYear - FirstConceptionListYear) * 12 + conceptionMonth - 1;
+    const int index = (conceptionYear - FirstConceptionYear) * 12 + conceptionMonth - 1;
     if (index < 0 || index >= ConceptionMonths)
         return nullptr;
     return &m_nineMonthsOrMore[static_cast<std::size_t>(index)];

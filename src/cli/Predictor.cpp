@@ -25,10 +25,10 @@ std::optional<Reply> readDate(
         return rejection(ReplyOutcome::InvalidInput,
             std::string("The date of ") + what + " must be written YYYY-MM-DD");
     }
-    if (parsed->Year < firstYear || parsed->Year > LastListYear) {
+    if (parsed->Year < firstYear || parsed->Year > LastYear) {
         return rejection(ReplyOutcome::InvalidInput,
             std::string("The year of ") + what + " must be between " + std::to_string(firstYear)
-                + " and " + std::to_string(LastListYear));
+                + " and " + std::to_string(LastYear));
     }
     date = *parsed;
     return std::nullopt;
@@ -44,9 +44,9 @@ std::optional<Reply> Predictor::readDates(std::string_view birthText,
     std::string_view conceptionText, DateSelection &birth, DateSelection &conception)
 {
     // The conception date is read and checked first, as in the main window.
-    if (auto failed = readDate(conceptionText, "conception", FirstConceptionListYear, conception))
+    if (auto failed = readDate(conceptionText, "conception", FirstConceptionYear, conception))
         return failed;
-    if (auto failed = readDate(birthText, "birth", FirstBirthListYear, birth))
+    if (auto failed = readDate(birthText, "birth", FirstBirthYear, birth))
         return failed;
     if (const auto failure = CheckDateSelections(birth, conception)) {
         Reply reply = rejection(ReplyOutcome::InvalidDate, std::string(failure->message));
@@ -102,7 +102,7 @@ std::optional<AnswerKey> Predictor::answerKey(
 Reply Predictor::lunarMonth(std::string_view dateText) const
 {
     DateSelection date;
-    if (auto failed = readDate(dateText, "conception", FirstConceptionListYear, date))
+    if (auto failed = readDate(dateText, "conception", FirstConceptionYear, date))
         return *failed;
     // Any date of the birth lists passes; only the conception date is checked here.
     if (const auto failure = CheckDateSelections(DateSelection {1, 1, 1980}, date)) {

@@ -3,6 +3,7 @@
 // check (conception first), then passed to the engine, whose state lasts for the whole run.
 #pragma once
 
+#include "ConceptionEstimate.h"
 #include "Prediction.h"
 
 #include <chrono>
@@ -11,6 +12,11 @@
 #include <string_view>
 
 namespace kq::cli {
+
+// The years kq-predict accepts: those of the main window's lists.
+inline constexpr int FirstBirthYear = FirstBirthListYear;
+inline constexpr int FirstConceptionYear = FirstConceptionListYear;
+inline constexpr int LastYear = LastListYear;
 
 enum class ReplyOutcome { Predicted, AgeOutOfRange, InvalidDate, InvalidInput };
 
@@ -23,6 +29,8 @@ struct Reply
     DateSelection birth; // as read, when it could be read
     DateSelection conception; // as read, when it could be read
     long long line = 0; // --batch: the input line of an InvalidInput reply
+    // --due, --last-period: how the date of conception was estimated
+    std::optional<ConceptionEstimate> estimate;
 };
 
 // What decides the answer to a question that passes the date checks, found without building
@@ -48,6 +56,8 @@ public:
     // rejected (predict() then says why). It leaves the engine's state alone.
     std::optional<AnswerKey> answerKey(
         std::string_view birthText, std::string_view conceptionText) const;
+
+    std::chrono::year_month_day today() const { return m_today; }
 
     // The lunar month in force on a date of the conception lists.
     Reply lunarMonth(std::string_view dateText) const;

@@ -1,7 +1,8 @@
 // kq-predict's answers as JSON objects: a prediction has exactly the keys outcome,
 // motherChineseAge, conceptionLunarMonth, gender, babyColour, babyColourName and
 // congratulationMessage; a rejection has outcome and message, motherChineseAge where it was
-// computed, and in --batch the line of a malformed input line.
+// computed, and in --batch the line of a malformed input line. With --due or --last-period
+// both also have estimatedConceptionDate and estimatedFrom ("dueDate" or "lastPeriod").
 #pragma once
 
 #include "Predictor.h"

@@ -63,12 +63,22 @@ std::string monthBeganText(const DateSelection &date)
     return text + ", which began before 1960-01-01, where the table starts";
 }
 
+std::string estimatedDateText(const ConceptionEstimate &estimate)
+{
+    const std::chrono::year_month_day date = estimate.conception;
+    return FormatIsoDate(static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
+               static_cast<int>(unsigned(date.day())))
+        + ", " + EstimateBasisText(estimate);
+}
+
 } // namespace
 
 std::string PredictionText(const Reply &reply)
 {
     const PredictionResult &result = reply.result;
     std::ostringstream text;
+    if (reply.estimate)
+        text << "Conception (estimated):    " << estimatedDateText(*reply.estimate) << '\n';
     text << "Mother's Chinese age:      " << result.MotherChineseAge << '\n'
          << "Lunar month of conception: " << result.ConceptionLunarMonth << '\n'
          << "Gender:                    " << result.Gender << '\n'
@@ -86,8 +96,14 @@ std::string ExplanationText(const Reply &reply)
     const int baseAge = conception.Year - birth.Year;
     const bool newYearStep = PassesNewYearStep(conception);
     std::ostringstream text;
-    text << "How it was worked out:\n"
-         << "  Base age: " << conception.Year << " - " << birth.Year << " = " << baseAge
+    text << "How it was worked out:\n";
+    if (reply.estimate) {
+        // The rule as ConceptionEstimate.cpp gives it, with its sources.
+        text << "  Estimated conception: " << estimatedDateText(*reply.estimate) << '\n'
+             << "    (by Naegele's rule the due date is 280 days after the first day of the last\n"
+             << "    period, and conception falls about 14 days after that day: an estimate)\n";
+    }
+    text << "  Base age: " << conception.Year << " - " << birth.Year << " = " << baseAge
          << " (year of conception minus year of birth; the birthday plays no part)\n";
     if (newYearStep)
         text << "  New-year step: +1, conceived on or after 21 February: Chinese age "
@@ -130,6 +146,8 @@ std::string RejectionText(const Reply &reply)
     message += '\n';
     if (reply.outcome == ReplyOutcome::AgeOutOfRange)
         message += "Mother's Chinese age: " + std::to_string(reply.result.MotherChineseAge) + '\n';
+    if (reply.estimate && reply.outcome != ReplyOutcome::InvalidInput)
+        message += "Conception (estimated): " + estimatedDateText(*reply.estimate) + '\n';
     return message;
 }
 

@@ -1,8 +1,10 @@
 // Tests of kq-predict's handling, called in the test process: reading dates as the main
 // window accepts them, the JSON keys, the --batch lines and the options with their exit
 // statuses.
+#include "AnswerRuns.h"
 #include "BatchLineReader.h"
 #include "BatchRunner.h"
+#include "ConceptionEstimate.h"
 #include "IsoDate.h"
 #include "KqPredict.h"
 #include "Predictor.h"
@@ -86,6 +88,67 @@ TEST(IsoDate, ReadsOnlyYyyyMmDdWithDayAndMonthInTheLists)
     EXPECT_FALSE(ParseCalendarDate("2001-02-29").has_value());
     EXPECT_EQ(ParseCalendarDate("2000-02-29"), year_month_day(year {2000} / February / day {29}));
 }
+
+namespace {
+
+// Dates counted by hand on a calendar: 266 days before a due date, 14 days after the first day
+// of the last period.
+struct EstimateCase
+{
+    const char *name;
+    EstimatedFrom from;
+    const char *given;
+    const char *conception; // null: no estimate, `error` says why
+    const char *error = "";
+};
+
+class ConceptionEstimates : public testing::TestWithParam<EstimateCase>
+{
+};
+
+const EstimateCase EstimateCases[] = {
+    // 7 days left of February 2008 (29 days), 245 from March to October, 14 of November.
+    {"DueDateBackAcrossALeapDay", EstimatedFrom::DueDate, "2008-11-14", "2008-02-22"},
+    {"DueDateOntoALeapDay", EstimatedFrom::DueDate, "2008-11-21", "2008-02-29"},
+    {"DueDateOntoTheEndOfACommonFebruary", EstimatedFrom::DueDate, "2009-11-21", "2009-02-28"},
+    {"DueDateBackIntoTheYearBefore", EstimatedFrom::DueDate, "2009-09-01", "2008-12-09"},
+    {"DueDateGivingTheFirstDayOfTheSpan", EstimatedFrom::DueDate, "1960-09-23", "1960-01-01"},
+    {"DueDateGivingADayBeforeTheSpan", EstimatedFrom::DueDate, "1960-09-22", nullptr,
+        "The estimated date of conception, 1959-12-31 (266 days before the due date "
+        "1960-09-22), must be in the years 1960 to 2012"},
+    {"LastPeriodOverALeapDay", EstimatedFrom::LastPeriod, "2008-02-20", "2008-03-05"},
+    {"LastPeriodOverACommonFebruary", EstimatedFrom::LastPeriod, "2009-02-20", "2009-03-06"},
+    {"LastPeriodIntoTheNextYear", EstimatedFrom::LastPeriod, "2011-12-25", "2012-01-08"},
+    {"LastPeriodGivingTheLastDayOfTheSpan", EstimatedFrom::LastPeriod, "2012-12-17", "2012-12-31"},
+    {"LastPeriodGivingADayAfterTheSpan", EstimatedFrom::LastPeriod, "2012-12-18", nullptr,
+        "The estimated date of conception, 2013-01-01 (14 days after the first day of the last "
+        "period 2012-12-18), must be in the years 1960 to 2012"},
+    {"DueDateThatDoesNotExist", EstimatedFrom::DueDate, "2009-02-29", nullptr,
+        "The due date must be a date that exists, written YYYY-MM-DD"},
+    {"LastPeriodNotWrittenYyyyMmDd", EstimatedFrom::LastPeriod, "20.2.2009", nullptr,
+        "The first day of the last period must be a date that exists, written YYYY-MM-DD"},
+};
+
+} // namespace
+
+TEST_P(ConceptionEstimates, CountTheDaysOnTheCalendar)
+{
+    const EstimateCase &c = GetParam();
+    std::string error;
+    const auto estimate = EstimateConception(c.from, c.given, 1960, 2012, error);
+    if (!c.conception) {
+        EXPECT_FALSE(estimate.has_value());
+        EXPECT_EQ(error, c.error);
+        return;
+    }
+    ASSERT_TRUE(estimate.has_value()) << error;
+    EXPECT_EQ(estimate->conception, ParseCalendarDate(c.conception));
+    EXPECT_EQ(estimate->given, ParseCalendarDate(c.given));
+}
+
+INSTANTIATE_TEST_SUITE_P(DueDateAndLastPeriod, ConceptionEstimates,
+    testing::ValuesIn(EstimateCases),
+    [](const testing::TestParamInfo<EstimateCase> &info) { return std::string(info.param.name); });
 
 namespace {
 
@@ -397,6 +460,145 @@ TEST(RunKqPredict, BatchReadsStandardInput)
     EXPECT_EQ(parseObject(lines[2])["outcome"], "AgeOutOfRange");
 }
 
+// A prediction from an estimated date is the prediction for that date, with the estimate said
+// first: in text, in JSON and in the working.
+TEST(RunKqPredict, DueDateAndLastPeriodSayTheConceptionIsEstimated)
+{
+    const QStringList given = {"--birth", "1980-06-15", "--today", "2008-06-01"};
+    const CliRun conception = run(given + QStringList {"--conception", "2008-02-22"});
+    const CliRun due = run(given + QStringList {"--due", "2008-11-14"});
+    EXPECT_EQ(due.status, ExitPredicted);
+    EXPECT_EQ(due.out,
+        "Conception (estimated):    2008-02-22, 266 days before the due date 2008-11-14\n"
+            + conception.out);
+    const CliRun lastPeriod = run(given + QStringList {"--last-period", "2008-02-08"});
+    EXPECT_EQ(lastPeriod.out,
+        "Conception (estimated):    2008-02-22, 14 days after the first day of the last period "
+        "2008-02-08\n"
+            + conception.out);
+
+    QJsonObject expected
+        = parseObject(run(given + QStringList {"--conception", "2008-02-22", "--json"}).out);
+    expected.insert("estimatedConceptionDate", "2008-02-22");
+    expected.insert("estimatedFrom", "dueDate");
+    EXPECT_EQ(
+        parseObject(run(given + QStringList {"--due", "2008-11-14", "--json"}).out), expected);
+
+    const CliRun explained = run(given + QStringList {"--last-period", "2008-02-08", "--explain"});
+    EXPECT_NE(explained.out.find("How it was worked out:\n  Estimated conception: 2008-02-22, 14 "
+                                 "days after the first day of the last period 2008-02-08\n"),
+        std::string::npos)
+        << explained.out;
+    EXPECT_NE(explained.out.find("Naegele's rule"), std::string::npos);
+
+    // A rejection names the estimated date it was made for.
+    const CliRun young = run({"--birth", "1992-01-01", "--due", "2008-11-14"});
+    EXPECT_EQ(young.status, ExitAgeOutOfRange);
+    EXPECT_NE(young.err.find("Conception (estimated): 2008-02-22"), std::string::npos) << young.err;
+    const CliRun outside = run({"--birth", "1980-06-15", "--due", "1960-09-22"});
+    EXPECT_EQ(outside.status, ExitInvalidInput);
+    EXPECT_EQ(outside.out, "");
+    EXPECT_EQ(std::count(outside.err.begin(), outside.err.end(), '\n'), 1) << outside.err;
+}
+
+namespace {
+
+// The runs around a date of conception, from the documented rules: the Chinese age steps up on
+// 21 February, lunar month 1 of 2008 began on 7 February and month 2 on 8 March, and the chart
+// gives age 28, month 1 Boy; age 29, month 1 Girl and month 2 Boy; age 25, month 12 Boy.
+struct Run
+{
+    const char *firstDay;
+    const char *lastDay;
+    int age;
+    int lunarMonth; // 0: age outside the chart
+    const char *gender;
+};
+
+struct AroundCase
+{
+    const char *name;
+    const char *birth;
+    const char *conception;
+    int days;
+    std::vector<Run> runs;
+};
+
+class AnswersAroundADate : public testing::TestWithParam<AroundCase>
+{
+};
+
+const AroundCase AroundCases[] = {
+    {"OverTheNewYearStepOfTheAge", "1980-06-15", "2008-02-21", 12,
+        {{"2008-02-09", "2008-02-20", 28, 1, "Boy"}, {"2008-02-21", "2008-03-04", 29, 1, "Girl"}}},
+    {"OverTheStartOfALunarMonth", "1980-06-15", "2008-03-08", 3,
+        {{"2008-03-05", "2008-03-07", 29, 1, "Girl"}, {"2008-03-08", "2008-03-11", 29, 2, "Boy"}}},
+    {"OneDayEachSide", "1980-06-15", "2008-02-20", 1,
+        {{"2008-02-19", "2008-02-20", 28, 1, "Boy"}, {"2008-02-21", "2008-02-21", 29, 1, "Girl"}}},
+    {"IntoAnAgeOutsideTheChart", "1963-01-01", "2008-02-25", 5,
+        {{"2008-02-20", "2008-02-20", 45, 1, "Girl"}, {"2008-02-21", "2008-03-01", 46, 0, ""}}},
+    {"CutAtTheFirstDayOfTheSpan", "1935-01-01", "1960-01-02", 5,
+        {{"1960-01-01", "1960-01-07", 25, 12, "Boy"}}},
+};
+
+} // namespace
+
+TEST_P(AnswersAroundADate, AreRunsOfEqualAnswers)
+{
+    const AroundCase &c = GetParam();
+    const std::vector<AnswerRun> runs
+        = AnswersAround(c.birth, *ParseCalendarDate(c.conception), c.days, FixedToday);
+    ASSERT_EQ(runs.size(), c.runs.size());
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        SCOPED_TRACE(c.runs[i].firstDay);
+        EXPECT_EQ(runs[i].firstDay, ParseCalendarDate(c.runs[i].firstDay));
+        EXPECT_EQ(runs[i].lastDay, ParseCalendarDate(c.runs[i].lastDay));
+        EXPECT_EQ(runs[i].motherChineseAge, c.runs[i].age);
+        EXPECT_EQ(runs[i].outcome,
+            c.runs[i].lunarMonth ? ReplyOutcome::Predicted : ReplyOutcome::AgeOutOfRange);
+        EXPECT_EQ(runs[i].lunarMonth, c.runs[i].lunarMonth);
+        EXPECT_EQ(runs[i].gender, c.runs[i].gender);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Around, AnswersAroundADate, testing::ValuesIn(AroundCases),
+    [](const testing::TestParamInfo<AroundCase> &info) { return std::string(info.param.name); });
+
+TEST(RunKqPredict, AroundAsATableAndAsAJsonArray)
+{
+    const QStringList question
+        = {"--birth", "1980-06-15", "--conception", "2008-03-08", "--around", "3"};
+    const CliRun text = run(question);
+    EXPECT_EQ(text.status, ExitPredicted);
+    EXPECT_EQ(text.out,
+        run({"--birth", "1980-06-15", "--conception", "2008-03-08"}).out
+            + "\nConceived within 3 days of 2008-03-08:\n"
+              "First day   Last day    Age  Month  Gender\n"
+              "2008-03-05  2008-03-07   29      1  Girl\n"
+              "2008-03-08  2008-03-11   29      2  Boy\n");
+
+    const QJsonObject object = parseObject(run(question + QStringList {"--json"}).out);
+    EXPECT_EQ(object["gender"], "Boy");
+    const QJsonArray runs = object["around"].toArray();
+    ASSERT_EQ(runs.size(), 2);
+    EXPECT_EQ(runs[0].toObject(),
+        QJsonObject(
+            {{"firstDay", "2008-03-05"}, {"lastDay", "2008-03-07"}, {"outcome", "Predicted"},
+                {"motherChineseAge", 29}, {"conceptionLunarMonth", 1}, {"gender", "Girl"}}));
+    EXPECT_EQ(runs[1].toObject()["firstDay"], "2008-03-08");
+
+    // The day asked about is outside the chart's ages, some of its neighbours are not: the
+    // rejection as without --around, and the table.
+    const CliRun rejected
+        = run({"--birth", "1963-01-01", "--conception", "2008-02-21", "--around", "1"});
+    EXPECT_EQ(rejected.status, ExitAgeOutOfRange);
+    EXPECT_NE(rejected.err.find("Mother's Chinese age: 46"), std::string::npos);
+    EXPECT_NE(rejected.out.find("2008-02-20  2008-02-20   45      1  Girl\n"
+                                "2008-02-21  2008-02-22   46      -  none: age outside 18 to 45\n"),
+        std::string::npos)
+        << rejected.out;
+}
+
 namespace {
 
 struct UsageCase
@@ -426,6 +628,20 @@ const UsageCase UsageCases[] = {
     {"TodayWithChart", {"--chart", "--today", "2008-01-01"}},
     {"TodayNotADate",
         {"--birth", "1980-01-01", "--conception", "2008-01-01", "--today", "2008-02-30"}},
+    {"DueWithConception",
+        {"--birth", "1980-01-01", "--conception", "2008-01-01", "--due", "2008-10-01"}},
+    {"DueWithLastPeriod",
+        {"--birth", "1980-01-01", "--due", "2008-10-01", "--last-period", "2008-01-01"}},
+    {"DueWithoutBirth", {"--due", "2008-10-01"}},
+    {"LastPeriodGivenTwice",
+        {"--birth", "1980-01-01", "--last-period", "2008-01-01", "--last-period", "2008-01-02"}},
+    {"DueWithBatch", {"--batch", "--due", "2008-10-01"}},
+    {"AroundWithoutAPrediction", {"--lunar-month", "2008-01-01", "--around", "5"}},
+    {"AroundWithBatch", {"--batch", "--around", "5"}},
+    {"AroundZero", {"--birth", "1980-01-01", "--conception", "2008-01-01", "--around", "0"}},
+    {"AroundMoreThan60", {"--birth", "1980-01-01", "--conception", "2008-01-01", "--around", "61"}},
+    {"AroundNotANumber",
+        {"--birth", "1980-01-01", "--conception", "2008-01-01", "--around", "ten"}},
 };
 
 } // namespace

@@ -37,6 +37,12 @@ TEST(KqPredictProcess, ExitStatuses)
     EXPECT_EQ(runKqPredict({"--birth", "1962-01-01", "--conception", "1979-01-01"}).status, 3);
     EXPECT_EQ(runKqPredict({"--birth", "1962-01-01"}).status, 64);
     EXPECT_EQ(runKqPredict({"--no-such-option"}).status, 64);
+    EXPECT_EQ(runKqPredict({"--birth", "1980-06-15", "--due", "2008-11-14"}).status, 0);
+    EXPECT_EQ(runKqPredict({"--birth", "1980-06-15", "--due", "2009-02-29"}).status, 2);
+    EXPECT_EQ(
+        runKqPredict({"--birth", "1980-06-15", "--due", "2008-11-14", "--conception", "2008-02-22"})
+            .status,
+        64);
 }
 
 TEST(KqPredictProcess, HelpAndVersion)
