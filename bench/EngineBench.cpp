@@ -1,4 +1,5 @@
-// Speed of the engine: LookUpLunarMonth over every day from 1960 to 2012, and
+// Speed of the engine: LookUpLunarMonth over every day from 1960 to 2012,
+// LookUpLunarMonthInForce (the lookup of both calendars) over every day from 1901 to 2099, and
 // PredictBabyGender over every pair of birth year (1915 to 2012) and conception day. Each
 // iteration is one call, so the reported time is the time per lookup or prediction.
 #include "Prediction.h"
@@ -13,16 +14,21 @@ using namespace std::chrono;
 
 namespace {
 
-std::vector<kq::DateSelection> everyConceptionDay()
+std::vector<kq::DateSelection> everyDay(int firstYear, int lastYear)
 {
     std::vector<kq::DateSelection> days;
-    for (sys_days d = sys_days {year {1960} / January / 1};
-         d <= sys_days {year {2012} / December / 31}; d += std::chrono::days {1}) {
+    for (sys_days d = sys_days {year {firstYear} / January / 1};
+         d <= sys_days {year {lastYear} / December / 31}; d += std::chrono::days {1}) {
         const year_month_day date {d};
         days.push_back({static_cast<int>(static_cast<unsigned>(date.day())),
             static_cast<int>(static_cast<unsigned>(date.month())), static_cast<int>(date.year())});
     }
     return days;
+}
+
+std::vector<kq::DateSelection> everyConceptionDay()
+{
+    return everyDay(1960, 2012);
 }
 
 struct Pair
@@ -63,6 +69,24 @@ void LookUpLunarMonth_EveryDay(benchmark::State &state)
     state.counters["days"] = static_cast<double>(days.size());
 }
 BENCHMARK(LookUpLunarMonth_EveryDay);
+
+// The lookup that answers from 1901 to 2099: the program's table inside 1960 to 2012, the
+// official calendar outside, with the day the month began.
+void LookUpLunarMonthInForce_EveryDay(benchmark::State &state)
+{
+    const std::vector<kq::DateSelection> days = everyDay(1901, 2099);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const kq::DateSelection &d = days[i];
+        benchmark::DoNotOptimize(
+            modDurorurOzivurediRuvidevo::LookUpLunarMonthInForce(d.Year, d.Month, d.Day));
+        if (++i == days.size())
+            i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["days"] = static_cast<double>(days.size());
+}
+BENCHMARK(LookUpLunarMonthInForce_EveryDay);
 
 void predictEveryPair(benchmark::State &state, bool acceptedOnly)
 {

@@ -12,6 +12,7 @@ packages=(
     xvfb xauth xdotool x11-utils
     desktop-file-utils appstream dpkg-dev file
     clang-tidy
+    python3-lunardate python3-gi gir1.2-lunardate-3.0
 )
 
 missing=()

@@ -71,7 +71,7 @@ Reply Predictor::predict(std::string_view birthText, std::string_view conception
         reply.outcome = ReplyOutcome::Predicted;
     } else {
         reply.outcome = ReplyOutcome::AgeOutOfRange;
-        reply.message = std::string(AgeOutOfRangeMessage());
+        reply.message = std::string(AgeOutOfRangeText);
     }
     return reply;
 }
@@ -105,7 +105,7 @@ Reply Predictor::lunarMonth(std::string_view dateText) const
     if (auto failed = readDate(dateText, "conception", FirstConceptionYear, date))
         return *failed;
     // Any date of the birth lists passes; only the conception date is checked here.
-    if (const auto failure = CheckDateSelections(DateSelection {1, 1, 1980}, date)) {
+    if (const auto failure = CheckConceptionDate(date)) {
         Reply reply = rejection(ReplyOutcome::InvalidDate, std::string(failure->message));
         reply.conception = date;
         return reply;

@@ -8,9 +8,16 @@
 
 namespace kq {
 
-// The conception lists offer exactly the years of the lunar-month table.
+// The conception lists offer exactly the years of the lunar-month table, or in an extended run
+// those of the official calendar.
 static_assert(FirstConceptionListYear == modDurorurOzivurediRuvidevo::FirstTableYear);
 static_assert(LastListYear == modDurorurOzivurediRuvidevo::LastTableYear);
+static_assert(FirstExtendedConceptionYear == modDurorurOzivurediRuvidevo::FirstExtendedYear);
+static_assert(LastExtendedYear == modDurorurOzivurediRuvidevo::LastExtendedYear);
+// The oldest mother of the chart, conceiving on the first day of the span: her Chinese age
+// there is the difference of the years.
+static_assert(FirstExtendedConceptionYear - FirstExtendedBirthYear
+    == modDurorurOzivurediRuvidevo::OldestChartAge);
 
 namespace {
 
@@ -52,12 +59,14 @@ std::int16_t saturatedInt16(long long value)
 
 // The three checks for one date, by list positions as the main window reads them.
 // 1: 30th/31st February of a leap year; 2: 29th to 31st February otherwise; 3: a 31st in a
-// 30-day month. Leap years are those divisible by 4, which is right for every listed year.
-int failedCheck(const DateSelection &date)
+// 30-day month.
+int failedCheck(const DateSelection &date, LeapYearRule rule)
 {
     const int dayPosition = date.Day - 1;
     const int monthPosition = date.Month - 1;
-    const bool leap = date.Year % 4 == 0;
+    const bool leap = rule == LeapYearRule::Gregorian
+        ? modDurorurOzivurediRuvidevo::LunarRows::isLeapYear(date.Year)
+        : date.Year % 4 == 0;
     if (monthPosition == 1 && leap && dayPosition >= 29)
         return 1;
     if (monthPosition == 1 && !leap && dayPosition >= 28)
@@ -70,28 +79,40 @@ int failedCheck(const DateSelection &date)
 
 } // namespace
 
-std::optional<DateCheckFailure> CheckDateSelections(
-    const DateSelection &birth, const DateSelection &conception) noexcept
+std::optional<DateCheckFailure> CheckConceptionDate(
+    const DateSelection &conception, LeapYearRule rule) noexcept
 {
-    if (const int check = failedCheck(conception)) {
+    if (const int check = failedCheck(conception, rule)) {
         return DateCheckFailure {check,
             check == 3 ? ConceptionDayOf31Message : ConceptionDateMessage,
             DateCheckFailure::Focus::ConceptionDay};
     }
-    if (const int check = failedCheck(birth))
+    return std::nullopt;
+}
+
+std::optional<DateCheckFailure> CheckDateSelections(
+    const DateSelection &birth, const DateSelection &conception, LeapYearRule rule) noexcept
+{
+    if (auto failure = CheckConceptionDate(conception, rule))
+        return failure;
+    if (const int check = failedCheck(birth, rule))
         return DateCheckFailure {check + 3, BirthDateMessage, DateCheckFailure::Focus::BirthDay};
     return std::nullopt;
 }
 
-std::string_view AgeOutOfRangeMessage() noexcept
-{
-    return AgeOutOfRangeText;
-}
-
 void PredictionState::ApplyLunarMonthTable(int year, int month, int day) noexcept
 {
-    if (const auto number = modDurorurOzivurediRuvidevo::LookUpLunarMonth(year, month, day))
-        ConceptionLunarMonth = *number;
+    applyLunarMonth(year, month, day);
+}
+
+modDurorurOzivurediRuvidevo::LunarCalendar PredictionState::applyLunarMonth(
+    int year, int month, int day) noexcept
+{
+    const auto inForce = modDurorurOzivurediRuvidevo::LookUpLunarMonthInForce(year, month, day);
+    if (!inForce)
+        return modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
+    ConceptionLunarMonth = inForce->number;
+    return inForce->calendar;
 }
 
 PredictionResult PredictionState::PredictBabyGender(
@@ -117,7 +138,7 @@ PredictionResult PredictionState::PredictBabyGender(
         return rejected;
     }
 
-    ApplyLunarMonthTable(conception.Year, conception.Month, conception.Day);
+    const auto calendar = applyLunarMonth(conception.Year, conception.Month, conception.Day);
 
     // No month has been found in this run yet: the result window's gender label keeps its
     // initial caption, "Boy".
@@ -134,7 +155,7 @@ PredictionResult PredictionState::PredictBabyGender(
     return PredictionResult {PredictionOutcome::Predicted, MotherChineseAge, ConceptionLunarMonth,
         std::string(boy ? BoyText : GirlText), boy ? BoyColour : GirlColour,
         std::string(boy ? BlueText : PinkText),
-        std::string(months < 9 ? FewerThanNineMonthsText : NineMonthsOrMoreText)};
+        std::string(months < 9 ? FewerThanNineMonthsText : NineMonthsOrMoreText), calendar};
 }
 
 } // namespace kq

@@ -4,6 +4,8 @@
 // the caller passes today's date in.
 #pragma once
 
+#include "modDurorurOzivurediRuvidevo.h"
+
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -25,6 +27,17 @@ struct DateSelection
 inline constexpr int FirstBirthListYear = 1915;
 inline constexpr int FirstConceptionListYear = 1960;
 inline constexpr int LastListYear = 2012;
+
+// The years an extended run offers: conceptions over the official calendar's span, births from
+// 45 years before its first year (the oldest mother the chart knows).
+inline constexpr int FirstExtendedBirthYear = 1856;
+inline constexpr int FirstExtendedConceptionYear = 1901;
+inline constexpr int LastExtendedYear = 2099;
+
+// How the date check tells a leap year. The main window's own rule takes every year divisible
+// by 4, which is right for every year of its lists; the Gregorian rule also leaves out the
+// century years not divisible by 400 (1900, 2100), which the extended lists reach.
+enum class LeapYearRule : std::uint8_t { EveryFourthYear, Gregorian };
 
 // The new-year step of the Chinese age: from 21 February of the conception year on, the age is
 // one more than the difference of the years. The mother's birthday plays no part.
@@ -77,6 +90,9 @@ struct PredictionResult
     Rgb BabyColour; // only for Predicted
     std::string BabyColourName; // "Blue" or "Pink"; only for Predicted
     std::string CongratulationMessage; // only for Predicted
+    // The calendar that gave the lunar month; only for Predicted.
+    modDurorurOzivurediRuvidevo::LunarCalendar Calendar
+        = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
 };
 
 // Which of the date checks of the main window failed, with its message and the day list
@@ -90,16 +106,17 @@ struct DateCheckFailure
 };
 
 // The six checks of the main window's date check, made in order; no value when both dates
-// exist in the calendar. Leap years: year divisible by 4 (true for every year in the lists).
-std::optional<DateCheckFailure> CheckDateSelections(
-    const DateSelection &birth, const DateSelection &conception) noexcept;
+// exist in the calendar.
+std::optional<DateCheckFailure> CheckDateSelections(const DateSelection &birth,
+    const DateSelection &conception, LeapYearRule rule = LeapYearRule::EveryFourthYear) noexcept;
 
-// The age message shown when the mother's Chinese age is outside 18 to 45 (AgeOutOfRangeText).
-std::string_view AgeOutOfRangeMessage() noexcept;
+// The three checks of the conception date alone (checks 1 to 3).
+std::optional<DateCheckFailure> CheckConceptionDate(
+    const DateSelection &conception, LeapYearRule rule = LeapYearRule::EveryFourthYear) noexcept;
 
 // The engine's four variables, created once for the whole run of the program.
 // ConceptionLunarMonth starts at 0 and is never reset: a prediction whose conception date
-// the table does not cover keeps the month of the previous prediction.
+// no calendar covers keeps the month of the previous prediction.
 class PredictionState
 {
 public:
@@ -109,12 +126,18 @@ public:
     std::int16_t ConceptionLunarMonth = 0;
 
     // Stores the lunar month of the date in ConceptionLunarMonth, or leaves it unchanged
-    // when the table has no month for the date.
+    // when no calendar has a month for the date (a year outside 1901 to 2099). Inside 1960 to
+    // 2012 the month comes from the program's own table.
     void ApplyLunarMonthTable(int year, int month, int day) noexcept;
 
     // The whole procedure. `now` is today's date (only its year and month are used).
     PredictionResult PredictBabyGender(const DateSelection &birth, const DateSelection &conception,
         std::chrono::year_month_day now);
+
+private:
+    // ApplyLunarMonthTable, telling which calendar answered (Classic when none did).
+    modDurorurOzivurediRuvidevo::LunarCalendar applyLunarMonth(
+        int year, int month, int day) noexcept;
 };
 
 } // namespace kq

@@ -1,45 +1,68 @@
-// The two lookups of the prediction's reference data.
+// The lookups of the prediction's reference data: the lunar month of a date in the program's
+// own table or the official calendar, and the gender chart.
 #include "modDurorurOzivurediRuvidevo.h"
+
+#include "LunarMonthIndex.h"
 
 namespace modDurorurOzivurediRuvidevo {
 
+namespace {
+
+constexpr LunarMonthIndex<LunarMonthTable.size()> ClassicIndex {LunarMonthTable, nullptr};
+constexpr LunarMonthIndex<ExtendedLunarMonthTable.size()> ExtendedIndex {
+    ExtendedLunarMonthTable, &ExtendedStartBeforeSpan};
+static_assert(ClassicIndex.isPacked() && ExtendedIndex.isPacked(),
+    "no Gregorian month may hold more than two lunar-month starts");
+
+constexpr bool exists(int year, int month, int day) noexcept
+{
+    return month >= 1 && month <= 12 && day >= 1 && day <= LunarRows::daysInMonth(year, month);
+}
+
+constexpr int dateKey(int year, int month, int day) noexcept
+{
+    return year * 10000 + month * 100 + day;
+}
+
+// A disputed day itself, or a month that began on such a day or on the day after it.
+constexpr bool isDisputed(int date, int start) noexcept
+{
+    for (const DisputedDay &d : DisputedDays) {
+        const int disputed = dateKey(d.year, d.month, d.day);
+        if (date == disputed || start == disputed || start == disputed + 1)
+            return true;
+    }
+    return false;
+}
+// The day after each disputed day lies in the same Gregorian month (so dateKey + 1 names it).
+static_assert([] {
+    for (const DisputedDay &d : DisputedDays)
+        if (d.day >= LunarRows::daysInMonth(d.year, d.month))
+            return false;
+    return true;
+}());
+
+} // namespace
+
 std::optional<std::int16_t> LookUpLunarMonth(int year, int month, int day) noexcept
 {
-    if (year < FirstTableYear || year > LastTableYear)
+    if (year < FirstTableYear || year > LastTableYear || !exists(year, month, day))
         return std::nullopt;
-    const LunarYear &row = LunarMonthTable[static_cast<std::size_t>(year - FirstTableYear)];
-    const int date = month * 100 + day;
-    std::int16_t number = row.numberOnFirstJanuary;
-    for (std::size_t s = 0; s < row.startCount; ++s) {
-        const LunarMonthStart &start = row.starts[s];
-        if (start.month * 100 + start.day > date)
-            break;
-        number = start.number;
-    }
-    return number;
+    return ClassicIndex.find(year, month, day, false).number;
 }
 
 std::optional<LunarMonthInForce> LookUpLunarMonthInForce(int year, int month, int day) noexcept
 {
-    if (year < FirstTableYear || year > LastTableYear)
+    if (year < FirstExtendedYear || year > LastExtendedYear || !exists(year, month, day))
         return std::nullopt;
-    const LunarYear &row = LunarMonthTable[static_cast<std::size_t>(year - FirstTableYear)];
-    const int date = month * 100 + day;
-    std::size_t found = 0; // one past the latest start on or before the date
-    while (found < row.startCount && row.starts[found].month * 100 + row.starts[found].day <= date)
-        ++found;
-    LunarMonthInForce result;
-    if (found > 0) {
-        const LunarMonthStart &start = row.starts[found - 1];
-        result = {start.number, true, year, start.month, start.day};
-    } else if (year > FirstTableYear) {
-        // The month in force on 1 January began with the last start of the year before.
-        const LunarYear &before
-            = LunarMonthTable[static_cast<std::size_t>(year - 1 - FirstTableYear)];
-        const LunarMonthStart &start = before.starts[before.startCount - 1];
-        result = {start.number, true, year - 1, start.month, start.day};
-    } else {
-        result.number = row.numberOnFirstJanuary;
+    const bool classic = year >= FirstTableYear && year <= LastTableYear;
+    const auto found = classic ? ClassicIndex.find(year, month, day, true)
+                               : ExtendedIndex.find(year, month, day, true);
+    LunarMonthInForce result {found.number, found.startKnown, found.startYear, found.startMonth,
+        found.startDay, classic ? LunarCalendar::Classic : LunarCalendar::Extended, false};
+    if (year >= DisputedDays.front().year && year <= DisputedDays.back().year + 1) {
+        result.startDisputed = isDisputed(dateKey(year, month, day),
+            found.startKnown ? dateKey(found.startYear, found.startMonth, found.startDay) : 0);
     }
     return result;
 }

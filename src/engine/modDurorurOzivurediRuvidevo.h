@@ -1,7 +1,11 @@
-// The fixed reference data of the prediction: the table of the days on which Chinese lunar
-// months begin (1960 to 2012) and the gender chart (mother's Chinese age 18 to 45 by lunar
-// month 1 to 12), with their two lookups. Pure data and pure functions: no I/O, no Qt.
+// The fixed reference data of the prediction: the program's own table of the days on which
+// Chinese lunar months begin (1960 to 2012), the official calendar that extends it (1901 to
+// 2099) and the gender chart (mother's Chinese age 18 to 45 by lunar month 1 to 12), with
+// their lookups. Pure data and pure functions: no I/O, no Qt.
 #pragma once
+
+#include "ExtendedLunarMonthTable.h"
+#include "LunarYear.h"
 
 #include <array>
 #include <cstdint>
@@ -14,25 +18,6 @@ inline constexpr int FirstTableYear = 1960;
 inline constexpr int LastTableYear = 2012;
 inline constexpr int YoungestChartAge = 18;
 inline constexpr int OldestChartAge = 45;
-
-// The Gregorian day on which a lunar month begins, with that month's number (1 to 12).
-// A leap month has no start of its own: the month before it runs on through it.
-struct LunarMonthStart
-{
-    std::uint8_t month = 0;
-    std::uint8_t day = 0;
-    std::int16_t number = 0;
-};
-
-// One Gregorian year: the lunar month in force on 1 January and the starts within the year,
-// in date order.
-struct LunarYear
-{
-    int year = 0;
-    std::int16_t numberOnFirstJanuary = 0;
-    std::uint8_t startCount = 0;
-    std::array<LunarMonthStart, 13> starts{};
-};
 
 // Where the calendar gives a new month's first day as one of two days (1975-07-09/10 and
 // seven more), the earlier day is taken as the start: every month then lasts 29 or 30 days.
@@ -132,43 +117,33 @@ inline constexpr std::array<GenderChartRow, 28> GenderChart = [] {
     }};
 }();
 
-constexpr bool tableIsWellFormed()
-{
-    for (std::size_t i = 0; i < LunarMonthTable.size(); ++i) {
-        const LunarYear &row = LunarMonthTable[i];
-        if (row.year != FirstTableYear + static_cast<int>(i))
-            return false;
-        if (row.startCount < 11 || row.startCount > 13)
-            return false;
-        if (row.numberOnFirstJanuary < 1 || row.numberOnFirstJanuary > 12)
-            return false;
-        for (std::size_t s = 0; s < row.startCount; ++s) {
-            const LunarMonthStart &start = row.starts[s];
-            if (start.month < 1 || start.month > 12 || start.day < 1 || start.day > 31)
-                return false;
-            if (start.number < 1 || start.number > 12)
-                return false;
-            if (s > 0) {
-                const LunarMonthStart &before = row.starts[s - 1];
-                if (before.month * 100 + before.day >= start.month * 100 + start.day)
-                    return false;
-            }
-        }
-    }
-    return true;
-}
 static_assert(LunarMonthTable.size() == LastTableYear - FirstTableYear + 1);
-static_assert(tableIsWellFormed(), "the lunar-month table must hold ordered, in-range starts");
+static_assert(LunarRows::rowsAreWellFormed(LunarMonthTable, FirstTableYear),
+    "the lunar-month table must hold ordered starts on days that exist");
+static_assert(LunarRows::rowsFollowOn(LunarMonthTable, nullptr),
+    "the lunar-month table must number its months in turn, each 29 or 30 days long");
+
+// The official calendar covers the program's table and more: it answers outside 1960 to 2012.
+static_assert(ExtendedLunarMonthTable.size() == LastExtendedYear - FirstExtendedYear + 1);
+static_assert(FirstExtendedYear <= FirstTableYear && LastTableYear <= LastExtendedYear);
+static_assert(LunarRows::rowsAreWellFormed(ExtendedLunarMonthTable, FirstExtendedYear),
+    "the official calendar must hold ordered starts on days that exist");
+static_assert(LunarRows::rowsFollowOn(ExtendedLunarMonthTable, &ExtendedStartBeforeSpan),
+    "the official calendar must number its months in turn, each 29 or 30 days long");
 static_assert(GenderChart.size() == OldestChartAge - YoungestChartAge + 1);
 
 // The lunar month (1 to 12) in force on the given Gregorian date: the number of the latest
 // lunar-month start on or before it, else the number in force on 1 January. No value for a
-// year outside 1960 to 2012. The date must exist (month 1 to 12, day within its month).
+// year outside 1960 to 2012, or for a date that does not exist.
 std::optional<std::int16_t> LookUpLunarMonth(int year, int month, int day) noexcept;
+
+// Which calendar answered a lookup: the program's own table (1960 to 2012), or the official
+// calendar that extends it (1901 to 1959 and 2013 to 2099).
+enum class LunarCalendar : std::uint8_t { Classic, Extended };
 
 // The lunar month in force on a date together with the Gregorian day on which it began.
 // The start may lie in the year before; for the month in force from 1 January 1960 to
-// 27 January 1960 the table does not say when it began (startKnown is false).
+// 27 January 1960 the program's table does not say when it began (startKnown is false).
 struct LunarMonthInForce
 {
     std::int16_t number = 0;
@@ -176,9 +151,36 @@ struct LunarMonthInForce
     int startYear = 0;
     int startMonth = 0;
     int startDay = 0;
+    LunarCalendar calendar = LunarCalendar::Classic;
+    // The start is one of the days on which published reckonings differ by one day (see
+    // DisputedDays), or the date itself is such a day.
+    bool startDisputed = false;
 };
 
-// As LookUpLunarMonth, with the day on which the month began. No value outside 1960 to 2012.
+// The five days of 1901 to 2099 whose lunar month published reckonings give differently:
+// the new moon falls close to midnight in China, and an astronomical reckoning with a modern
+// ephemeris begins the next month one day apart from the official tables. On each of these
+// days one reckoning has the new month begun and the other not, so a month that begins on the
+// day or on the day after it has a disputed start. On 1978-09-02 the program's own table sides
+// with the astronomical reckoning (month 8 begins on 3 September).
+struct DisputedDay
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+inline constexpr std::array<DisputedDay, 5> DisputedDays = {{
+    {1933, 7, 22},
+    {1954, 11, 25},
+    {1956, 12, 2},
+    {1978, 9, 2},
+    {2057, 9, 28},
+}};
+
+// As LookUpLunarMonth, with the day on which the month began and the calendar that answered,
+// for every date from 1 January 1901 to 31 December 2099: from the program's own table inside
+// 1960 to 2012 (exactly as LookUpLunarMonth), from the official calendar outside it. No value
+// outside 1901 to 2099 or for a date that does not exist.
 std::optional<LunarMonthInForce> LookUpLunarMonthInForce(int year, int month, int day) noexcept;
 
 // "Boy" or "Girl" from the chart for 18 <= age <= 45 and 1 <= lunarMonth <= 12, else no value.

@@ -229,7 +229,7 @@ void frmMain::cmdGetBabyGender_Click()
         = context.engine.PredictBabyGender(birth, conception, today(context.platform));
     if (result.Outcome == PredictionOutcome::AgeOutOfRange) {
         context.platform.messages.show(
-            fromView(AgeOutOfRangeMessage()), MessageIcon::Error, MessageButtons::Ok);
+            fromView(AgeOutOfRangeText), MessageIcon::Error, MessageButtons::Ok);
         return;
     }
 

@@ -1,14 +1,17 @@
 // Tests of the main window's date check on the two chosen dates: the six checks in order,
 // their messages (word for word) and the day list that gets the focus; conception first.
+// The conception date's checks alone, and the Gregorian leap-year rule of an extended run.
 #include "Prediction.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+using kq::CheckConceptionDate;
 using kq::CheckDateSelections;
 using kq::DateCheckFailure;
 using kq::DateSelection;
+using kq::LeapYearRule;
 using Focus = DateCheckFailure::Focus;
 
 namespace {
@@ -25,6 +28,7 @@ struct DateCheckCase
     int check; // 0: both dates pass
     std::string_view message;
     Focus focus;
+    LeapYearRule rule = LeapYearRule::EveryFourthYear;
 };
 
 std::ostream &operator<<(std::ostream &os, const DateCheckCase &c)
@@ -68,48 +72,85 @@ const DateCheckCase Cases[] = {
         Focus::ConceptionDay},
     {"ConceptionBeforeBirthPasses", date(2010, 1, 1), date(1960, 1, 1), 0, {},
         Focus::ConceptionDay},
+    // 1900 is no leap year in the calendar; only the Gregorian rule knows it.
+    {"Birth29February1900EveryFourthYear", date(1900, 2, 29), GoodConception, 0, {},
+        Focus::ConceptionDay},
+    {"Birth29February1900Gregorian", date(1900, 2, 29), GoodConception, 5, Birth, Focus::BirthDay,
+        LeapYearRule::Gregorian},
+    {"Birth28February1900Gregorian", date(1900, 2, 28), GoodConception, 0, {}, Focus::ConceptionDay,
+        LeapYearRule::Gregorian},
+    {"Birth29February1856Gregorian", date(1856, 2, 29), GoodConception, 0, {}, Focus::ConceptionDay,
+        LeapYearRule::Gregorian},
+    {"Conception29February2000Gregorian", GoodBirth, date(2000, 2, 29), 0, {}, Focus::ConceptionDay,
+        LeapYearRule::Gregorian},
+    {"Conception29February2026Gregorian", GoodBirth, date(2026, 2, 29), 2, Conception,
+        Focus::ConceptionDay, LeapYearRule::Gregorian},
+    {"Conception30February2028Gregorian", GoodBirth, date(2028, 2, 30), 1, Conception,
+        Focus::ConceptionDay, LeapYearRule::Gregorian},
+    {"Conception31September2099Gregorian", GoodBirth, date(2099, 9, 31), 3, ConceptionOf,
+        Focus::ConceptionDay, LeapYearRule::Gregorian},
 };
 
 } // namespace
 
+// Both dates, then the conception date alone, which fails exactly when its own checks do.
 TEST_P(DateCheck, MakesTheSixChecksInOrder)
 {
     const DateCheckCase &c = GetParam();
-    const auto failure = CheckDateSelections(c.birth, c.conception);
+    const auto failure = CheckDateSelections(c.birth, c.conception, c.rule);
+    const auto conceptionAlone = CheckConceptionDate(c.conception, c.rule);
     if (c.check == 0) {
         EXPECT_FALSE(failure.has_value());
+        EXPECT_FALSE(conceptionAlone.has_value());
         return;
     }
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->check, c.check);
     EXPECT_EQ(failure->message, c.message);
     EXPECT_EQ(failure->focus, c.focus);
+    EXPECT_EQ(conceptionAlone.has_value(), c.check <= 3);
+    if (conceptionAlone) {
+        EXPECT_EQ(conceptionAlone->check, c.check);
+        EXPECT_EQ(conceptionAlone->message, c.message);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, DateCheck, testing::ValuesIn(Cases),
     [](const testing::TestParamInfo<DateCheckCase> &info) { return std::string(info.param.name); });
 
+// The lists' years with the main window's rule, and the years of an extended run (births
+// from 1856, conceptions from 1901, both to 2099) with the Gregorian rule.
 TEST(DateCheck, EveryDayOfEveryListedYearPassesExactlyWhenItExists)
 {
     using namespace std::chrono;
-    for (int y = 1915; y <= 2012; ++y)
-        for (int m = 1; m <= 12; ++m)
-            for (int d = 1; d <= 31; ++d) {
-                const year_month_day calendarDay {
-                    year {y}, month {static_cast<unsigned>(m)}, day {static_cast<unsigned>(d)}};
-                const bool exists = calendarDay.ok();
-                EXPECT_EQ(!CheckDateSelections(date(y, m, d), GoodConception).has_value(), exists)
-                    << y << "-" << m << "-" << d;
-                if (y >= 1960) {
-                    EXPECT_EQ(!CheckDateSelections(GoodBirth, date(y, m, d)).has_value(), exists)
+    struct Lists
+    {
+        LeapYearRule rule;
+        int firstBirthYear, firstConceptionYear, lastYear;
+    };
+    for (const Lists &lists : {Lists {LeapYearRule::EveryFourthYear, 1915, 1960, 2012},
+             Lists {LeapYearRule::Gregorian, 1856, 1901, 2099}})
+        for (int y = lists.firstBirthYear; y <= lists.lastYear; ++y)
+            for (int m = 1; m <= 12; ++m)
+                for (int d = 1; d <= 31; ++d) {
+                    const year_month_day calendarDay {
+                        year {y}, month {static_cast<unsigned>(m)}, day {static_cast<unsigned>(d)}};
+                    const bool exists = calendarDay.ok();
+                    EXPECT_EQ(
+                        !CheckDateSelections(date(y, m, d), GoodConception, lists.rule).has_value(),
+                        exists)
                         << y << "-" << m << "-" << d;
+                    if (y >= lists.firstConceptionYear) {
+                        EXPECT_EQ(
+                            !CheckConceptionDate(date(y, m, d), lists.rule).has_value(), exists)
+                            << y << "-" << m << "-" << d;
+                    }
                 }
-            }
 }
 
-TEST(AgeOutOfRangeMessage, IsTheProgramsTwoLines)
+TEST(AgeOutOfRangeText, IsTheProgramsTwoLines)
 {
-    EXPECT_EQ(kq::AgeOutOfRangeMessage(),
+    EXPECT_EQ(kq::AgeOutOfRangeText,
         std::string(22, ' ') + "Check The Date Of Conception.\r\n"
             + "Mother's Age Must Be Between 18 to 45 at Time Of Conception !");
 }

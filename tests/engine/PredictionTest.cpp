@@ -187,13 +187,13 @@ TEST(PredictionState, StartsWithLunarMonth0AndNoDates)
     EXPECT_FALSE(state.ConceptionDate.has_value());
 }
 
-// A conception date the table does not cover (only a direct call can pass one): the first
+// A conception date no calendar covers (only a direct call can pass one): the first
 // prediction of a run has no month and the result window's initial "Boy"; later predictions
 // keep the month of the one before.
 TEST(PredictionState, UncoveredConceptionDateKeepsThePreviousMonth)
 {
     PredictionState state;
-    const auto first = state.PredictBabyGender(date(1940, 1, 1), date(1959, 3, 1), SomeToday);
+    const auto first = state.PredictBabyGender(date(1881, 1, 1), date(1900, 3, 1), SomeToday);
     ASSERT_EQ(first.Outcome, PredictionOutcome::Predicted);
     EXPECT_EQ(first.MotherChineseAge, 20);
     EXPECT_EQ(first.ConceptionLunarMonth, 0);
@@ -204,27 +204,98 @@ TEST(PredictionState, UncoveredConceptionDateKeepsThePreviousMonth)
     EXPECT_EQ(covered.ConceptionLunarMonth, 1);
 
     // Age 20 in month 1 is "Girl": the month carried over, not the initial "Boy".
-    const auto later = state.PredictBabyGender(date(1940, 1, 1), date(1959, 3, 1), SomeToday);
+    const auto later = state.PredictBabyGender(date(1881, 1, 1), date(1900, 3, 1), SomeToday);
     EXPECT_EQ(later.ConceptionLunarMonth, 1);
     EXPECT_EQ(later.Gender, "Girl");
     EXPECT_EQ(state.ConceptionLunarMonth, 1);
 
-    const auto afterSpan = state.PredictBabyGender(date(1990, 1, 1), date(2013, 1, 1), SomeToday);
+    const auto afterSpan = state.PredictBabyGender(date(2075, 1, 1), date(2100, 1, 1), SomeToday);
     EXPECT_EQ(afterSpan.ConceptionLunarMonth, 1);
 }
 
+// The program's own table inside 1960 to 2012, the official calendar from 1901 to 2099
+// outside it, and nothing beyond (nor for a day that does not exist).
 TEST(PredictionState, ApplyLunarMonthTableChangesOnlyForCoveredDates)
 {
     PredictionState state;
-    state.ApplyLunarMonthTable(1959, 12, 31);
+    state.ApplyLunarMonthTable(1900, 12, 31);
     EXPECT_EQ(state.ConceptionLunarMonth, 0);
     state.ApplyLunarMonthTable(1960, 1, 28);
     EXPECT_EQ(state.ConceptionLunarMonth, 1);
-    state.ApplyLunarMonthTable(2013, 1, 1);
+    state.ApplyLunarMonthTable(2100, 1, 1);
+    EXPECT_EQ(state.ConceptionLunarMonth, 1);
+    state.ApplyLunarMonthTable(2023, 2, 29);
     EXPECT_EQ(state.ConceptionLunarMonth, 1);
     state.ApplyLunarMonthTable(2012, 12, 31);
     EXPECT_EQ(state.ConceptionLunarMonth, 11);
+    state.ApplyLunarMonthTable(1959, 12, 31);
+    EXPECT_EQ(state.ConceptionLunarMonth, 12);
+    state.ApplyLunarMonthTable(1978, 9, 2); // the official calendar has month 8 begun
+    EXPECT_EQ(state.ConceptionLunarMonth, 7);
+    state.ApplyLunarMonthTable(2026, 12, 9);
+    EXPECT_EQ(state.ConceptionLunarMonth, 11);
 }
+
+namespace {
+
+// Which calendar gave the month of a prediction. Months are those of the official tables
+// outside 1960 to 2012; the chart's answers are read off its rows by hand.
+struct CalendarCase
+{
+    const char *name;
+    DateSelection birth;
+    DateSelection conception;
+    int age;
+    int lunarMonth;
+    const char *gender;
+    modDurorurOzivurediRuvidevo::LunarCalendar calendar;
+};
+
+std::ostream &operator<<(std::ostream &os, const CalendarCase &c)
+{
+    return os << c.name;
+}
+
+class PredictionCalendar : public testing::TestWithParam<CalendarCase>
+{
+};
+
+constexpr auto Classic = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
+constexpr auto Extended = modDurorurOzivurediRuvidevo::LunarCalendar::Extended;
+
+const CalendarCase CalendarCases[] = {
+    // Age 30 (1997 to 2026, plus one from 21 February), month 10 (began 9 November 2026):
+    // "Girl".
+    {"ThisYear", date(1997, 5, 5), date(2026, 12, 8), 30, 10, "Girl", Extended},
+    // Age 30, month 11 (began 9 December 2026): "Boy".
+    {"ThisYearNextMonth", date(1997, 5, 5), date(2026, 12, 9), 30, 11, "Boy", Extended},
+    // Age 18 (1884 to 1901, plus one from 21 February), month 2 (began 20 March 1901): "Boy".
+    {"FirstYearOfSpan", date(1884, 1, 1), date(1901, 3, 20), 18, 2, "Boy", Extended},
+    // Age 45 (1856 to 1901, before 21 February), month 11 (began 22 December 1900): "Boy".
+    {"OldestMotherOnFirstDay", date(1856, 1, 1), date(1901, 1, 1), 45, 11, "Boy", Extended},
+    // Age 21 (1979 to 2000, before 21 February), month 1 (began 5 February 2000): "Boy".
+    {"ProgramTable", date(1979, 1, 1), date(2000, 2, 5), 21, 1, "Boy", Classic},
+    // Age 28 (1951 to 1978, plus one). The program's table has month 7 still in force, where
+    // the official calendar has month 8 begun: the program's month stands ("Boy").
+    {"ProgramTableStands1978", date(1951, 1, 1), date(1978, 9, 2), 28, 7, "Boy", Classic},
+};
+
+} // namespace
+
+TEST_P(PredictionCalendar, TellsWhichCalendarGaveTheMonth)
+{
+    const CalendarCase &c = GetParam();
+    PredictionState state;
+    const auto result = state.PredictBabyGender(c.birth, c.conception, today(2026, 12, 8));
+    ASSERT_EQ(result.Outcome, PredictionOutcome::Predicted);
+    EXPECT_EQ(result.MotherChineseAge, c.age);
+    EXPECT_EQ(result.ConceptionLunarMonth, c.lunarMonth);
+    EXPECT_EQ(result.Gender, c.gender);
+    EXPECT_EQ(result.Calendar, c.calendar);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calendars, PredictionCalendar, testing::ValuesIn(CalendarCases),
+    [](const testing::TestParamInfo<CalendarCase> &info) { return std::string(info.param.name); });
 
 // A rejected age sets the dates and the age but looks up no lunar month.
 TEST(PredictionState, AgeOutOfRangeLeavesTheLunarMonthUntouched)
