@@ -26,7 +26,7 @@ bool sameAnswer(const AnswerRun &run, const Reply &reply)
         return false;
     return reply.outcome != ReplyOutcome::Predicted
         || (run.lunarMonth == reply.result.ConceptionLunarMonth
-            && run.gender == reply.result.Gender);
+            && run.calendar == reply.result.Calendar && run.gender == reply.result.Gender);
 }
 
 } // namespace
@@ -59,6 +59,7 @@ std::vector<AnswerRun> AnswersAround(
         if (reply.outcome == ReplyOutcome::Predicted) {
             run.lunarMonth = reply.result.ConceptionLunarMonth;
             run.gender = reply.result.Gender;
+            run.calendar = reply.result.Calendar;
         }
         runs.push_back(std::move(run));
     }
@@ -72,8 +73,11 @@ std::string AnswerRunsText(const std::vector<AnswerRun> &runs, year_month_day co
     for (const AnswerRun &run : runs) {
         char row[64];
         if (run.outcome == ReplyOutcome::Predicted)
-            std::snprintf(row, sizeof row, "%3d  %5d  %s", run.motherChineseAge, run.lunarMonth,
-                run.gender.c_str());
+            std::snprintf(row, sizeof row,
+                run.calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended
+                    ? "%3d  %5d  %-4s  (extended calendar)"
+                    : "%3d  %5d  %s",
+                run.motherChineseAge, run.lunarMonth, run.gender.c_str());
         else
             std::snprintf(
                 row, sizeof row, "%3d      -  none: age outside 18 to 45", run.motherChineseAge);
@@ -93,6 +97,7 @@ QJsonArray AnswerRunsToJson(const std::vector<AnswerRun> &runs)
         object.insert(QStringLiteral("motherChineseAge"), run.motherChineseAge);
         if (run.outcome == ReplyOutcome::Predicted) {
             object.insert(QStringLiteral("conceptionLunarMonth"), run.lunarMonth);
+            object.insert(QStringLiteral("calendar"), QLatin1String(CalendarName(run.calendar)));
             object.insert(QStringLiteral("gender"), QString::fromStdString(run.gender));
         }
         array.append(object);

@@ -26,6 +26,9 @@ struct AnswerRun
     int motherChineseAge = 0;
     int lunarMonth = 0; // Predicted only
     std::string gender; // Predicted only
+    // Predicted only: the calendar that gave the month
+    modDurorurOzivurediRuvidevo::LunarCalendar calendar
+        = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
 };
 
 // The runs from `days` days before `conception` to `days` days after it, in date order. Days
@@ -33,12 +36,13 @@ struct AnswerRun
 std::vector<AnswerRun> AnswersAround(std::string_view birthText,
     std::chrono::year_month_day conception, int days, std::chrono::year_month_day today);
 
-// A table with a title line, a header and one row per run.
+// A table with a title line, a header and one row per run; a row whose month the extended
+// calendar gave says so.
 std::string AnswerRunsText(
     const std::vector<AnswerRun> &runs, std::chrono::year_month_day conception, int days);
 
 // One object per run: firstDay, lastDay, outcome, motherChineseAge and, for a prediction,
-// conceptionLunarMonth and gender.
+// conceptionLunarMonth, calendar and gender.
 QJsonArray AnswerRunsToJson(const std::vector<AnswerRun> &runs);
 
 } // namespace kq::cli

@@ -56,20 +56,20 @@ constexpr int ConceptionMonths = (LastYear - FirstConceptionYear + 1) * 12;
 
 BatchRunner::BatchRunner(Predictor &predictor)
     : m_predictor(predictor)
-    , m_predicted(static_cast<std::size_t>(ChartAges) * 12 * 2)
+    , m_predicted(static_cast<std::size_t>(ChartAges) * 12 * 2 * 2)
     , m_ageOutOfRange(static_cast<std::size_t>(HighestAge - LowestAge + 1))
     , m_nineMonthsOrMore(static_cast<std::size_t>(ConceptionMonths), -1)
 { }
 
-std::string *BatchRunner::predictedSlot(int age, int lunarMonth, bool nineMonthsOrMore)
+std::string *BatchRunner::predictedSlot(
+    int age, int lunarMonth, lm::LunarCalendar calendar, bool nineMonthsOrMore)
 {
     if (age < lm::YoungestChartAge || age > lm::OldestChartAge || lunarMonth < 1 || lunarMonth > 12)
         return nullptr;
-    const auto slot = (static_cast<std::size_t>(age - lm::YoungestChartAge) * 12
-                          + static_cast<std::size_t>(lunarMonth - 1))
-            * 2
-        + (nineMonthsOrMore ? 1 : 0);
-    return &m_predicted[slot];
+    std::size_t slot = static_cast<std::size_t>(age - lm::YoungestChartAge) * 12
+        + static_cast<std::size_t>(lunarMonth - 1);
+    slot = slot * 2 + (calendar == lm::LunarCalendar::Extended ? 1 : 0);
+    return &m_predicted[slot * 2 + (nineMonthsOrMore ? 1 : 0)];
 }
 
 std::string *BatchRunner::ageOutOfRangeSlot(long long age)
@@ -96,7 +96,7 @@ const std::string *BatchRunner::known(const AnswerKey &key)
         const std::int8_t *nine = nineMonthsOrMore(key.conceptionYear, key.conceptionMonth);
         if (!nine || *nine < 0)
             return nullptr;
-        slot = predictedSlot(static_cast<int>(key.age), key.lunarMonth, *nine == 1);
+        slot = predictedSlot(static_cast<int>(key.age), key.lunarMonth, key.calendar, *nine == 1);
     }
     return slot && !slot->empty() ? slot : nullptr;
 }
@@ -110,7 +110,8 @@ const std::string &BatchRunner::built(const Reply &reply, long long lineNumber)
         const bool nine = result.CongratulationMessage == NineMonthsOrMoreText;
         if (std::int8_t *known = nineMonthsOrMore(reply.conception.Year, reply.conception.Month))
             *known = nine ? 1 : 0;
-        slot = predictedSlot(result.MotherChineseAge, result.ConceptionLunarMonth, nine);
+        slot = predictedSlot(
+            result.MotherChineseAge, result.ConceptionLunarMonth, result.Calendar, nine);
         break;
     }
     case ReplyOutcome::AgeOutOfRange:

@@ -1,8 +1,8 @@
 // kq-predict --batch: reads "BIRTH CONCEPTION" lines and writes one JSON object per non-blank
 // line, in order, as it goes; blank lines are skipped. A malformed line gets an InvalidInput
 // object with its line number and the run goes on. The JSON text of the few distinct answers
-// (an age and a month and a congratulation line make a prediction) is built once with Qt's
-// JSON classes and reused: a line whose answer is already known is only read and checked.
+// (an age, a month, its calendar and a congratulation line make a prediction) is built once with
+// Qt's JSON classes and reused: a line whose answer is already known is only read and checked.
 #pragma once
 
 #include "Predictor.h"
@@ -35,12 +35,14 @@ private:
     // key finds it.
     const std::string &built(const Reply &reply, long long lineNumber);
 
-    std::string *predictedSlot(int age, int lunarMonth, bool nineMonthsOrMore);
+    std::string *predictedSlot(int age, int lunarMonth,
+        modDurorurOzivurediRuvidevo::LunarCalendar calendar, bool nineMonthsOrMore);
     std::string *ageOutOfRangeSlot(long long age);
     std::int8_t *nineMonthsOrMore(int conceptionYear, int conceptionMonth);
 
     Predictor &m_predictor;
-    std::vector<std::string> m_predicted; // by age, lunar month and congratulation line
+    // by age, lunar month, calendar and congratulation line
+    std::vector<std::string> m_predicted;
     std::vector<std::string> m_ageOutOfRange; // by age
     std::unordered_map<std::string, std::string> m_invalidDate; // by message
     // By month of conception: whether its congratulation line is the one for nine months or

@@ -30,7 +30,10 @@ const char *const Description
   kq-predict --lunar-month DATE [--json | --explain]
   kq-predict --chart [--json]
 
-Dates are written YYYY-MM-DD: birth years 1915 to 2012, conception years 1960 to 2012.
+Dates are written YYYY-MM-DD: conception years 1901 to 2099, birth years 1856 to 2099.
+The lunar month comes from the program's own table for conceptions in 1960 to 2012, where
+the birth year must lie in 1915 to 2012 as in the main window, and from the extended
+calendar (the official Chinese calendar) outside it; the answers say when it did.
 --due and --last-period estimate the date of conception and say that they did.
 Exit status: 0 predicted, 2 invalid date or input, 3 mother's age outside 18 to 45,
 64 wrong usage, 74 input or output failed.)";
@@ -159,9 +162,11 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption birthOption(QStringLiteral("birth"),
-        QStringLiteral("The mother's date of birth (years 1915 to 2012)."), QStringLiteral("date"));
+        QStringLiteral("The mother's date of birth (years 1856 to 2099; 1915 to 2012 with a "
+                       "conception in 1960 to 2012)."),
+        QStringLiteral("date"));
     const QCommandLineOption conceptionOption(QStringLiteral("conception"),
-        QStringLiteral("The date of conception (years 1960 to 2012)."), QStringLiteral("date"));
+        QStringLiteral("The date of conception (years 1901 to 2099)."), QStringLiteral("date"));
     const QCommandLineOption dueOption(QStringLiteral("due"),
         QStringLiteral("The expected date of delivery, instead of --conception: conception is "
                        "estimated at 266 days (38 weeks) before it."),
@@ -182,12 +187,13 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
         QStringLiteral("Answer with one line of JSON; messages go into it."));
     const QCommandLineOption explainOption(QStringLiteral("explain"),
         QStringLiteral("Show how the Chinese age was counted, the lunar month with the day it "
-                       "began, and the chart's row for the age."));
+                       "began (and the calendar, where the extended one gave it), and the "
+                       "chart's row for the age."));
     const QCommandLineOption batchOption(QStringLiteral("batch"),
         QStringLiteral("Read lines \"BIRTH CONCEPTION\" from standard input and write one JSON "
                        "object per line; blank lines are skipped."));
     const QCommandLineOption lunarMonthOption(QStringLiteral("lunar-month"),
-        QStringLiteral("Print the lunar month (1 to 12) in force on the date (1960 to 2012)."),
+        QStringLiteral("Print the lunar month (1 to 12) in force on the date (1901 to 2099)."),
         QStringLiteral("date"));
     const QCommandLineOption chartOption(QStringLiteral("chart"),
         QStringLiteral("Print the gender chart: ages 18 to 45 by lunar months 1 to 12."));
@@ -301,6 +307,8 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
         streams.err << RejectionText(reply);
     } else {
         streams.out << reply.result.ConceptionLunarMonth << '\n';
+        if (reply.result.Calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended)
+            streams.out << "Calendar: " << ExtendedCalendarText << '\n';
         if (explain)
             streams.out << LunarMonthExplanationText(reply);
     }

@@ -1,10 +1,12 @@
 // One prediction from two typed dates, as kq-predict makes it: the dates are read, held to the
-// main window's lists (birth years 1915 to 2012, conception years 1960 to 2012) and its date
-// check (conception first), then passed to the engine, whose state lasts for the whole run.
+// accepted years (conceptions 1901 to 2099; births 1856 to 2099, or the main window's 1915 to
+// 2012 with a conception in its years 1960 to 2012) and the main window's date check
+// (conception first), then passed to the engine, whose state lasts for the whole run.
 #pragma once
 
 #include "ConceptionEstimate.h"
 #include "Prediction.h"
+#include "modDurorurOzivurediRuvidevo.h"
 
 #include <chrono>
 #include <optional>
@@ -13,10 +15,12 @@
 
 namespace kq::cli {
 
-// The years kq-predict accepts: those of the main window's lists.
-inline constexpr int FirstBirthYear = FirstBirthListYear;
-inline constexpr int FirstConceptionYear = FirstConceptionListYear;
-inline constexpr int LastYear = LastListYear;
+// The years kq-predict accepts: conceptions over the whole official calendar, births from the
+// year of the oldest mother the chart knows. With a conception in the main window's years
+// (1960 to 2012) the birth year is held to its list (1915 to 2012).
+inline constexpr int FirstBirthYear = FirstExtendedBirthYear;
+inline constexpr int FirstConceptionYear = FirstExtendedConceptionYear;
+inline constexpr int LastYear = LastExtendedYear;
 
 enum class ReplyOutcome { Predicted, AgeOutOfRange, InvalidDate, InvalidInput };
 
@@ -40,6 +44,9 @@ struct AnswerKey
     ReplyOutcome outcome = ReplyOutcome::Predicted; // Predicted or AgeOutOfRange
     long long age = 0; // the mother's Chinese age
     int lunarMonth = 0; // Predicted: the lunar month of conception
+    // Predicted: the calendar that gave the month
+    modDurorurOzivurediRuvidevo::LunarCalendar calendar
+        = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
     // Predicted: the congratulation line depends on the month of conception and today.
     int conceptionYear = 0;
     int conceptionMonth = 0;
@@ -59,7 +66,8 @@ public:
 
     std::chrono::year_month_day today() const { return m_today; }
 
-    // The lunar month in force on a date of the conception lists.
+    // The lunar month in force on a date of the accepted conception years, and the calendar
+    // that gave it.
     Reply lunarMonth(std::string_view dateText) const;
 
 private:

@@ -24,6 +24,11 @@ void insertEstimate(QJsonObject &object, const Reply &reply)
         QStringLiteral("estimatedFrom"), QLatin1String(EstimatedFromName(reply.estimate->from)));
 }
 
+QLatin1String calendarName(modDurorurOzivurediRuvidevo::LunarCalendar calendar)
+{
+    return QLatin1String(CalendarName(calendar));
+}
+
 QJsonObject rejectionToJson(const Reply &reply)
 {
     QJsonObject object;
@@ -54,6 +59,12 @@ const char *OutcomeName(ReplyOutcome outcome)
     return "InvalidInput";
 }
 
+const char *CalendarName(modDurorurOzivurediRuvidevo::LunarCalendar calendar)
+{
+    return calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended ? "extended"
+                                                                            : "classic";
+}
+
 QJsonObject ReplyToJson(const Reply &reply)
 {
     if (reply.outcome != ReplyOutcome::Predicted)
@@ -67,6 +78,7 @@ QJsonObject ReplyToJson(const Reply &reply)
     object.insert(QStringLiteral("babyColour"),
         QJsonArray {result.BabyColour.red, result.BabyColour.green, result.BabyColour.blue});
     object.insert(QStringLiteral("babyColourName"), QString::fromStdString(result.BabyColourName));
+    object.insert(QStringLiteral("calendar"), calendarName(result.Calendar));
     object.insert(QStringLiteral("congratulationMessage"),
         QString::fromStdString(result.CongratulationMessage));
     insertEstimate(object, reply);
@@ -78,6 +90,7 @@ QJsonObject LunarMonthToJson(const Reply &reply)
     if (reply.outcome != ReplyOutcome::Predicted)
         return rejectionToJson(reply);
     QJsonObject object;
+    object.insert(QStringLiteral("calendar"), calendarName(reply.result.Calendar));
     object.insert(QStringLiteral("conceptionLunarMonth"), reply.result.ConceptionLunarMonth);
     return object;
 }

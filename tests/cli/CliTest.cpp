@@ -9,6 +9,7 @@
 #include "KqPredict.h"
 #include "Predictor.h"
 #include "ReplyJson.h"
+#include "modDurorurOzivurediRuvidevo.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,7 +28,7 @@ namespace {
 const year_month_day FixedToday = year {2009} / December / day {1};
 
 const std::set<QString> PredictionKeys = {"outcome", "motherChineseAge", "conceptionLunarMonth",
-    "gender", "babyColour", "babyColourName", "congratulationMessage"};
+    "calendar", "gender", "babyColour", "babyColourName", "congratulationMessage"};
 
 std::set<QString> keysOf(const QJsonObject &object)
 {
@@ -112,6 +113,8 @@ const EstimateCase EstimateCases[] = {
     {"DueDateOntoALeapDay", EstimatedFrom::DueDate, "2008-11-21", "2008-02-29"},
     {"DueDateOntoTheEndOfACommonFebruary", EstimatedFrom::DueDate, "2009-11-21", "2009-02-28"},
     {"DueDateBackIntoTheYearBefore", EstimatedFrom::DueDate, "2009-09-01", "2008-12-09"},
+    // 1960 is a leap year: 31 days of January, 29 of February, 184 from March to August, 22
+    // of September.
     {"DueDateGivingTheFirstDayOfTheSpan", EstimatedFrom::DueDate, "1960-09-23", "1960-01-01"},
     {"DueDateGivingADayBeforeTheSpan", EstimatedFrom::DueDate, "1960-09-22", nullptr,
         "The estimated date of conception, 1959-12-31 (266 days before the due date "
@@ -172,14 +175,22 @@ const RejectionCase RejectionCases[] = {
         "The date of birth must be written YYYY-MM-DD"},
     {"ConceptionReadFirst", "x", "y", ReplyOutcome::InvalidInput,
         "The date of conception must be written YYYY-MM-DD"},
-    {"ConceptionBefore1960", "1940-01-01", "1959-12-31", ReplyOutcome::InvalidInput,
-        "The year of conception must be between 1960 and 2012"},
-    {"ConceptionAfter2012", "1990-01-01", "2013-01-01", ReplyOutcome::InvalidInput,
-        "The year of conception must be between 1960 and 2012"},
+    {"ConceptionBefore1901", "1880-01-01", "1900-12-31", ReplyOutcome::InvalidInput,
+        "The year of conception must be between 1901 and 2099"},
+    {"ConceptionAfter2099", "2070-01-01", "2100-01-01", ReplyOutcome::InvalidInput,
+        "The year of conception must be between 1901 and 2099"},
+    // With a conception in the main window's years, its birth list holds, as it always has.
     {"BirthBefore1915", "1914-12-31", "1960-01-01", ReplyOutcome::InvalidInput,
         "The year of birth must be between 1915 and 2012"},
     {"BirthAfter2012", "2013-01-01", "2012-01-01", ReplyOutcome::InvalidInput,
         "The year of birth must be between 1915 and 2012"},
+    {"BirthBefore1856", "1855-12-31", "1901-01-01", ReplyOutcome::InvalidInput,
+        "The year of birth must be between 1856 and 2099"},
+    {"BirthAfter2099", "2100-01-01", "2099-12-31", ReplyOutcome::InvalidInput,
+        "The year of birth must be between 1856 and 2099"},
+    // 1900 is divisible by 4 but not a leap year.
+    {"BirthOn29February1900", "1900-02-29", "1925-03-01", ReplyOutcome::InvalidDate,
+        "Please Enter Correct Date Of Birth !"},
     {"ConceptionOn29FebruaryOfACommonYear", "1980-01-01", "2001-02-29", ReplyOutcome::InvalidDate,
         "Please Enter Correct Date Of Conception !"},
     {"ConceptionOn31April", "1980-01-01", "2001-04-31", ReplyOutcome::InvalidDate,
@@ -221,12 +232,70 @@ TEST(Predictor, AcceptsTheEndsOfTheLists)
     EXPECT_EQ(predictor.predict("2012-12-31", "2012-12-31").outcome, ReplyOutcome::AgeOutOfRange);
 }
 
-TEST(Predictor, LunarMonthOfAConceptionDate)
+namespace {
+
+namespace lm = modDurorurOzivurediRuvidevo;
+
+// The lunar month in force on a date and the calendar that gives it: the program's own table
+// inside 1960 to 2012, the official calendar outside. The official months are those of the
+// Hong Kong Observatory's conversion tables as python3-lunardate gives them; the first days
+// of the years 2013, 2024, 2027 and 2030 are the published dates of the Chinese New Year.
+struct LunarMonthCase
+{
+    const char *name;
+    const char *date;
+    int month;
+    lm::LunarCalendar calendar;
+};
+
+class LunarMonths : public testing::TestWithParam<LunarMonthCase>
+{
+};
+
+const LunarMonthCase LunarMonthCases[] = {
+    {"TableLeapDay1976", "1976-02-29", 1, lm::LunarCalendar::Classic},
+    {"TableFirstNewYear", "1960-01-28", 1, lm::LunarCalendar::Classic},
+    {"TableFirstDay", "1960-01-01", 12, lm::LunarCalendar::Classic},
+    {"TableLastDay", "2012-12-31", 11, lm::LunarCalendar::Classic},
+    {"FirstDayOfTheCalendar", "1901-01-01", 11, lm::LunarCalendar::Extended},
+    {"EveOfNewYear1901", "1901-02-18", 12, lm::LunarCalendar::Extended},
+    {"NewYear1901", "1901-02-19", 1, lm::LunarCalendar::Extended},
+    {"DayBeforeTheTable", "1959-12-31", 12, lm::LunarCalendar::Extended},
+    {"DayAfterTheTable", "2013-01-01", 11, lm::LunarCalendar::Extended},
+    {"EveOfNewYear2013", "2013-02-09", 12, lm::LunarCalendar::Extended},
+    {"NewYear2013", "2013-02-10", 1, lm::LunarCalendar::Extended},
+    {"LeapMonthCarriesTheNumberBefore", "2020-06-01", 4, lm::LunarCalendar::Extended},
+    {"NewYear2024", "2024-02-10", 1, lm::LunarCalendar::Extended},
+    {"EveOfNewYear2027", "2027-02-05", 12, lm::LunarCalendar::Extended},
+    {"NewYear2027", "2027-02-06", 1, lm::LunarCalendar::Extended},
+    {"EveOfNewYear2030", "2030-02-02", 12, lm::LunarCalendar::Extended},
+    {"NewYear2030", "2030-02-03", 1, lm::LunarCalendar::Extended},
+    {"LastDayOfTheCalendar", "2099-12-31", 11, lm::LunarCalendar::Extended},
+};
+
+} // namespace
+
+TEST_P(LunarMonths, ComeFromTheTableInItsYearsAndTheOfficialCalendarOutside)
+{
+    const LunarMonthCase &c = GetParam();
+    const Reply reply = Predictor(FixedToday).lunarMonth(c.date);
+    ASSERT_EQ(reply.outcome, ReplyOutcome::Predicted) << reply.message;
+    EXPECT_EQ(reply.result.ConceptionLunarMonth, c.month);
+    EXPECT_EQ(reply.result.Calendar, c.calendar);
+    EXPECT_EQ(LunarMonthToJson(reply)["calendar"],
+        c.calendar == lm::LunarCalendar::Classic ? "classic" : "extended");
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, LunarMonths, testing::ValuesIn(LunarMonthCases),
+    [](const testing::TestParamInfo<LunarMonthCase> &info) {
+        return std::string(info.param.name);
+    });
+
+TEST(Predictor, LunarMonthOutsideTheCalendarOrOfADayThatDoesNotExist)
 {
     const Predictor predictor(FixedToday);
-    EXPECT_EQ(predictor.lunarMonth("1976-02-29").result.ConceptionLunarMonth, 1);
-    EXPECT_EQ(predictor.lunarMonth("1960-01-28").result.ConceptionLunarMonth, 1);
-    EXPECT_EQ(predictor.lunarMonth("1959-12-31").outcome, ReplyOutcome::InvalidInput);
+    EXPECT_EQ(predictor.lunarMonth("1900-12-31").outcome, ReplyOutcome::InvalidInput);
+    EXPECT_EQ(predictor.lunarMonth("2100-01-01").outcome, ReplyOutcome::InvalidInput);
     const Reply impossible = predictor.lunarMonth("1975-02-29");
     EXPECT_EQ(impossible.outcome, ReplyOutcome::InvalidDate);
     EXPECT_EQ(impossible.message, "Please Enter Correct Date Of Conception !");
@@ -341,18 +410,17 @@ TEST(BatchRunner, AnswersEveryNonBlankLineInOrderAndNumbersMalformedOnes)
 }
 
 // A reused answer is the very text a fresh single prediction gives, for every age and lunar
-// month, on both sides of the nine-month step of the congratulation line (today is
-// 2009-12-01: conceptions up to March 2009 are nine months or more ago), and for rejections.
+// month of both calendars, on both sides of the nine-month step of the congratulation line
+// (today is 2009-12-01: conceptions up to March 2009 are nine months or more ago), and for
+// rejections (among them births before 1915 with a conception in 1960 to 2012).
 TEST(BatchRunner, ReusedAnswersEqualFreshOnes)
 {
     std::string input;
     std::vector<std::string> questions;
-    for (int conceptionYear : {1960, 1987, 2009, 2012})
+    for (int conceptionYear : {1901, 1959, 1960, 1987, 2009, 2012, 2013, 2099})
         for (int month = 1; month <= 12; ++month)
             for (int day : {1, 15, 28})
                 for (int age = 16; age <= 47; ++age) {
-                    if (conceptionYear - age + 1 < 1915)
-                        continue;
                     questions.push_back(FormatIsoDate(conceptionYear - age + 1, 5, 5) + " "
                         + FormatIsoDate(conceptionYear, month, day));
                 }
@@ -438,7 +506,7 @@ TEST(RunKqPredict, LunarMonthAndChart)
     EXPECT_EQ(month.out, "12\n");
     const CliRun monthJson = run({"--lunar-month", "2012-12-13", "--json"});
     EXPECT_EQ(parseObject(linesOf(monthJson.out).at(0))["conceptionLunarMonth"], 11);
-    EXPECT_EQ(run({"--lunar-month", "2013-01-01"}).status, ExitInvalidInput);
+    EXPECT_EQ(run({"--lunar-month", "2100-01-01"}).status, ExitInvalidInput);
 
     const CliRun chart = run({"--chart"});
     EXPECT_EQ(chart.status, ExitPredicted);
@@ -495,9 +563,12 @@ TEST(RunKqPredict, DueDateAndLastPeriodSayTheConceptionIsEstimated)
     const CliRun young = run({"--birth", "1992-01-01", "--due", "2008-11-14"});
     EXPECT_EQ(young.status, ExitAgeOutOfRange);
     EXPECT_NE(young.err.find("Conception (estimated): 2008-02-22"), std::string::npos) << young.err;
-    const CliRun outside = run({"--birth", "1980-06-15", "--due", "1960-09-22"});
+    // 1901 is a common year: 1901-01-01 is 266 days before 1901-09-24.
+    const CliRun outside = run({"--birth", "1880-06-15", "--due", "1901-09-23"});
     EXPECT_EQ(outside.status, ExitInvalidInput);
     EXPECT_EQ(outside.out, "");
+    EXPECT_NE(outside.err.find("1900-12-31"), std::string::npos) << outside.err;
+    EXPECT_EQ(run({"--birth", "1880-06-15", "--due", "1901-09-24"}).status, ExitPredicted);
     EXPECT_EQ(std::count(outside.err.begin(), outside.err.end(), '\n'), 1) << outside.err;
 }
 
@@ -537,8 +608,10 @@ const AroundCase AroundCases[] = {
         {{"2008-02-19", "2008-02-20", 28, 1, "Boy"}, {"2008-02-21", "2008-02-21", 29, 1, "Girl"}}},
     {"IntoAnAgeOutsideTheChart", "1963-01-01", "2008-02-25", 5,
         {{"2008-02-20", "2008-02-20", 45, 1, "Girl"}, {"2008-02-21", "2008-03-01", 46, 0, ""}}},
-    {"CutAtTheFirstDayOfTheSpan", "1935-01-01", "1960-01-02", 5,
-        {{"1960-01-01", "1960-01-07", 25, 12, "Boy"}}},
+    // Lunar month 11 of the official calendar runs from 1900-12-22 to 1901-01-19; the chart
+    // gives age 25, month 11 Boy.
+    {"CutAtTheFirstDayOfTheSpan", "1876-01-01", "1901-01-02", 5,
+        {{"1901-01-01", "1901-01-07", 25, 11, "Boy"}}},
 };
 
 } // namespace
@@ -582,9 +655,9 @@ TEST(RunKqPredict, AroundAsATableAndAsAJsonArray)
     const QJsonArray runs = object["around"].toArray();
     ASSERT_EQ(runs.size(), 2);
     EXPECT_EQ(runs[0].toObject(),
-        QJsonObject(
-            {{"firstDay", "2008-03-05"}, {"lastDay", "2008-03-07"}, {"outcome", "Predicted"},
-                {"motherChineseAge", 29}, {"conceptionLunarMonth", 1}, {"gender", "Girl"}}));
+        QJsonObject({{"firstDay", "2008-03-05"}, {"lastDay", "2008-03-07"},
+            {"outcome", "Predicted"}, {"motherChineseAge", 29}, {"conceptionLunarMonth", 1},
+            {"calendar", "classic"}, {"gender", "Girl"}}));
     EXPECT_EQ(runs[1].toObject()["firstDay"], "2008-03-08");
 
     // The day asked about is outside the chart's ages, some of its neighbours are not: the
@@ -598,6 +671,83 @@ TEST(RunKqPredict, AroundAsATableAndAsAJsonArray)
         std::string::npos)
         << rejected.out;
 }
+
+// Outside 1960 to 2012 the official calendar answers, and the answers say so: one more text
+// line, the JSON key, words in the working. 2027-02-06 is the Chinese New Year; the chart gives
+// age 37, month 1 Boy.
+TEST(RunKqPredict, ExtendedCalendarSaysSo)
+{
+    const QStringList question
+        = {"--birth", "1990-03-01", "--conception", "2027-02-06", "--today", "2027-03-01"};
+    const CliRun text = run(question);
+    EXPECT_EQ(text.status, ExitPredicted);
+    EXPECT_EQ(text.out,
+        "Mother's Chinese age:      37\n"
+        "Lunar month of conception: 1\n"
+        "Calendar:                  extended (the official Chinese calendar of 1901 to 2099)\n"
+        "Gender:                    Boy\n"
+        "Colour:                    Blue\n"
+        "Congratulations!! Your predicted to have a Baby Boy\n");
+    EXPECT_EQ(parseObject(run(question + QStringList {"--json"}).out)["calendar"], "extended");
+    const CliRun explained = run(question + QStringList {"--explain"});
+    EXPECT_NE(explained.out.find("Conceived on 2027-02-06: lunar month 1, which began on "
+                                 "2027-02-06\n  Calendar: extended, the official Chinese"),
+        std::string::npos)
+        << explained.out;
+
+    EXPECT_EQ(run({"--lunar-month", "2027-02-06"}).out,
+        "1\nCalendar: extended (the official Chinese calendar of 1901 to 2099)\n");
+    EXPECT_EQ(run({"--lunar-month", "2027-02-06", "--json"}).out,
+        "{\"calendar\":\"extended\",\"conceptionLunarMonth\":1}\n");
+    EXPECT_EQ(run({"--lunar-month", "2012-12-31", "--json"}).out,
+        "{\"calendar\":\"classic\",\"conceptionLunarMonth\":11}\n");
+}
+
+namespace {
+
+// The working names the calendar only where the extended one answered, and a disputed first
+// day of the month (the day itself, or a month that began on it or the day after) only there:
+// inside 1960 to 2012 the working reads as it always has, 1978-09-03 included.
+struct WorkingCase
+{
+    const char *name;
+    const char *date;
+    bool calendarWords;
+    bool disputedWords;
+};
+
+class CalendarWorking : public testing::TestWithParam<WorkingCase>
+{
+};
+
+const WorkingCase WorkingCases[] = {
+    {"TableYears", "2012-12-31", false, false},
+    {"TableYearsOnTheDisputedDayOf1978", "1978-09-02", false, false},
+    {"TableYearsMonthAfterTheDisputedDayOf1978", "1978-09-03", false, false},
+    {"OfficialCalendar", "2013-01-01", true, false},
+    {"DayBeforeADisputedDay", "2057-09-27", true, false},
+    {"DisputedDay2057", "2057-09-28", true, true},
+    {"MonthBeganOnADisputedDay", "2057-10-10", true, true},
+    {"DisputedDay1933", "1933-07-22", true, true},
+    {"DisputedDay1954", "1954-11-25", true, true},
+    {"DisputedDay1956", "1956-12-02", true, true},
+};
+
+} // namespace
+
+TEST_P(CalendarWorking, NamesTheExtendedCalendarAndADisputedStart)
+{
+    const WorkingCase &c = GetParam();
+    const CliRun explained = run({"--lunar-month", c.date, "--explain"});
+    EXPECT_EQ(explained.status, ExitPredicted);
+    EXPECT_EQ(explained.out.find("  Calendar: extended") != std::string::npos, c.calendarWords)
+        << explained.out;
+    EXPECT_EQ(explained.out.find("  Disputed: ") != std::string::npos, c.disputedWords)
+        << explained.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Explain, CalendarWorking, testing::ValuesIn(WorkingCases),
+    [](const testing::TestParamInfo<WorkingCase> &info) { return std::string(info.param.name); });
 
 namespace {
 

@@ -64,7 +64,8 @@ TEST(KqPredictProcess, JsonPredictionOnOneLine)
     EXPECT_TRUE(finished.err.isEmpty());
     ASSERT_EQ(finished.out.count('\n'), 1);
     const QJsonObject object = QJsonDocument::fromJson(finished.out).object();
-    EXPECT_EQ(object.size(), 7);
+    EXPECT_EQ(object.size(), 8);
+    EXPECT_EQ(object["calendar"], "classic");
     EXPECT_EQ(object["outcome"], "Predicted");
     EXPECT_EQ(object["motherChineseAge"], 45);
     EXPECT_EQ(object["conceptionLunarMonth"], 12);
