@@ -4,13 +4,21 @@
 # by side with the input/output floor (batch-floor/BatchFloor.cpp, built here with the system's
 # C++ compiler): a program that reads the same input and writes, for each line, a fixed answer
 # as long as kq-predict's answers are on average. The two run alternately; the script prints
-# the median of each and the ratio of the medians.
-# Usage: bench/batch.sh [path/to/kq-predict] [lines] [runs]
+# the median of each and the ratio of the medians. With "extended" the dates spread over the
+# whole accepted span (conceptions 1901 to 2099, births 1856 to 2099) instead of the main
+# window's years.
+# Usage: bench/batch.sh [path/to/kq-predict] [lines] [runs] [classic|extended]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 kq_predict=${1:-"$here/../build/src/cli/kq-predict"}
 lines=${2:-1000000}
 runs=${3:-7}
+span=${4:-classic}
+case "$span" in
+    classic) birth_first=1915 conception_first=1960 last=2012 ;;
+    extended) birth_first=1856 conception_first=1901 last=2099 ;;
+    *) echo "span must be classic or extended" >&2; exit 1 ;;
+esac
 [[ -x "$kq_predict" ]] || { echo "no kq-predict at $kq_predict (build first)" >&2; exit 1; }
 
 work=$(mktemp -d)
@@ -18,18 +26,19 @@ trap 'rm -rf "$work"' EXIT
 
 "${CXX:-c++}" -std=c++17 -O2 -o "$work/batch-floor" "$here/batch-floor/BatchFloor.cpp"
 
-awk -v n="$lines" 'BEGIN {
+awk -v n="$lines" -v bf="$birth_first" -v cf="$conception_first" -v last="$last" 'BEGIN {
     srand(1995);
+    births = last - bf + 1; conceptions = last - cf + 1;
     for (i = 1; i <= n; i++) {
         r = rand();
         if (r < 0.005) { print "not a date"; continue }
-        if (r < 0.010) { printf "%04d-02-30 %04d-04-31\n", 1915 + int(rand() * 98), 1960 + int(rand() * 53); continue }
-        by = 1915 + int(rand() * 98); bm = 1 + int(rand() * 12); bd = 1 + int(rand() * 28);
-        cy = 1960 + int(rand() * 53); cm = 1 + int(rand() * 12); cd = 1 + int(rand() * 28);
+        if (r < 0.010) { printf "%04d-02-30 %04d-04-31\n", bf + int(rand() * births), cf + int(rand() * conceptions); continue }
+        by = bf + int(rand() * births); bm = 1 + int(rand() * 12); bd = 1 + int(rand() * 28);
+        cy = cf + int(rand() * conceptions); cm = 1 + int(rand() * 12); cd = 1 + int(rand() * 28);
         printf "%04d-%02d-%02d %04d-%02d-%02d\n", by, bm, bd, cy, cm, cd;
     }
 }' > "$work/input.txt"
-echo "input: $(wc -l < "$work/input.txt") lines, $(wc -c < "$work/input.txt") bytes"
+echo "input: $(wc -l < "$work/input.txt") lines, $(wc -c < "$work/input.txt") bytes, $span years"
 
 # One untimed run of each warms the page cache and gives the answers' average length.
 "$kq_predict" --batch --today 2012-06-15 < "$work/input.txt" > "$work/output.txt"

@@ -13,7 +13,9 @@ namespace lm = modDurorurOzivurediRuvidevo;
 
 bool isSpace(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    // Most characters are above the space: one comparison settles them.
+    return static_cast<unsigned char>(c) <= ' '
+        && (c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f');
 }
 
 bool isBlank(std::string_view line)
@@ -120,12 +122,8 @@ const std::string &BatchRunner::built(const Reply &reply, long long lineNumber)
     case ReplyOutcome::InvalidDate:
         slot = &m_invalidDate[reply.message];
         break;
-    case ReplyOutcome::InvalidInput: {
-        Reply numbered = reply;
-        numbered.line = lineNumber;
-        m_scratch = CompactJson(ReplyToJson(numbered)).toStdString();
-        return m_scratch;
-    }
+    case ReplyOutcome::InvalidInput:
+        return numbered(reply, lineNumber);
     }
     if (!slot) {
         m_scratch = CompactJson(ReplyToJson(reply)).toStdString();
@@ -136,11 +134,43 @@ const std::string &BatchRunner::built(const Reply &reply, long long lineNumber)
     return *slot;
 }
 
+// An InvalidInput answer differs from the others with its message only in its line number:
+// the text Qt builds for line 1 is kept in two parts, before and after the number.
+const std::string &BatchRunner::numbered(const Reply &reply, long long lineNumber)
+{
+    static constexpr std::string_view LineOne = "\"line\":1,";
+    NumberedAnswer &stored = m_invalidInput[reply.message];
+    if (stored.before.empty() && lineNumber > 0) {
+        Reply first = reply;
+        first.line = 1;
+        const std::string json = CompactJson(ReplyToJson(first)).toStdString();
+        const std::size_t at = json.find(LineOne);
+        if (at != std::string::npos) {
+            stored.before = json.substr(0, at + LineOne.size() - 2);
+            stored.after = json.substr(at + LineOne.size() - 1);
+        }
+    }
+    if (stored.before.empty() || lineNumber <= 0) {
+        Reply numberedReply = reply;
+        numberedReply.line = lineNumber;
+        m_scratch = CompactJson(ReplyToJson(numberedReply)).toStdString();
+        return m_scratch;
+    }
+    m_scratch = stored.before;
+    m_scratch += std::to_string(lineNumber);
+    m_scratch += stored.after;
+    return m_scratch;
+}
+
 const std::string &BatchRunner::answer(std::string_view line, long long lineNumber)
 {
     std::string_view words[2];
     if (splitWords(line, words) == 2) {
-        if (const auto key = m_predictor.answerKey(words[0], words[1]))
+        std::optional<Reply> rejection;
+        const auto key = m_predictor.answerKey(words[0], words[1], rejection);
+        if (rejection)
+            return built(*rejection, lineNumber);
+        if (key)
             if (const std::string *stored = known(*key))
                 return *stored;
         return built(m_predictor.predict(words[0], words[1]), lineNumber);

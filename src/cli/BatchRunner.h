@@ -34,6 +34,8 @@ private:
     // Builds the answer with the predictor and stores it where the next line with the same
     // key finds it.
     const std::string &built(const Reply &reply, long long lineNumber);
+    // An InvalidInput answer with its line number.
+    const std::string &numbered(const Reply &reply, long long lineNumber);
 
     std::string *predictedSlot(int age, int lunarMonth,
         modDurorurOzivurediRuvidevo::LunarCalendar calendar, bool nineMonthsOrMore);
@@ -45,6 +47,13 @@ private:
     std::vector<std::string> m_predicted;
     std::vector<std::string> m_ageOutOfRange; // by age
     std::unordered_map<std::string, std::string> m_invalidDate; // by message
+    // An InvalidInput answer by message: its text before and after the line number.
+    struct NumberedAnswer
+    {
+        std::string before;
+        std::string after;
+    };
+    std::unordered_map<std::string, NumberedAnswer> m_invalidInput;
     // By month of conception: whether its congratulation line is the one for nine months or
     // more (1), the other one (0), or not known yet (-1).
     std::vector<std::int8_t> m_nineMonthsOrMore;

@@ -43,7 +43,7 @@ struct AnswerKey
 {
     ReplyOutcome outcome = ReplyOutcome::Predicted; // Predicted or AgeOutOfRange
     long long age = 0; // the mother's Chinese age
-    int lunarMonth = 0; // Predicted: the lunar month of conception
+    int lunarMonth = 0; // Predicted: the lunar month of conception (0: none found)
     // Predicted: the calendar that gave the month
     modDurorurOzivurediRuvidevo::LunarCalendar calendar
         = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
@@ -59,10 +59,11 @@ public:
 
     Reply predict(std::string_view birthText, std::string_view conceptionText);
 
-    // The key of the answer predict() gives for the same dates; no value when the dates are
-    // rejected (predict() then says why). It leaves the engine's state alone.
-    std::optional<AnswerKey> answerKey(
-        std::string_view birthText, std::string_view conceptionText) const;
+    // The key of the answer predict() gives for the same dates. No value when the dates are
+    // rejected: `rejection` then holds the reply predict() gives. It leaves the engine's state
+    // alone.
+    std::optional<AnswerKey> answerKey(std::string_view birthText, std::string_view conceptionText,
+        std::optional<Reply> &rejection) const;
 
     std::chrono::year_month_day today() const { return m_today; }
 

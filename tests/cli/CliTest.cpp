@@ -447,6 +447,26 @@ TEST(BatchRunner, ReusedAnswersEqualFreshOnes)
     }
 }
 
+// A malformed line's answer reuses Qt's text around its line number: the same bytes as Qt
+// gives for any number of digits.
+TEST(BatchRunner, NumberedAnswersEqualQtsForEveryLength)
+{
+    Predictor predictor(FixedToday);
+    BatchRunner runner(predictor);
+    for (const char *line : {"nonsense", "1850-01-01 1990-01-01", "1980-01-01 2001-02-31 x"})
+        for (long long number : {1LL, 9LL, 10LL, 4096LL, 1000000LL, 123456789012LL}) {
+            Reply reply;
+            const std::string text(line);
+            if (text == "nonsense" || text.find(" x") != std::string::npos)
+                reply.message = "Expected two dates, BIRTH CONCEPTION, separated by white space";
+            else
+                reply = Predictor(FixedToday).predict(text.substr(0, 10), text.substr(11));
+            reply.line = number;
+            EXPECT_EQ(runner.answer(line, number), CompactJson(ReplyToJson(reply)).toStdString())
+                << line << " " << number;
+        }
+}
+
 TEST(RunKqPredict, PredictionAsTextAndAsJson)
 {
     const CliRun text
