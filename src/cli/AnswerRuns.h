@@ -32,7 +32,8 @@ struct AnswerRun
 };
 
 // The runs from `days` days before `conception` to `days` days after it, in date order. Days
-// outside the accepted conception years are left out.
+// whose question is rejected whatever the day (outside the accepted conception years, or a
+// birth year outside the main window's list with a conception in its years) are left out.
 std::vector<AnswerRun> AnswersAround(std::string_view birthText,
     std::chrono::year_month_day conception, int days, std::chrono::year_month_day today);
 
