@@ -54,6 +54,9 @@ TEST(KqPredictProcess, HelpAndVersion)
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains("--batch"));
     EXPECT_TRUE(help.out.contains("--lunar-month <date>"));
+    for (const char *option : {"--due <date>", "--last-period <date>", "--around <days>"})
+        EXPECT_TRUE(help.out.contains(option)) << option;
+    EXPECT_TRUE(help.out.contains("conception years 1901 to 2099, birth years 1856 to 2099"));
 }
 
 TEST(KqPredictProcess, JsonPredictionOnOneLine)
