@@ -87,5 +87,16 @@ settle
 import -window "$support" "$out/support-window.png"
 keys "$support" alt+x
 timeout 10 tail --pid="$app_pid" -f /dev/null
+
+# With the years 1901 to 2099: the lists open on today's date.
+"$program" --extended-calendar &
+app_pid=$!
+main=$(window_other_than none)
+settle
+import -window "$main" "$out/main-window-extended.png"
+keys "$main" alt+f x
+support=$(window_other_than "$main")
+keys "$support" alt+x
+timeout 10 tail --pid="$app_pid" -f /dev/null
 app_pid=
 echo "screenshots in $out"

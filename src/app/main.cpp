@@ -1,5 +1,6 @@
 // The desktop program: one run from the start to the end of the exit flow.
 #include "AppContext.h"
+#include "CommandLine.h"
 #include "DisplayCheck.h"
 #include "ExitFlow.h"
 #include "ProgramStyle.h"
@@ -15,6 +16,11 @@
 
 int main(int argc, char **argv)
 {
+    // --help and --version answer before anything else, without a display.
+    if (const kq::CommandLine commandLine
+        = kq::ReadCommandLine(kq::ArgumentsOf(argc, argv), kq::CommandLineStage::BeforeToolkit);
+        !commandLine.run)
+        return kq::FinishCommandLine(commandLine);
     // Without a display the toolkit would abort with a core dump: say so in one line instead.
     if (const QString reason = kq::MissingDisplayReason(argc, argv); !reason.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(kq::NoDisplayLine(reason)));
@@ -23,6 +29,11 @@ int main(int argc, char **argv)
     kq::DisplayFailureGuard displayGuard;
     QApplication application(argc, argv);
     displayGuard.release();
+    // Read again without the toolkit's own options, which the application object took out.
+    if (const kq::CommandLine commandLine
+        = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit);
+        !commandLine.run)
+        return kq::FinishCommandLine(commandLine);
     // The windows take turns (the main window closes before the result window shows, and both
     // are closed while the support window is up), so the run does not end when no window is
     // visible; it ends through EndProgram.
@@ -46,6 +57,10 @@ int main(int argc, char **argv)
             endedBeforeLoop = exitCode;
     });
 
+    // --extended-calendar, read from the arguments the toolkit has left.
+    context.extendedCalendar
+        = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit)
+              .extendedCalendar;
     if (!kq::StartProgram(context))
         return endedBeforeLoop.value_or(0);
     return QApplication::exec();

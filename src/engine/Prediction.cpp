@@ -62,8 +62,9 @@ std::int16_t saturatedInt16(long long value)
 // 30-day month.
 int failedCheck(const DateSelection &date, LeapYearRule rule)
 {
-    const int dayPosition = date.Day - 1;
-    const int monthPosition = date.Month - 1;
+    // Wide enough for any int selection: a position is one less than its number.
+    const long long dayPosition = static_cast<long long>(date.Day) - 1;
+    const long long monthPosition = static_cast<long long>(date.Month) - 1;
     const bool leap = rule == LeapYearRule::Gregorian
         ? modDurorurOzivurediRuvidevo::LunarRows::isLeapYear(date.Year)
         : date.Year % 4 == 0;

@@ -4,7 +4,7 @@
 // the caller passes today's date in.
 #pragma once
 
-#include "modDurorurOzivurediRuvidevo.h"
+#include "LunarCalendar.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,5 +1,5 @@
-// The lookups of the prediction's reference data: the lunar month of a date in the program's
-// own table or the official calendar, and the gender chart.
+// The two lookups of the prediction's reference data.
+// The lunar month of a date comes from the program's own table or from the official calendar.
 #include "modDurorurOzivurediRuvidevo.h"
 
 #include "LunarMonthIndex.h"

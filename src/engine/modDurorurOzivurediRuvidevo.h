@@ -1,10 +1,11 @@
-// The fixed reference data of the prediction: the program's own table of the days on which
-// Chinese lunar months begin (1960 to 2012), the official calendar that extends it (1901 to
-// 2099) and the gender chart (mother's Chinese age 18 to 45 by lunar month 1 to 12), with
-// their lookups. Pure data and pure functions: no I/O, no Qt.
+// The fixed reference data of the prediction: the table of the days on which Chinese lunar
+// months begin (1960 to 2012), the official calendar that extends it (1901 to 2099) and the
+// gender chart (mother's Chinese age 18 to 45 by lunar month 1 to 12), with their lookups.
+// Pure data and pure functions: no I/O, no Qt.
 #pragma once
 
 #include "ExtendedLunarMonthTable.h"
+#include "LunarCalendar.h"
 #include "LunarYear.h"
 
 #include <array>
@@ -136,10 +137,6 @@ static_assert(GenderChart.size() == OldestChartAge - YoungestChartAge + 1);
 // lunar-month start on or before it, else the number in force on 1 January. No value for a
 // year outside 1960 to 2012, or for a date that does not exist.
 std::optional<std::int16_t> LookUpLunarMonth(int year, int month, int day) noexcept;
-
-// Which calendar answered a lookup: the program's own table (1960 to 2012), or the official
-// calendar that extends it (1901 to 1959 and 2013 to 2099).
-enum class LunarCalendar : std::uint8_t { Classic, Extended };
 
 // The lunar month in force on a date together with the Gregorian day on which it began.
 // The start may lie in the year before; for the month in force from 1 January 1960 to

@@ -17,6 +17,9 @@ struct AppContext
     // Runs after the user has closed the main or the result window (close box or File > Exit);
     // never after a switch between the two. Wired by the program at start-up.
     std::function<void()> exitFlow;
+    // Started with --extended-calendar: the main window's lists reach from 1901 (births from
+    // 1856) to 2099 and open on today's date. Off by default.
+    bool extendedCalendar = false;
 };
 
 } // namespace kq

@@ -3,6 +3,7 @@
 
 #include "CalendarDate.h"
 #include "CaptionFrame.h"
+#include "DateLists.h"
 #include "LinkLabel.h"
 #include "ProgramStyle.h"
 #include "Texts.h"
@@ -57,6 +58,32 @@ DateSelection selectionOf(const QComboBox *day, const QComboBox *month, const QC
 {
     return DateSelection {
         day->currentIndex() + 1, month->currentIndex() + 1, year->currentText().toInt()};
+}
+
+DateLists dateListsOf(const AppContext &context)
+{
+    return context.extendedCalendar ? DateLists::extended(today(context.platform))
+                                    : DateLists::standard();
+}
+
+// Gives the two year lists the years of `lists` and selects its opening dates; the lists are
+// birth day, month and year, then conception day, month and year.
+void offerDateLists(const DateLists &lists, const std::array<QComboBox *, 6> &dateLists)
+{
+    const auto [birthDay, birthMonth, birthYear, conceptionDay, conceptionMonth, conceptionYear]
+        = dateLists;
+    conceptionYear->clear();
+    for (int year = lists.firstConceptionYear; year <= lists.lastYear; ++year)
+        conceptionYear->addItem(QString::number(year));
+    birthYear->clear();
+    for (int year = lists.firstBirthYear; year <= lists.lastYear; ++year)
+        birthYear->addItem(QString::number(year));
+    birthDay->setCurrentIndex(lists.openingBirth.Day - 1);
+    birthMonth->setCurrentIndex(lists.openingBirth.Month - 1);
+    birthYear->setCurrentIndex(lists.openingBirth.Year - lists.firstBirthYear);
+    conceptionDay->setCurrentIndex(lists.openingConception.Day - 1);
+    conceptionMonth->setCurrentIndex(lists.openingConception.Month - 1);
+    conceptionYear->setCurrentIndex(lists.openingConception.Year - lists.firstConceptionYear);
 }
 
 } // namespace
@@ -177,13 +204,19 @@ void frmMain::Form_Load()
     for (QComboBox *list : {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate,
              cmbConceptionMonth, cmbConceptionYear})
         list->setCurrentIndex(0);
+    if (context.extendedCalendar) {
+        offerDateLists(DateLists::extended(today(context.platform)),
+            {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate, cmbConceptionMonth,
+                cmbConceptionYear});
+    }
     cmbDOBDate->setFocus();
 }
 
 bool frmMain::ValidateDates()
 {
     const auto failure = CheckDateSelections(selectionOf(cmbDOBDate, cmbDOBMonth, cmbDOBYear),
-        selectionOf(cmbConceptionDate, cmbConceptionMonth, cmbConceptionYear));
+        selectionOf(cmbConceptionDate, cmbConceptionMonth, cmbConceptionYear),
+        dateListsOf(context).leapYears);
     if (!failure)
         return true;
     context.platform.messages.show(

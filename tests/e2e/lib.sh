@@ -81,9 +81,9 @@ lock="$XDG_RUNTIME_DIR/$(basename "$program").lock"
 # xdotool with a bound: a call never hangs a test.
 xdo() { timeout 10 xdotool "$@"; }
 
-# Starts a copy of the program; its process id is left in $app.
+# Starts a copy of the program with the arguments given; its process id is left in $app.
 start_copy() {
-    "$program" >"$work/app-${#started[@]}.log" 2>&1 &
+    "$program" "$@" >"$work/app-${#started[@]}.log" 2>&1 &
     app=$!
     started+=("$app")
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 using kq::CheckConceptionDate;
@@ -88,6 +89,13 @@ const DateCheckCase Cases[] = {
     {"Conception30February2028Gregorian", GoodBirth, date(2028, 2, 30), 1, Conception,
         Focus::ConceptionDay, LeapYearRule::Gregorian},
     {"Conception31September2099Gregorian", GoodBirth, date(2099, 9, 31), 3, ConceptionOf,
+        Focus::ConceptionDay, LeapYearRule::Gregorian},
+    // No list position names the smallest int: the checks compare positions without
+    // overflowing and find nothing to reject, by either rule.
+    {"SmallestNumbersGregorian",
+        date(std::numeric_limits<int>::min(), std::numeric_limits<int>::min(),
+            std::numeric_limits<int>::min()),
+        date(2008, std::numeric_limits<int>::min(), std::numeric_limits<int>::min()), 0, {},
         Focus::ConceptionDay, LeapYearRule::Gregorian},
 };
 

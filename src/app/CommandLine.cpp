@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
+// The desktop program's command line: -h/--help and -v/--version, read before anything else so
+// that they answer without a display. Everything else the program does is unchanged by it.
+#include "CommandLine.h"
+
+#include "modMasterEdit.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace kq {
+
+namespace {
+
+const char *const Description
+    = "Predicts a baby's gender by the Chinese pregnancy calendar, for fun.\n"
+      "Choose the mother's date of birth and the date of conception in the window that opens.";
+
+QString ProgramName(const QStringList &arguments)
+{
+    const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
+    return name.isEmpty() ? QStringLiteral("kq-pregnancy-calendar") : name;
+}
+
+CommandLine UsageError(const QString &program, const QString &message)
+{
+    return {false, ExitUsage, QString(),
+        program + QStringLiteral(": ") + message + QStringLiteral("\nTry '") + program
+            + QStringLiteral(" --help' for more information.\n")};
+}
+
+} // namespace
+
+CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage)
+{
+    // A program started with not even its own path (possible with execve) has nothing to read.
+    if (arguments.size() <= 1)
+        return {};
+    const QString program = ProgramName(arguments);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(Description));
+    // Own help and version options rather than the parser's: those print and end the process
+    // themselves, and need the application object, which does not exist yet.
+    const QCommandLineOption helpOption(
+        {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+        QStringLiteral("Displays version information."));
+    // The one option of a run: the years of the official calendar instead of the program's own.
+    const QCommandLineOption extendedCalendarOption(QStringLiteral("extended-calendar"),
+        QStringLiteral("Offers the years 1901 to 2099 for the conception (1856 to 2099 for the "
+                       "mother's birth) and opens on today's date. The lunar months outside "
+                       "1960 to 2012 come from the official Chinese calendar."));
+    parser.addOptions({helpOption, versionOption, extendedCalendarOption});
+
+    if (!parser.parse(arguments)) {
+        if (stage == CommandLineStage::BeforeToolkit)
+            return {};
+        return UsageError(program, parser.errorText());
+    }
+    if (parser.isSet(helpOption)) {
+        // Without an application object the parser cannot know the program's name.
+        QString help = parser.helpText();
+        help.replace(QStringLiteral("<executable_name>"), program);
+        return {false, 0, help, QString()};
+    }
+    if (parser.isSet(versionOption)) {
+        const QString version = QString::fromUtf8(
+            modMasterEdit::ProductVersion.data(), qsizetype(modMasterEdit::ProductVersion.size()));
+        return {false, 0, program + QLatin1Char(' ') + version + QLatin1Char('\n'), QString()};
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError(program,
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    CommandLine run;
+    run.extendedCalendar = parser.isSet(extendedCalendarOption);
+    return run;
+}
+
+QStringList ArgumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int FinishCommandLine(const CommandLine &commandLine)
+{
+    if (!commandLine.standardError.isEmpty())
+        std::fputs(commandLine.standardError.toLocal8Bit().constData(), stderr);
+    if (commandLine.standardOutput.isEmpty())
+        return commandLine.exitStatus;
+    // A help or version that could not be written (a full disk, a closed pipe) is no success.
+    const QByteArray text = commandLine.standardOutput.toLocal8Bit();
+    if (std::fputs(text.constData(), stdout) < 0 || std::fflush(stdout) != 0) {
+        std::fputs("could not write the output\n", stderr);
+        return ExitOutputFailed;
+    }
+    return commandLine.exitStatus;
+}
+
+} // namespace kq
