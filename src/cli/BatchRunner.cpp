@@ -11,11 +11,11 @@ namespace {
 
 namespace lm = modDurorurOzivurediRuvidevo;
 
-constexpr int MonthSlots = 13; // lunar month 0 (none found yet) to 12
-
 bool isSpace(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    // Most characters are above the space: one comparison settles them.
+    return static_cast<unsigned char>(c) <= ' '
+        && (c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f');
 }
 
 bool isBlank(std::string_view line)
@@ -47,61 +47,156 @@ int splitWords(std::string_view line, std::string_view (&words)[2])
     return count;
 }
 
+// The Chinese ages that the accepted years can give: from the first conception year minus the
+// last birth year to the last conception year minus the first birth year, plus one.
+constexpr int LowestAge = FirstConceptionYear - LastYear;
+constexpr int HighestAge = LastYear - FirstBirthYear + 1;
+constexpr int ChartAges = lm::OldestChartAge - lm::YoungestChartAge + 1;
+constexpr int ConceptionMonths = (LastYear - FirstConceptionYear + 1) * 12;
+
 } // namespace
 
 BatchRunner::BatchRunner(Predictor &predictor)
     : m_predictor(predictor)
-    , m_predicted(
-          static_cast<std::size_t>(lm::OldestChartAge - lm::YoungestChartAge + 1) * MonthSlots * 2)
+    , m_predicted(static_cast<std::size_t>(ChartAges) * 12 * 2 * 2)
+    , m_ageOutOfRange(static_cast<std::size_t>(HighestAge - LowestAge + 1))
+    , m_nineMonthsOrMore(static_cast<std::size_t>(ConceptionMonths), -1)
 { }
 
-const std::string &BatchRunner::cached(std::string &slot, const Reply &reply)
+std::string *BatchRunner::predictedSlot(
+    int age, int lunarMonth, lm::LunarCalendar calendar, bool nineMonthsOrMore)
 {
-    if (slot.empty())
-        slot = CompactJson(ReplyToJson(reply)).toStdString();
-    return slot;
+    if (age < lm::YoungestChartAge || age > lm::OldestChartAge || lunarMonth < 1 || lunarMonth > 12)
+        return nullptr;
+    std::size_t slot = static_cast<std::size_t>(age - lm::YoungestChartAge) * 12
+        + static_cast<std::size_t>(lunarMonth - 1);
+    slot = slot * 2 + (calendar == lm::LunarCalendar::Extended ? 1 : 0);
+    return &m_predicted[slot * 2 + (nineMonthsOrMore ? 1 : 0)];
+}
+
+std::string *BatchRunner::ageOutOfRangeSlot(long long age)
+{
+    if (age < LowestAge || age > HighestAge)
+        return nullptr;
+    return &m_ageOutOfRange[static_cast<std::size_t>(age - LowestAge)];
+}
+
+std::int8_t *BatchRunner::nineMonthsOrMore(int conceptionYear, int conceptionMonth)
+{
+    const int index = (conceptionYear - FirstConceptionYear) * 12 + conceptionMonth - 1;
+    if (index < 0 || index >= ConceptionMonths)
+        return nullptr;
+    return &m_nineMonthsOrMore[static_cast<std::size_t>(index)];
+}
+
+const std::string *BatchRunner::known(const AnswerKey &key)
+{
+    const std::string *slot = nullptr;
+    if (key.outcome == ReplyOutcome::AgeOutOfRange) {
+        slot = ageOutOfRangeSlot(key.age);
+    } else {
+        const std::int8_t *nine = nineMonthsOrMore(key.conceptionYear, key.conceptionMonth);
+        if (!nine || *nine < 0)
+            return nullptr;
+        slot = predictedSlot(static_cast<int>(key.age), key.lunarMonth, key.calendar, *nine == 1);
+    }
+    return slot && !slot->empty() ? slot : nullptr;
+}
+
+const std::string &BatchRunner::built(const Reply &reply, long long lineNumber)
+{
+    std::string *slot = nullptr;
+    switch (reply.outcome) {
+    case ReplyOutcome::Predicted: {
+        const PredictionResult &result = reply.result;
+        const bool nine = result.CongratulationMessage == NineMonthsOrMoreText;
+        if (std::int8_t *known = nineMonthsOrMore(reply.conception.Year, reply.conception.Month))
+            *known = nine ? 1 : 0;
+        slot = predictedSlot(
+            result.MotherChineseAge, result.ConceptionLunarMonth, result.Calendar, nine);
+        break;
+    }
+    case ReplyOutcome::AgeOutOfRange:
+        slot = ageOutOfRangeSlot(reply.result.MotherChineseAge);
+        break;
+    case ReplyOutcome::InvalidDate:
+        slot = &m_invalidDate[reply.message];
+        break;
+    case ReplyOutcome::InvalidInput:
+        return numbered(reply, lineNumber);
+    }
+    if (!slot) {
+        m_scratch = CompactJson(ReplyToJson(reply)).toStdString();
+        return m_scratch;
+    }
+    if (slot->empty())
+        *slot = CompactJson(ReplyToJson(reply)).toStdString();
+    return *slot;
+}
+
+// An InvalidInput answer differs from the others with its message only in its line number:
+// the text Qt builds for line 1 is kept in two parts, before and after the number.
+const std::string &BatchRunner::numbered(const Reply &reply, long long lineNumber)
+{
+    static constexpr std::string_view LineOne = "\"line\":1,";
+    NumberedAnswer &stored = m_invalidInput[reply.message];
+    if (stored.before.empty() && lineNumber > 0) {
+        Reply first = reply;
+        first.line = 1;
+        const std::string json = CompactJson(ReplyToJson(first)).toStdString();
+        const std::size_t at = json.find(LineOne);
+        if (at != std::string::npos) {
+            stored.before = json.substr(0, at + LineOne.size() - 2);
+            stored.after = json.substr(at + LineOne.size() - 1);
+        }
+    }
+    if (stored.before.empty() || lineNumber <= 0) {
+        Reply numberedReply = reply;
+        numberedReply.line = lineNumber;
+        m_scratch = CompactJson(ReplyToJson(numberedReply)).toStdString();
+        return m_scratch;
+    }
+    m_scratch = stored.before;
+    m_scratch += std::to_string(lineNumber);
+    m_scratch += stored.after;
+    return m_scratch;
 }
 
 const std::string &BatchRunner::answer(std::string_view line, long long lineNumber)
 {
     std::string_view words[2];
-    const int count = splitWords(line, words);
+    if (splitWords(line, words) == 2) {
+        std::optional<Reply> rejection;
+        const auto key = m_predictor.answerKey(words[0], words[1], rejection);
+        if (rejection)
+            return built(*rejection, lineNumber);
+        if (key)
+            if (const std::string *stored = known(*key))
+                return *stored;
+        return built(m_predictor.predict(words[0], words[1]), lineNumber);
+    }
+    // A blank line never reaches here from run(), which skips it; a caller that passes one
+    // gets the same answer as for any other line without two dates.
     Reply reply;
-    if (count != 2) {
-        // A blank line never reaches here from run(), which skips it; a caller that passes
-        // one gets the same answer as for any other line without two dates.
-        reply.message = "Expected two dates, BIRTH CONCEPTION, separated by white space";
-    } else {
-        reply = m_predictor.predict(words[0], words[1]);
-    }
-
-    switch (reply.outcome) {
-    case ReplyOutcome::Predicted: {
-        const PredictionResult &result = reply.result;
-        const bool nineOrMore = result.CongratulationMessage == NineMonthsOrMoreText;
-        const std::size_t slot
-            = (static_cast<std::size_t>(result.MotherChineseAge - lm::YoungestChartAge) * MonthSlots
-                  + static_cast<std::size_t>(result.ConceptionLunarMonth))
-                * 2
-            + (nineOrMore ? 1 : 0);
-        return cached(m_predicted.at(slot), reply);
-    }
-    case ReplyOutcome::AgeOutOfRange:
-        return cached(m_ageOutOfRange[reply.result.MotherChineseAge], reply);
-    case ReplyOutcome::InvalidDate:
-        return cached(m_invalidDate[reply.message], reply);
-    case ReplyOutcome::InvalidInput:
-        break;
-    }
-    reply.line = lineNumber;
-    m_scratch = CompactJson(ReplyToJson(reply)).toStdString();
-    return m_scratch;
+    reply.message = "Expected two dates, BIRTH CONCEPTION, separated by white space";
+    return built(reply, lineNumber);
 }
 
 bool BatchRunner::run(std::istream &input, std::ostream &output)
 {
-    BatchLineReader reader(
-        input, BatchLineReader::DefaultLineLimit, 1 << 16, [&output] { output.flush(); });
+    // The answers are gathered in a block of their own and written a block at a time.
+    constexpr std::size_t BlockSize = 1 << 16;
+    std::string block;
+    block.reserve(BlockSize + BatchLineReader::DefaultLineLimit);
+    const auto writeBlock = [&] {
+        output.write(block.data(), static_cast<std::streamsize>(block.size()));
+        block.clear();
+        return static_cast<bool>(output);
+    };
+    BatchLineReader reader(input, BatchLineReader::DefaultLineLimit, BlockSize, [&] {
+        writeBlock();
+        output.flush();
+    });
     std::string_view line;
     bool tooLong = false;
     long long lineNumber = 0;
@@ -111,9 +206,7 @@ bool BatchRunner::run(std::istream &input, std::ostream &output)
             Reply reply;
             reply.message = "The line is longer than "
                 + std::to_string(BatchLineReader::DefaultLineLimit) + " characters";
-            reply.line = lineNumber;
-            m_scratch = CompactJson(ReplyToJson(reply)).toStdString();
-            output.write(m_scratch.data(), static_cast<std::streamsize>(m_scratch.size()));
+            block += built(reply, lineNumber);
         } else if (isBlank(line)) {
             // A blank line (nothing but white space, such as the CR of a CRLF file's empty
             // line) holds no question and gets no answer, so a script that leaves blank lines
@@ -121,13 +214,13 @@ bool BatchRunner::run(std::istream &input, std::ostream &output)
             // answers keep counting every line of the input.
             continue;
         } else {
-            const std::string &json = answer(line, lineNumber);
-            output.write(json.data(), static_cast<std::streamsize>(json.size()));
+            block += answer(line, lineNumber);
         }
-        output.put('\n');
-        if (!output)
+        block += '\n';
+        if (block.size() >= BlockSize && !writeBlock())
             return false;
     }
+    writeBlock();
     output.flush();
     return !reader.failed() && static_cast<bool>(output);
 }

@@ -2,7 +2,9 @@
 // prediction, --batch, --lunar-month, --chart or --evaluate.
 #include "KqPredict.h"
 
+#include "AnswerRuns.h"
 #include "BatchRunner.h"
+#include "ConceptionEstimate.h"
 #include "EvaluationReport.h"
 #include "IsoDate.h"
 #include "Predictor.h"
@@ -23,12 +25,18 @@ const char *const Description
     = R"(Predicts a baby's gender by the Chinese pregnancy calendar, for fun.
 
   kq-predict --birth DATE --conception DATE [--today DATE] [--json | --explain]
+             [--around DAYS]
+  kq-predict --birth DATE (--due DATE | --last-period DATE) [...as above]
   kq-predict --batch [--today DATE] < lines of "BIRTH CONCEPTION"
   kq-predict --lunar-month DATE [--json | --explain]
   kq-predict --chart [--json]
   kq-predict --evaluate [--from-birth] [--json] < lines of "BIRTH CONCEPTION SEX"
 
-Dates are written YYYY-MM-DD: birth years 1915 to 2012, conception years 1960 to 2012.
+Dates are written YYYY-MM-DD: conception years 1901 to 2099, birth years 1856 to 2099.
+The lunar month comes from the program's own table for conceptions in 1960 to 2012, where
+the birth year must lie in 1915 to 2012 as in the main window, and from the extended
+calendar (the official Chinese calendar) outside it; the answers say when it did.
+--due and --last-period estimate the date of conception and say that they did.
 Exit status: 0 predicted, 2 invalid date or input, 3 mother's age outside 18 to 45,
 64 wrong usage, 74 input or output failed; --evaluate: 0 when a record was evaluated,
 2 when none could be.)";
@@ -91,6 +99,85 @@ int evaluate(const CliStreams &streams, Predictor &predictor, bool fromBirth, bo
     return ExitPredicted;
 }
 
+// What a single prediction asks: the birth date, and the conception date as given or as
+// estimated from a due date or the last period.
+struct PredictionQuestion
+{
+    std::string birth;
+    std::string conception;
+    std::optional<EstimatedFrom> estimateFrom;
+    std::string estimateGiven;
+    int aroundDays = 0; // --around; 0 when not given
+};
+
+// --around: a whole number of days in the allowed range, else no value.
+std::optional<int> aroundDays(const QString &text)
+{
+    bool ok = false;
+    const int days = text.toInt(&ok);
+    if (!ok || days < FewestAroundDays || days > MostAroundDays)
+        return std::nullopt;
+    return days;
+}
+
+int answerPrediction(const CliStreams &streams, Predictor &predictor,
+    const PredictionQuestion &question, bool json, bool explain)
+{
+    Reply reply;
+    if (question.estimateFrom) {
+        std::string error;
+        const auto estimate = EstimateConception(
+            *question.estimateFrom, question.estimateGiven, FirstConceptionYear, LastYear, error);
+        if (!estimate) {
+            reply.message = error;
+        } else {
+            const std::chrono::year_month_day date = estimate->conception;
+            reply = predictor.predict(question.birth,
+                FormatIsoDate(static_cast<int>(date.year()),
+                    static_cast<int>(unsigned(date.month())),
+                    static_cast<int>(unsigned(date.day()))));
+            reply.estimate = estimate;
+        }
+    } else {
+        reply = predictor.predict(question.birth, question.conception);
+    }
+
+    // --around for a question whose dates pass: every day within the days given.
+    const bool around = question.aroundDays > 0
+        && (reply.outcome == ReplyOutcome::Predicted
+            || reply.outcome == ReplyOutcome::AgeOutOfRange);
+    const std::chrono::year_month_day conception {std::chrono::year {reply.conception.Year},
+        std::chrono::month {static_cast<unsigned>(reply.conception.Month)},
+        std::chrono::day {static_cast<unsigned>(reply.conception.Day)}};
+    std::vector<AnswerRun> runs;
+    if (around)
+        runs = AnswersAround(question.birth, conception, question.aroundDays, predictor.today());
+
+    if (json) {
+        QJsonObject object = ReplyToJson(reply);
+        if (around)
+            object.insert(QStringLiteral("around"), AnswerRunsToJson(runs));
+        writeJson(streams, object);
+    } else {
+        if (reply.outcome != ReplyOutcome::Predicted) {
+            streams.err << RejectionText(reply);
+        } else {
+            streams.out << PredictionText(reply);
+            if (explain)
+                streams.out << '\n' << ExplanationText(reply);
+        }
+        if (around) {
+            if (reply.outcome == ReplyOutcome::Predicted)
+                streams.out << '\n';
+            streams.out << AnswerRunsText(runs, conception, question.aroundDays);
+        }
+        // The working ends with what the largest study found about the calendar.
+        if (explain && reply.outcome == ReplyOutcome::Predicted)
+            streams.out << '\n' << StudyParagraph();
+    }
+    return finish(streams, exitStatusOf(reply));
+}
+
 } // namespace
 
 int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
@@ -101,9 +188,23 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption birthOption(QStringLiteral("birth"),
-        QStringLiteral("The mother's date of birth (years 1915 to 2012)."), QStringLiteral("date"));
+        QStringLiteral("The mother's date of birth (years 1856 to 2099; 1915 to 2012 with a "
+                       "conception in 1960 to 2012)."),
+        QStringLiteral("date"));
     const QCommandLineOption conceptionOption(QStringLiteral("conception"),
-        QStringLiteral("The date of conception (years 1960 to 2012)."), QStringLiteral("date"));
+        QStringLiteral("The date of conception (years 1901 to 2099)."), QStringLiteral("date"));
+    const QCommandLineOption dueOption(QStringLiteral("due"),
+        QStringLiteral("The expected date of delivery, instead of --conception: conception is "
+                       "estimated at 266 days (38 weeks) before it."),
+        QStringLiteral("date"));
+    const QCommandLineOption lastPeriodOption(QStringLiteral("last-period"),
+        QStringLiteral("The first day of the last menstrual period, instead of --conception: "
+                       "conception is estimated at 14 days after it."),
+        QStringLiteral("date"));
+    const QCommandLineOption aroundOption(QStringLiteral("around"),
+        QStringLiteral("With a prediction: also the answers for every conception day within "
+                       "this many days (1 to 60) on either side, as runs of equal answers."),
+        QStringLiteral("days"));
     const QCommandLineOption todayOption(QStringLiteral("today"),
         QStringLiteral("Today's date for the congratulation line, instead of the system's local "
                        "date."),
@@ -112,12 +213,13 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
         QStringLiteral("Answer with one line of JSON; messages go into it."));
     const QCommandLineOption explainOption(QStringLiteral("explain"),
         QStringLiteral("Show how the Chinese age was counted, the lunar month with the day it "
-                       "began, and the chart's row for the age."));
+                       "began (and the calendar, where the extended one gave it), and the "
+                       "chart's row for the age."));
     const QCommandLineOption batchOption(QStringLiteral("batch"),
         QStringLiteral("Read lines \"BIRTH CONCEPTION\" from standard input and write one JSON "
                        "object per line; blank lines are skipped."));
     const QCommandLineOption lunarMonthOption(QStringLiteral("lunar-month"),
-        QStringLiteral("Print the lunar month (1 to 12) in force on the date (1960 to 2012)."),
+        QStringLiteral("Print the lunar month (1 to 12) in force on the date (1901 to 2099)."),
         QStringLiteral("date"));
     const QCommandLineOption chartOption(QStringLiteral("chart"),
         QStringLiteral("Print the gender chart: ages 18 to 45 by lunar months 1 to 12."));
@@ -128,8 +230,9 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     const QCommandLineOption fromBirthOption(QStringLiteral("from-birth"),
         QStringLiteral("With --evaluate: the second date is the baby's date of birth; "
                        "conception is taken as 266 days before."));
-    parser.addOptions({birthOption, conceptionOption, todayOption, jsonOption, explainOption,
-        batchOption, lunarMonthOption, chartOption, evaluateOption, fromBirthOption});
+    parser.addOptions({birthOption, conceptionOption, dueOption, lastPeriodOption, aroundOption,
+        todayOption, jsonOption, explainOption, batchOption, lunarMonthOption, chartOption,
+        evaluateOption, fromBirthOption});
 
     if (!parser.parse(arguments))
         return usageError(streams, parser.errorText());
@@ -141,14 +244,16 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     if (!parser.positionalArguments().isEmpty())
         return usageError(streams,
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-    for (const QCommandLineOption *option :
-        {&birthOption, &conceptionOption, &todayOption, &lunarMonthOption}) {
+    for (const QCommandLineOption *option : {&birthOption, &conceptionOption, &dueOption,
+             &lastPeriodOption, &aroundOption, &todayOption, &lunarMonthOption}) {
         if (parser.values(*option).size() > 1)
             return usageError(streams,
                 QStringLiteral("--%1 is given more than once").arg(option->names().first()));
     }
 
-    const bool predicting = parser.isSet(birthOption) || parser.isSet(conceptionOption);
+    const int conceptionSources = int(parser.isSet(conceptionOption)) + int(parser.isSet(dueOption))
+        + int(parser.isSet(lastPeriodOption));
+    const bool predicting = parser.isSet(birthOption) || conceptionSources > 0;
     const bool batch = parser.isSet(batchOption);
     const bool lunarMonth = parser.isSet(lunarMonthOption);
     const bool chart = parser.isSet(chartOption);
@@ -167,9 +272,22 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
         return usageError(streams,
             QStringLiteral("choose one of a prediction (--birth, --conception), --batch, "
                            "--lunar-month and --chart"));
-    if (predicting && !(parser.isSet(birthOption) && parser.isSet(conceptionOption)))
+    if (conceptionSources > 1)
         return usageError(
-            streams, QStringLiteral("a prediction needs both --birth and --conception"));
+            streams, QStringLiteral("give only one of --conception, --due and --last-period"));
+    if (predicting && !(parser.isSet(birthOption) && conceptionSources == 1))
+        return usageError(streams,
+            QStringLiteral("a prediction needs --birth and one of --conception, --due and "
+                           "--last-period"));
+    if (parser.isSet(aroundOption) && !predicting)
+        return usageError(streams, QStringLiteral("--around goes with a single prediction only"));
+    const std::optional<int> around
+        = parser.isSet(aroundOption) ? aroundDays(parser.value(aroundOption)) : 0;
+    if (!around)
+        return usageError(streams,
+            QStringLiteral("--around needs a whole number of days from %1 to %2")
+                .arg(FewestAroundDays)
+                .arg(MostAroundDays));
     const bool json = parser.isSet(jsonOption);
     const bool explain = parser.isSet(explainOption);
     if (explain && evaluating)
@@ -212,22 +330,32 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
         return finish(streams, ExitPredicted);
     }
 
-    const Reply reply = lunarMonth
-        ? predictor.lunarMonth(parser.value(lunarMonthOption).toStdString())
-        : predictor.predict(
-            parser.value(birthOption).toStdString(), parser.value(conceptionOption).toStdString());
+    if (predicting) {
+        PredictionQuestion question;
+        question.birth = parser.value(birthOption).toStdString();
+        question.conception = parser.value(conceptionOption).toStdString();
+        if (parser.isSet(dueOption)) {
+            question.estimateFrom = EstimatedFrom::DueDate;
+            question.estimateGiven = parser.value(dueOption).toStdString();
+        } else if (parser.isSet(lastPeriodOption)) {
+            question.estimateFrom = EstimatedFrom::LastPeriod;
+            question.estimateGiven = parser.value(lastPeriodOption).toStdString();
+        }
+        question.aroundDays = *around;
+        return answerPrediction(streams, predictor, question, json, explain);
+    }
+
+    const Reply reply = predictor.lunarMonth(parser.value(lunarMonthOption).toStdString());
     if (json) {
-        writeJson(streams, lunarMonth ? LunarMonthToJson(reply) : ReplyToJson(reply));
+        writeJson(streams, LunarMonthToJson(reply));
     } else if (reply.outcome != ReplyOutcome::Predicted) {
         streams.err << RejectionText(reply);
-    } else if (lunarMonth) {
+    } else {
         streams.out << reply.result.ConceptionLunarMonth << '\n';
+        if (reply.result.Calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended)
+            streams.out << "Calendar: " << ExtendedCalendarText << '\n';
         if (explain)
             streams.out << LunarMonthExplanationText(reply);
-    } else {
-        streams.out << PredictionText(reply);
-        if (explain)
-            streams.out << '\n' << ExplanationText(reply) << '\n' << StudyParagraph();
     }
     return finish(streams, exitStatusOf(reply));
 }

@@ -1,6 +1,7 @@
 // Building kq-predict's JSON answers with Qt's JSON classes.
 #include "ReplyJson.h"
 
+#include "IsoDate.h"
 #include "modDurorurOzivurediRuvidevo.h"
 
 #include <QJsonArray>
@@ -9,6 +10,24 @@
 namespace kq::cli {
 
 namespace {
+
+// --due, --last-period: the estimated date of conception and what it was estimated from.
+void insertEstimate(QJsonObject &object, const Reply &reply)
+{
+    if (!reply.estimate)
+        return;
+    const std::chrono::year_month_day date = reply.estimate->conception;
+    object.insert(QStringLiteral("estimatedConceptionDate"),
+        QString::fromStdString(FormatIsoDate(static_cast<int>(date.year()),
+            static_cast<int>(unsigned(date.month())), static_cast<int>(unsigned(date.day())))));
+    object.insert(
+        QStringLiteral("estimatedFrom"), QLatin1String(EstimatedFromName(reply.estimate->from)));
+}
+
+QLatin1String calendarName(modDurorurOzivurediRuvidevo::LunarCalendar calendar)
+{
+    return QLatin1String(CalendarName(calendar));
+}
 
 QJsonObject rejectionToJson(const Reply &reply)
 {
@@ -19,6 +38,7 @@ QJsonObject rejectionToJson(const Reply &reply)
         object.insert(QStringLiteral("motherChineseAge"), reply.result.MotherChineseAge);
     if (reply.outcome == ReplyOutcome::InvalidInput && reply.line > 0)
         object.insert(QStringLiteral("line"), reply.line);
+    insertEstimate(object, reply);
     return object;
 }
 
@@ -39,6 +59,12 @@ const char *OutcomeName(ReplyOutcome outcome)
     return "InvalidInput";
 }
 
+const char *CalendarName(modDurorurOzivurediRuvidevo::LunarCalendar calendar)
+{
+    return calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended ? "extended"
+                                                                            : "classic";
+}
+
 QJsonObject ReplyToJson(const Reply &reply)
 {
     if (reply.outcome != ReplyOutcome::Predicted)
@@ -52,8 +78,10 @@ QJsonObject ReplyToJson(const Reply &reply)
     object.insert(QStringLiteral("babyColour"),
         QJsonArray {result.BabyColour.red, result.BabyColour.green, result.BabyColour.blue});
     object.insert(QStringLiteral("babyColourName"), QString::fromStdString(result.BabyColourName));
+    object.insert(QStringLiteral("calendar"), calendarName(result.Calendar));
     object.insert(QStringLiteral("congratulationMessage"),
         QString::fromStdString(result.CongratulationMessage));
+    insertEstimate(object, reply);
     return object;
 }
 
@@ -62,6 +90,7 @@ QJsonObject LunarMonthToJson(const Reply &reply)
     if (reply.outcome != ReplyOutcome::Predicted)
         return rejectionToJson(reply);
     QJsonObject object;
+    object.insert(QStringLiteral("calendar"), calendarName(reply.result.Calendar));
     object.insert(QStringLiteral("conceptionLunarMonth"), reply.result.ConceptionLunarMonth);
     return object;
 }

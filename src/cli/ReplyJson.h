@@ -1,7 +1,10 @@
 // kq-predict's answers as JSON objects: a prediction has exactly the keys outcome,
-// motherChineseAge, conceptionLunarMonth, gender, babyColour, babyColourName and
-// congratulationMessage; a rejection has outcome and message, motherChineseAge where it was
-// computed, and in --batch the line of a malformed input line.
+// motherChineseAge, conceptionLunarMonth, calendar ("classic": the program's own lunar-month
+// table; "extended": the official calendar outside its years), gender, babyColour,
+// babyColourName and congratulationMessage; a rejection has outcome and message, motherChineseAge
+// where it was computed, and in --batch the line of a malformed input line. With --due or
+// --last-period both also have estimatedConceptionDate and estimatedFrom ("dueDate" or
+// "lastPeriod").
 #pragma once
 
 #include "Predictor.h"
@@ -13,7 +16,8 @@ namespace kq::cli {
 
 QJsonObject ReplyToJson(const Reply &reply);
 
-// The lunar month alone: {"conceptionLunarMonth": N}, or a rejection.
+// The lunar month alone: {"calendar": "classic" or "extended", "conceptionLunarMonth": N}, or
+// a rejection.
 QJsonObject LunarMonthToJson(const Reply &reply);
 
 // The chart: from age ("18" to "45") to the twelve texts of its row.
@@ -23,5 +27,8 @@ QJsonObject ChartToJson();
 QByteArray CompactJson(const QJsonObject &object);
 
 const char *OutcomeName(ReplyOutcome outcome);
+
+// "classic" or "extended".
+const char *CalendarName(modDurorurOzivurediRuvidevo::LunarCalendar calendar);
 
 } // namespace kq::cli

@@ -63,15 +63,43 @@ std::string monthBeganText(const DateSelection &date)
     return text + ", which began before 1960-01-01, where the table starts";
 }
 
+// The working's words on the calendar, only where the extended calendar answered: inside
+// 1960 to 2012 the program's own table answers, and the working reads as it always has.
+std::string calendarWorkingText(const DateSelection &date)
+{
+    const auto inForce = lm::LookUpLunarMonthInForce(date.Year, date.Month, date.Day);
+    if (!inForce || inForce->calendar != lm::LunarCalendar::Extended)
+        return {};
+    std::string text = "  Calendar: extended, the official Chinese calendar of 1901 to 2099 (the\n"
+                       "    program's own lunar-month table covers 1960 to 2012 only)\n";
+    if (inForce->startDisputed)
+        text += "  Disputed: published reckonings put the first day of this lunar month one day\n"
+                "    apart (the new moon falls close to midnight in China); the official\n"
+                "    calendar's day is taken\n";
+    return text;
+}
+
+std::string estimatedDateText(const ConceptionEstimate &estimate)
+{
+    const std::chrono::year_month_day date = estimate.conception;
+    return FormatIsoDate(static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
+               static_cast<int>(unsigned(date.day())))
+        + ", " + EstimateBasisText(estimate);
+}
+
 } // namespace
 
 std::string PredictionText(const Reply &reply)
 {
     const PredictionResult &result = reply.result;
     std::ostringstream text;
+    if (reply.estimate)
+        text << "Conception (estimated):    " << estimatedDateText(*reply.estimate) << '\n';
     text << "Mother's Chinese age:      " << result.MotherChineseAge << '\n'
-         << "Lunar month of conception: " << result.ConceptionLunarMonth << '\n'
-         << "Gender:                    " << result.Gender << '\n'
+         << "Lunar month of conception: " << result.ConceptionLunarMonth << '\n';
+    if (result.Calendar == lm::LunarCalendar::Extended)
+        text << "Calendar:                  " << ExtendedCalendarText << '\n';
+    text << "Gender:                    " << result.Gender << '\n'
          << "Colour:                    " << result.BabyColourName
          << '\n'
          // The result window shows the gender right after the congratulation line.
@@ -86,8 +114,14 @@ std::string ExplanationText(const Reply &reply)
     const int baseAge = conception.Year - birth.Year;
     const bool newYearStep = PassesNewYearStep(conception);
     std::ostringstream text;
-    text << "How it was worked out:\n"
-         << "  Base age: " << conception.Year << " - " << birth.Year << " = " << baseAge
+    text << "How it was worked out:\n";
+    if (reply.estimate) {
+        // The rule as ConceptionEstimate.cpp gives it, with its sources.
+        text << "  Estimated conception: " << estimatedDateText(*reply.estimate) << '\n'
+             << "    (by Naegele's rule the due date is 280 days after the first day of the last\n"
+             << "    period, and conception falls about 14 days after that day: an estimate)\n";
+    }
+    text << "  Base age: " << conception.Year << " - " << birth.Year << " = " << baseAge
          << " (year of conception minus year of birth; the birthday plays no part)\n";
     if (newYearStep)
         text << "  New-year step: +1, conceived on or after 21 February: Chinese age "
@@ -96,7 +130,8 @@ std::string ExplanationText(const Reply &reply)
         text << "  New-year step: none, conceived before 21 February: Chinese age " << baseAge
              << '\n';
     text << "  Conceived on " << FormatIsoDate(conception.Year, conception.Month, conception.Day)
-         << ": " << monthBeganText(conception) << '\n';
+         << ": " << monthBeganText(conception) << '\n'
+         << calendarWorkingText(conception);
     const int age = reply.result.MotherChineseAge;
     text << "  Chart row for age " << age << ", month of conception in brackets:\n"
          << "  " << monthHeader("Month ") << '\n'
@@ -109,7 +144,8 @@ std::string ExplanationText(const Reply &reply)
 std::string LunarMonthExplanationText(const Reply &reply)
 {
     const DateSelection &date = reply.conception;
-    return FormatIsoDate(date.Year, date.Month, date.Day) + ": " + monthBeganText(date) + '\n';
+    return FormatIsoDate(date.Year, date.Month, date.Day) + ": " + monthBeganText(date) + '\n'
+        + calendarWorkingText(date);
 }
 
 std::string ChartText()
@@ -130,6 +166,8 @@ std::string RejectionText(const Reply &reply)
     message += '\n';
     if (reply.outcome == ReplyOutcome::AgeOutOfRange)
         message += "Mother's Chinese age: " + std::to_string(reply.result.MotherChineseAge) + '\n';
+    if (reply.estimate && reply.outcome != ReplyOutcome::InvalidInput)
+        message += "Conception (estimated): " + estimatedDateText(*reply.estimate) + '\n';
     return message;
 }
 

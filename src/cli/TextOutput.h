@@ -5,10 +5,17 @@
 #include "Predictor.h"
 
 #include <string>
+#include <string_view>
 
 namespace kq::cli {
 
-// Age, lunar month, gender, colour name and the congratulation line.
+// What a text answer says, on a line of its own after "Calendar: ", where the extended
+// calendar gave the lunar month.
+inline constexpr std::string_view ExtendedCalendarText
+    = "extended (the official Chinese calendar of 1901 to 2099)";
+
+// Age, lunar month, gender, colour name and the congratulation line; with an estimated date
+// of conception a line for it first, and with the extended calendar a line saying so.
 std::string PredictionText(const Reply &reply);
 
 // How the Chinese age was counted, the lunar month with the day it began, and the chart's row

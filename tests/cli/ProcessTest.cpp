@@ -37,6 +37,12 @@ TEST(KqPredictProcess, ExitStatuses)
     EXPECT_EQ(runKqPredict({"--birth", "1962-01-01", "--conception", "1979-01-01"}).status, 3);
     EXPECT_EQ(runKqPredict({"--birth", "1962-01-01"}).status, 64);
     EXPECT_EQ(runKqPredict({"--no-such-option"}).status, 64);
+    EXPECT_EQ(runKqPredict({"--birth", "1980-06-15", "--due", "2008-11-14"}).status, 0);
+    EXPECT_EQ(runKqPredict({"--birth", "1980-06-15", "--due", "2009-02-29"}).status, 2);
+    EXPECT_EQ(
+        runKqPredict({"--birth", "1980-06-15", "--due", "2008-11-14", "--conception", "2008-02-22"})
+            .status,
+        64);
 }
 
 TEST(KqPredictProcess, HelpAndVersion)
@@ -48,6 +54,9 @@ TEST(KqPredictProcess, HelpAndVersion)
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains("--batch"));
     EXPECT_TRUE(help.out.contains("--lunar-month <date>"));
+    for (const char *option : {"--due <date>", "--last-period <date>", "--around <days>"})
+        EXPECT_TRUE(help.out.contains(option)) << option;
+    EXPECT_TRUE(help.out.contains("conception years 1901 to 2099, birth years 1856 to 2099"));
 }
 
 TEST(KqPredictProcess, JsonPredictionOnOneLine)
@@ -58,7 +67,8 @@ TEST(KqPredictProcess, JsonPredictionOnOneLine)
     EXPECT_TRUE(finished.err.isEmpty());
     ASSERT_EQ(finished.out.count('\n'), 1);
     const QJsonObject object = QJsonDocument::fromJson(finished.out).object();
-    EXPECT_EQ(object.size(), 7);
+    EXPECT_EQ(object.size(), 8);
+    EXPECT_EQ(object["calendar"], "classic");
     EXPECT_EQ(object["outcome"], "Predicted");
     EXPECT_EQ(object["motherChineseAge"], 45);
     EXPECT_EQ(object["conceptionLunarMonth"], 12);
