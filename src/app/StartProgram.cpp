@@ -15,7 +15,7 @@ bool StartProgram(AppContext &context)
     if (platform.instance.anotherInstanceRunning()) {
         platform.messages.show(QStringLiteral("Application is already running"),
             MessageIcon::Information, MessageButtons::Ok);
-        modHelp::EndProgram(platform);
+        modHelp::EndProgram(platform, context.terminator);
         return false;
     }
 

@@ -4,17 +4,10 @@
 
 #include "modMasterEdit.h"
 
-#include <QApplication>
 #include <QDate>
-#include <QPointer>
-#include <QThread>
-#include <QWidget>
 
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
-#include <utility>
 
 namespace modHelp {
 
@@ -106,27 +99,6 @@ QString ShiftCodes(const QString &text, int delta)
         result.append(QChar(moved));
     }
     return result;
-}
-
-bool ending = false;
-
-void DefaultTerminator(int exitCode)
-{
-    // With the event loop running, leaving it lets main() return exitCode and the toolkit
-    // shut down in order. Before the loop has started (the "already running" message at
-    // start-up) there is no loop to leave, so the process ends here.
-    if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0) {
-        QCoreApplication::exit(exitCode);
-        return;
-    }
-    std::fflush(nullptr);
-    std::exit(exitCode);
-}
-
-std::function<void(int)> &Terminator()
-{
-    static std::function<void(int)> terminate = DefaultTerminator;
-    return terminate;
 }
 
 } // namespace
@@ -240,44 +212,15 @@ void RunUpdateReminder(kq::Platform &platform)
         OpenDownloadPage(platform);
 }
 
-bool IsEnding()
-{
-    return ending;
-}
-
-void ResetEndingForTests()
-{
-    ending = false;
-}
-
-void EndProgram(kq::Platform &platform)
+void EndProgram(kq::Platform &platform, kq::ProcessTerminator &terminator)
 {
     // A window closed below may call EndProgram again from its close handler: the run is
     // already ending, so that call does nothing.
-    if (ending)
+    if (!terminator.beginEnding())
         return;
-    ending = true;
-
-    if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            windows.append(w);
-        for (const QPointer<QWidget> &w : std::as_const(windows)) {
-            // A window deleted by an earlier close, or one that refuses, is passed over.
-            if (w)
-                w->close();
-        }
-    }
-
+    terminator.closeWindows();
     platform.instance.release();
-    const std::function<void(int)> terminate = Terminator();
-    if (terminate)
-        terminate(0);
-}
-
-void SetProcessTerminator(std::function<void(int exitCode)> terminate)
-{
-    Terminator() = terminate ? std::move(terminate) : DefaultTerminator;
+    terminator.terminate(0);
 }
 
 } // namespace modHelp

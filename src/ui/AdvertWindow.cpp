@@ -2,15 +2,18 @@
 #include "AdvertWindow.h"
 
 #include "LinkLabel.h"
+#include "Twips.h"
 #include "WindowStyle.h"
 #include "frmAbout.h"
 #include "modHelp.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace kq {
 
@@ -19,8 +22,19 @@ AdvertWindow::AdvertWindow(AppContext &context)
     , context(context)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    makeFixedMainWindow(this);
+    makeFixedWindow(this, Qt::Window);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
+}
+
+QWidget *AdvertWindow::makeClientArea(int widthTwips, int heightTwips)
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsSize(widthTwips, heightTwips));
+    client->setFont(verdana());
+    setBackground(client, Qt::white);
+    setCentralWidget(client);
+    return client;
 }
 
 void AdvertWindow::fixSizeAndCentre()
@@ -71,8 +85,7 @@ void AdvertWindow::addHelpMenuAndOffers(const HelpMenuNames &names)
     connect(mnumakemoney, &QAction::triggered, this, &AdvertWindow::mnumakemoney_Click);
 }
 
-void AdvertWindow::connectBannerLinks(
-    LinkLabel *Label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand)
+void AdvertWindow::connectBannerLinks()
 {
     connect(Label61, &LinkLabel::clicked, this, &AdvertWindow::Label61_Click);
     connect(lblCobrand, &LinkLabel::clicked, this, &AdvertWindow::lblCobrand_Click);
@@ -91,8 +104,15 @@ void AdvertWindow::closeForSwitch()
 void AdvertWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (!closingForSwitch && !modHelp::IsEnding())
-        runExitFlowAfterClose(context);
+    if (!closingForSwitch && !context.terminator.isEnding())
+        runExitFlowAfterClose();
+}
+
+void AdvertWindow::runExitFlowAfterClose()
+{
+    if (!context.exitFlow)
+        return;
+    QTimer::singleShot(0, QCoreApplication::instance(), [flow = context.exitFlow] { flow(); });
 }
 
 void AdvertWindow::mnuExit_Click()

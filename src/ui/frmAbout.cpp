@@ -19,7 +19,7 @@ frmAbout::frmAbout(Platform &platform)
     , platform(platform)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    makeFixedDialog(this);
+    makeFixedWindow(this, Qt::Dialog);
     setModal(true);
     setFixedSize(twipsSize(6000, 3930));
     setBackground(this, Qt::white);
@@ -34,14 +34,10 @@ frmAbout::frmAbout(Platform &platform)
     picIcon->setFocusPolicy(Qt::TabFocus);
     picIcon->setAccessibleName(QStringLiteral("Application icon"));
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsRect(4680, 3480, 1260, 345));
-    cmdOK->setFont(verdana({8.25, true}));
-    setButtonFace(cmdOK);
+    cmdOK = makeButton(this, "cmdOK", QStringLiteral("&OK"), twipsRect(4680, 3480, 1260, 345),
+        {8.25, true}, QStringLiteral("Closes the about box"));
     // The default button: Enter presses it. Esc closes the dialog the same way (QDialog).
     cmdOK->setDefault(true);
-    cmdOK->setAccessibleDescription(QStringLiteral("Closes the about box"));
 
     const LabelStyle link {{8.25, true, false, true}, DarkGreen, Align::Left};
     auto *lblHomePage = makeLinkLabel(

@@ -7,7 +7,6 @@
 #include "Twips.h"
 #include "WindowStyle.h"
 #include "frmMain.h"
-#include "modDurorurOzivurediRuvidevo.h"
 #include "modHelp.h"
 
 #include <QLabel>
@@ -54,21 +53,12 @@ frmDisplay::frmDisplay(AppContext &context)
 
 void frmDisplay::buildControls()
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipsSize(7380, 4575));
-    client->setFont(verdana());
-    setBackground(client, Qt::white);
-    setCentralWidget(client);
+    QWidget *client = makeClientArea(7380, 4575);
 
-    cmdBack = new QPushButton(QStringLiteral("&Back"), client);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setGeometry(twipsRect(0, 3255, 7380, 495));
-    cmdBack->setFont(verdana({12, true}));
-    setButtonFace(cmdBack);
+    cmdBack = makeButton(client, "cmdBack", QStringLiteral("&Back"), twipsRect(0, 3255, 7380, 495),
+        {12, true}, QStringLiteral("Returns to the date entry"));
     // Enter presses the button when it has the focus, as the space bar does.
     cmdBack->setAutoDefault(true);
-    cmdBack->setAccessibleDescription(QStringLiteral("Returns to the date entry"));
 
     auto *Frame2 = makeFrame(client, "Frame2", twipsRect(0, -40, 7380, 615), Qt::white);
     Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(0, 120, 7320, 585),
@@ -100,11 +90,11 @@ void frmDisplay::buildControls()
     const LabelStyle offer {{8.25, true, false, true}, LinkBlue, Align::Centre};
     lblFullBrand = makeLinkLabel(
         Frame5, "lblFullBrand", fullBrandOfferCaption(), twipsRect(218, 160, 6945, 615), offer);
-    setBackground(lblFullBrand, Qt::white);
+    setBackground(lblFullBrand, Qt::white, LinkBlue);
     // Created last, the co-brand offer lies in front; nothing in this window changes that.
     lblCobrand = makeLinkLabel(
         Frame5, "lblCobrand", coBrandOfferCaption(), twipsRect(218, 165, 6945, 615), offer);
-    setBackground(lblCobrand, Qt::white);
+    setBackground(lblCobrand, Qt::white, LinkBlue);
 
     makeLabel(client, "Label5", disclaimerText(), twipsRect(240, 2640, 6855, 615),
         {{8.25}, DarkRed, Align::Centre});
@@ -117,7 +107,7 @@ void frmDisplay::buildControls()
     Label2->hide();
 
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
-    connectBannerLinks(Label61, lblCobrand, lblFullBrand);
+    connectBannerLinks();
 }
 
 void frmDisplay::buildMenus()
@@ -136,25 +126,21 @@ void frmDisplay::setAge(std::int16_t age)
     describeResult();
 }
 
-void frmDisplay::ApplyGenderChart(std::int16_t age, std::int16_t lunarMonth)
+void frmDisplay::ApplyGenderChart(const std::string &gender)
 {
-    if (const auto gender = modDurorurOzivurediRuvidevo::LookUpGender(age, lunarMonth)) {
-        lblGenderOfChild->setText(QString::fromUtf8(gender->data(), qsizetype(gender->size())));
-        fitOnOneLine(lblGenderOfChild, PanelFont);
-        describeResult();
-    }
+    if (gender.empty())
+        return;
+    lblGenderOfChild->setText(QString::fromStdString(gender));
+    fitOnOneLine(lblGenderOfChild, PanelFont);
+    describeResult();
 }
 
-void frmDisplay::showColourOfGender()
+void frmDisplay::showColourOfGender(const Rgb &colour, const std::string &colourName)
 {
-    const QString gender = lblGenderOfChild->text();
-    if (gender == QLatin1String("Boy")) {
-        setBackground(frmScreenColor, toQColor(BoyColour));
-        lblColorOfBaby->setText(QStringLiteral("Blue"));
-    } else if (gender == QLatin1String("Girl")) {
-        setBackground(frmScreenColor, toQColor(GirlColour));
-        lblColorOfBaby->setText(QStringLiteral("Pink"));
-    }
+    if (colourName.empty())
+        return;
+    setBackground(frmScreenColor, toQColor(colour));
+    lblColorOfBaby->setText(QString::fromStdString(colourName));
 }
 
 void frmDisplay::setCongratulation(const QString &line)

@@ -40,9 +40,13 @@ QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QS
     list->setObjectName(QLatin1String(name));
     list->setEditable(false);
     list->setGeometry(place);
-    // The lists have no font of their own: they use the window's regular font.
-    setBackground(list, Maroon);
+    // The lists have no font of their own: they use the window's regular font. White on maroon,
+    // the face of the closed list included.
+    setBackground(list, Maroon, Qt::white);
     setTextColour(list, Qt::white);
+    QPalette face = list->palette();
+    face.setColor(QPalette::Button, Maroon);
+    list->setPalette(face);
     list->setAutoFillBackground(false);
     list->setFocusPolicy(Qt::StrongFocus);
     return list;
@@ -73,24 +77,19 @@ frmMain::frmMain(AppContext &context)
 
 void frmMain::buildControls()
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipsSize(7155, 4680));
-    client->setFont(verdana());
-    setBackground(client, Qt::white);
-    setCentralWidget(client);
+    QWidget *client = makeClientArea(7155, 4680);
 
     const LabelStyle offer {{8.25, true, false, true}, Qt::white, Align::Centre};
 
     auto *Frame5 = makeFrame(client, "Frame5", twipsRect(0, 3840, 7140, 840), Maroon);
     lblFullBrand = makeLinkLabel(
         Frame5, "lblFullBrand", fullBrandOfferCaption(), twipsRect(105, 160, 6945, 615), offer);
-    setBackground(lblFullBrand, Maroon);
+    setBackground(lblFullBrand, Maroon, Qt::white);
     // Created after lblFullBrand, the co-brand offer starts in front; CoBrand_Randomize may
     // change that once per run.
     lblCobrand = makeLinkLabel(
         Frame5, "lblCobrand", coBrandOfferCaption(), twipsRect(120, 165, 6945, 615), offer);
-    setBackground(lblCobrand, Maroon);
+    setBackground(lblCobrand, Maroon, Qt::white);
 
     auto *Frame2 = makeFrame(client, "Frame2", twipsRect(0, 0, 7140, 615), Maroon);
     Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(120, 120, 6840, 705),
@@ -118,15 +117,11 @@ void frmMain::buildControls()
     cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315), listStyle,
         QStringLiteral("Mother's date of birth, year"));
 
-    cmdGetBabyGender = new QPushButton(QStringLiteral("&Get My Baby's Gender"), Frame1);
-    cmdGetBabyGender->setObjectName(QStringLiteral("cmdGetBabyGender"));
-    cmdGetBabyGender->setGeometry(twipsRect(1560, 2100, 3975, 375));
-    cmdGetBabyGender->setFont(verdana({8.25, true}));
-    setButtonFace(cmdGetBabyGender);
+    cmdGetBabyGender = makeButton(Frame1, "cmdGetBabyGender",
+        QStringLiteral("&Get My Baby's Gender"), twipsRect(1560, 2100, 3975, 375), {8.25, true},
+        QStringLiteral("Predicts the baby's gender from the two dates"));
     // Enter presses the button when it has the focus, as the space bar does.
     cmdGetBabyGender->setAutoDefault(true);
-    cmdGetBabyGender->setAccessibleDescription(
-        QStringLiteral("Predicts the baby's gender from the two dates"));
 
     makeLabel(Frame1, "Label3", disclaimerText(), twipsRect(120, 2520, 6855, 615),
         {{8.25}, DarkRed, Align::Centre});
@@ -147,7 +142,7 @@ void frmMain::buildControls()
     setTabOrder(cmbConceptionYear, cmdGetBabyGender);
 
     connect(cmdGetBabyGender, &QPushButton::clicked, this, &frmMain::cmdGetBabyGender_Click);
-    connectBannerLinks(Label61, lblCobrand, lblFullBrand);
+    connectBannerLinks();
 }
 
 void frmMain::buildMenus()
@@ -236,8 +231,8 @@ void frmMain::cmdGetBabyGender_Click()
     // The result window is filled while hidden, then takes the main window's place.
     auto *display = new frmDisplay(context);
     display->setAge(result.MotherChineseAge);
-    display->ApplyGenderChart(result.MotherChineseAge, result.ConceptionLunarMonth);
-    display->showColourOfGender();
+    display->ApplyGenderChart(result.Gender);
+    display->showColourOfGender(result.BabyColour, result.BabyColourName);
     display->setCongratulation(QString::fromStdString(result.CongratulationMessage));
 
     closeForSwitch();

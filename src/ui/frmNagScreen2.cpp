@@ -20,11 +20,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kq {
 
@@ -101,20 +101,15 @@ frmNagScreen2::frmNagScreen2(Platform &platform, std::function<void()> endProgra
     , platform(platform)
     , endProgram(std::move(endProgram))
 {
-    if (!this->endProgram)
-        this->endProgram = [target = &platform] { modHelp::EndProgram(*target); };
     setObjectName(QStringLiteral("frmNagScreen2"));
     // A fixed border without minimise and maximise buttons, the full title and the icon, as
     // the main window has; kept above every other window.
-    makeFixedMainWindow(this);
+    makeFixedWindow(this, Qt::Window);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     // Shown without taking the activation away from what the user is doing.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(verdana());
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    setBackground(this, Qt::white);
 
     createControls();
     layOutControls();
@@ -183,6 +178,7 @@ void frmNagScreen2::createControls()
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->installEventFilter(this);
+    txtMessage->viewport()->installEventFilter(this);
 
     cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
@@ -291,29 +287,39 @@ frmNagScreen2 *frmNagScreen2::ShowSupportWindow(
     return window;
 }
 
+// Centred once, when its frame is known.
 void frmNagScreen2::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (centred)
         return;
     centred = true;
-    if (const QScreen *where = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(where->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 {
     for (const TextBox &box : textBoxes) {
-        if (watched != box.widget)
+        // The message box takes its clicks in its viewport.
+        const auto *edit = qobject_cast<const QPlainTextEdit *>(box.widget);
+        const bool inViewport
+            = edit && watched == edit->viewport() && event->type() == QEvent::MouseButtonPress;
+        if (watched != box.widget && !inViewport)
             continue;
         switch (event->type()) {
-        case QEvent::FocusIn:
-            if (movesBetweenControls(static_cast<QFocusEvent *>(event)->reason()))
+        case QEvent::MouseButtonPress:
+            // On a desktop that does not activate the window by itself, the click both activates
+            // it and gives this box the focus, which then arrives with the activation.
+            clickedBeforeActivation = isActiveWindow() ? nullptr : box.widget;
+            break;
+        case QEvent::FocusIn: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            const bool clickedInto = reason == Qt::ActiveWindowFocusReason
+                && std::exchange(clickedBeforeActivation, nullptr) == box.widget;
+            if (clickedInto || movesBetweenControls(reason))
                 textBoxGotFocus(box);
             break;
+        }
         case QEvent::FocusOut:
             if (movesBetweenControls(static_cast<QFocusEvent *>(event)->reason()))
                 textBoxLostFocus(box);

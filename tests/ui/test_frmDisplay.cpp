@@ -170,26 +170,16 @@ INSTANTIATE_TEST_SUITE_P(Rows, CloseTest,
 
 TEST_F(ResultWindowTest, WindowsClosedByTheEndOfTheRunDoNotStartTheExitFlowAgain)
 {
-    for (const bool resultWindow : {false, true}) {
-        QWidget *window = nullptr;
-        if (resultWindow) {
-            window = predictGirl();
-        } else {
-            window = new frmMain(context);
-            window->show();
-        }
-        ASSERT_NE(window, nullptr);
-        int terminations = 0;
-        modHelp::SetProcessTerminator([&](int) { ++terminations; });
-        modHelp::EndProgram(fake.platform);
-        modHelp::SetProcessTerminator({});
-        modHelp::ResetEndingForTests();
+    ASSERT_NE(predictGirl(), nullptr);
+    auto *main = new frmMain(context);
+    main->show();
 
-        EXPECT_EQ(terminations, 1);
-        EXPECT_TRUE(windows<frmMain>().isEmpty());
-        EXPECT_TRUE(windows<frmDisplay>().isEmpty());
-        EXPECT_EQ(exitFlowRuns, 0) << "resultWindow " << resultWindow;
-    }
+    modHelp::EndProgram(fake.platform, terminator);
+
+    EXPECT_EQ(terminator.exitCodes, QList<int> {0});
+    EXPECT_TRUE(windows<frmMain>().isEmpty());
+    EXPECT_TRUE(windows<frmDisplay>().isEmpty());
+    EXPECT_EQ(exitFlowRuns, 0);
 }
 
 TEST_F(ResultWindowTest, PredictionsAndBackAnyNumberOfTimesNeverRunTheExitFlow)
