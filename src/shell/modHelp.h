@@ -1,5 +1,5 @@
-// Shared procedures of the program: the page openers, the settings codec, the update reminder
-// and the end of the run.
+// Shared procedures of the program: the page openers (WebPages.cpp), the settings codec and the
+// update reminder (UpdateReminder.cpp), and the end of the run (EndProgram.cpp).
 #pragma once
 
 #include "Platform.h"
@@ -27,11 +27,6 @@ enum class PageKey {
 QByteArray Bytes(std::string_view text);
 // PageScriptUrl + "?page=" + key: the address of any page of the publisher's page script.
 QByteArray PageAddressForKey(std::string_view key);
-
-// The key as it appears in the address ("home-page", ...).
-QByteArray PageKeyText(PageKey key);
-// PageScriptUrl + "?page=" + key, composed once; the same bytes for every caller.
-const QByteArray &PageAddress(PageKey key);
 
 // Opens the page in the user's browser. Shows nothing, reports nothing, changes no state.
 void OpenWebPage(kq::Platform &platform, PageKey key);
