@@ -1,6 +1,7 @@
 // The update reminder and the codec of the value it keeps in the per-user settings store.
 #include "modHelp.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace modHelp {
@@ -86,10 +87,11 @@ void RunUpdateReminder(kq::Platform &platform)
     if (distance >= -14 && distance <= 14)
         return;
 
-    const kq::MessageAnswer answer
-        = platform.messages.show(QStringLiteral("There maybe an update to this software available")
-                + QChar(u'\r') + QStringLiteral("Do you want to check for an update?"),
-            kq::MessageIcon::Information, kq::MessageButtons::YesNo);
+    const kq::MessageAnswer answer = platform.messages.show(
+        QCoreApplication::translate("modHelp", "There maybe an update to this software available")
+            + QChar(u'\r')
+            + QCoreApplication::translate("modHelp", "Do you want to check for an update?"),
+        kq::MessageIcon::Information, kq::MessageButtons::YesNo);
 
     // Whatever the answer, the date is written before the page opens.
     WriteToday(platform);

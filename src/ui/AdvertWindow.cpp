@@ -17,10 +17,11 @@
 
 namespace kq {
 
-AdvertWindow::AdvertWindow(AppContext &context)
+AdvertWindow::AdvertWindow(AppContext &context, const char *name)
     : QMainWindow(nullptr)
     , context(context)
 {
+    setObjectName(QLatin1String(name));
     setAttribute(Qt::WA_DeleteOnClose);
     makeFixedWindow(this, Qt::Window);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
@@ -62,24 +63,21 @@ QAction *AdvertWindow::addMenuItem(
 
 void AdvertWindow::addHelpMenuAndOffers(const HelpMenuNames &names)
 {
-    QMenu *mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
-    addMenuItem(
-        mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), [this] { mnuOnline_Click(); });
-    addMenuItem(
-        mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), [this] { mnuVisit_Click(); });
+    QMenu *mnuHelp = addMenu("mnuHelp", tr("&Help"));
+    addMenuItem(mnuHelp, "mnuOnline", tr("&Online Help"), [this] { mnuOnline_Click(); });
+    addMenuItem(mnuHelp, "mnuVisit", tr("&Visit Us Online"), [this] { mnuVisit_Click(); });
     mnuHelp->addSeparator()->setObjectName(QLatin1String(names.firstSeparator));
     addMenuItem(mnuHelp, "mnuUpdate", names.updateCaption, [this] { mnuUpdate_Click(); });
     mnuHelp->addSeparator()->setObjectName(QLatin1String(names.secondSeparator));
-    addMenuItem(
-        mnuHelp, "mnuAbout", QStringLiteral("&About Software"), [this] { mnuAbout_Click(); });
+    addMenuItem(mnuHelp, "mnuAbout", tr("&About Software"), [this] { mnuAbout_Click(); });
 
-    QAction *mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
+    QAction *mnuDonate = menuBar()->addAction(tr("&Donate"));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
     connect(mnuDonate, &QAction::triggered, this, &AdvertWindow::mnuDonate_Click);
 
     // Created not usable: hidden rather than greyed, so that the menu bar shows no item that
     // can never be chosen. Nothing makes it usable; its handler stays wired all the same.
-    QAction *mnumakemoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    QAction *mnumakemoney = menuBar()->addAction(tr("Make Money &Online"));
     mnumakemoney->setObjectName(QStringLiteral("mnumakemoney"));
     mnumakemoney->setVisible(false);
     connect(mnumakemoney, &QAction::triggered, this, &AdvertWindow::mnumakemoney_Click);

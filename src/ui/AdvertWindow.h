@@ -20,7 +20,8 @@ class AdvertWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit AdvertWindow(AppContext &context);
+    // name: the window's objectName ("frmMain", "frmDisplay").
+    AdvertWindow(AppContext &context, const char *name);
 
 public slots:
     void mnuExit_Click();

@@ -43,9 +43,8 @@ QLabel *makeBox(QWidget *parent, const char *name, const QRect &place)
 } // namespace
 
 frmDisplay::frmDisplay(AppContext &context)
-    : AdvertWindow(context)
+    : AdvertWindow(context, "frmDisplay")
 {
-    setObjectName(QStringLiteral("frmDisplay"));
     buildControls();
     buildMenus();
     fixSizeAndCentre();
@@ -55,8 +54,8 @@ void frmDisplay::buildControls()
 {
     QWidget *client = makeClientArea(7380, 4575);
 
-    cmdBack = makeButton(client, "cmdBack", QStringLiteral("&Back"), twipsRect(0, 3255, 7380, 495),
-        {12, true}, QStringLiteral("Returns to the date entry"));
+    cmdBack = makeButton(client, "cmdBack", tr("&Back"), twipsRect(0, 3255, 7380, 495), {12, true},
+        tr("Returns to the date entry"));
     // Enter presses the button when it has the focus, as the space bar does.
     cmdBack->setAutoDefault(true);
 
@@ -70,20 +69,20 @@ void frmDisplay::buildControls()
     lblAge = makeLabel(frmScreenColor, "lblAge", QStringLiteral("88"),
         twipsRect(3525, 720, 330, 270), panelText(Align::Centre));
     makeBox(frmScreenColor, "Label1", twipsRect(3210, 600, 975, 495));
-    lblAge->setAccessibleDescription(QStringLiteral("Mother's Chinese age"));
-    lblGenderOfChild = makeLabel(frmScreenColor, "lblGenderOfChild", QStringLiteral("Boy"),
+    lblAge->setAccessibleDescription(tr("Mother's Chinese age"));
+    lblGenderOfChild = makeLabel(frmScreenColor, "lblGenderOfChild", tr("Boy"),
         twipsRect(3450, 1680, 480, 270), panelText(Align::Centre));
-    lblGenderOfChild->setAccessibleDescription(QStringLiteral("Predicted gender of the baby"));
+    lblGenderOfChild->setAccessibleDescription(tr("Predicted gender of the baby"));
     lblCongratulationMsg = makeLabel(frmScreenColor, "lblCongratulationMsg",
         fromView(NineMonthsOrMoreText), twipsRect(750, 1200, 5880, 270), panelText(Align::Left));
-    QLabel *Label3 = makeLabel(frmScreenColor, "Label3", QStringLiteral("Mother's Chinese Age is"),
+    QLabel *Label3 = makeLabel(frmScreenColor, "Label3", tr("Mother's Chinese Age is"),
         twipsRect(2220, 240, 2940, 270), panelText(Align::Left, true));
     // The panel's captions are designed as single lines: keep every word in sight.
     fitOnOneLine(Label3, PanelHeadingFont);
     fitOnOneLine(lblAge, PanelFont);
     fitOnOneLine(lblGenderOfChild, PanelFont);
     fitOnOneLine(lblCongratulationMsg, PanelFont);
-    frmScreenColor->setAccessibleName(QStringLiteral("Prediction"));
+    frmScreenColor->setAccessibleName(tr("Prediction"));
     describeResult();
 
     auto *Frame5 = makeFrame(client, "Frame5", twipsRect(0, 3735, 7380, 840), Qt::white);
@@ -102,7 +101,7 @@ void frmDisplay::buildControls()
     lblColorOfBaby = makeLabel(client, "lblColorOfBaby", QStringLiteral("88"),
         twipsRect(0, 0, 330, 270), panelText(Align::Centre));
     lblColorOfBaby->hide();
-    QLabel *Label2 = makeLabel(client, "Label2", QStringLiteral("Color For Baby is"),
+    QLabel *Label2 = makeLabel(client, "Label2", tr("Color For Baby is"),
         twipsRect(2535, 840, 510, 270), panelText(Align::Left, true));
     Label2->hide();
 
@@ -112,11 +111,10 @@ void frmDisplay::buildControls()
 
 void frmDisplay::buildMenus()
 {
-    QMenu *mnuFile = addMenu("mnuFile", QStringLiteral("&File"));
-    addMenuItem(mnuFile, "mnuFileBack", QStringLiteral("&Back"), [this] { mnuFileBack_Click(); });
-    addMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
-    addHelpMenuAndOffers(
-        {"mnuFileSep1", "mnuFileSep2", QStringLiteral("&Check for Software Update")});
+    QMenu *mnuFile = addMenu("mnuFile", tr("&File"));
+    addMenuItem(mnuFile, "mnuFileBack", tr("&Back"), [this] { mnuFileBack_Click(); });
+    addMenuItem(mnuFile, "mnuExit", tr("E&xit"), [this] { mnuExit_Click(); });
+    addHelpMenuAndOffers({"mnuFileSep1", "mnuFileSep2", tr("&Check for Software Update")});
 }
 
 void frmDisplay::setAge(std::int16_t age)
@@ -155,7 +153,7 @@ void frmDisplay::setCongratulation(const QString &line)
 void frmDisplay::describeResult()
 {
     const QString result
-        = QStringLiteral("Mother's Chinese Age is %1. %2 %3")
+        = tr("Mother's Chinese Age is %1. %2 %3")
               .arg(lblAge->text(), lblCongratulationMsg->text(), lblGenderOfChild->text());
     frmScreenColor->setAccessibleDescription(result);
     cmdBack->setAccessibleDescription(result);

@@ -24,8 +24,14 @@ namespace {
 
 const QColor Maroon(64, 0, 0);
 
-constexpr std::array<const char *, 12> MonthNames = {"January", "February", "March", "April", "May",
-    "June", "July", "August", "September", "October", "November", "December"};
+// The month lists' entries, shown through tr().
+constexpr std::array<const char *, 12> MonthNames
+    = {QT_TRANSLATE_NOOP("kq::frmMain", "January"), QT_TRANSLATE_NOOP("kq::frmMain", "February"),
+        QT_TRANSLATE_NOOP("kq::frmMain", "March"), QT_TRANSLATE_NOOP("kq::frmMain", "April"),
+        QT_TRANSLATE_NOOP("kq::frmMain", "May"), QT_TRANSLATE_NOOP("kq::frmMain", "June"),
+        QT_TRANSLATE_NOOP("kq::frmMain", "July"), QT_TRANSLATE_NOOP("kq::frmMain", "August"),
+        QT_TRANSLATE_NOOP("kq::frmMain", "September"), QT_TRANSLATE_NOOP("kq::frmMain", "October"),
+        QT_TRANSLATE_NOOP("kq::frmMain", "November"), QT_TRANSLATE_NOOP("kq::frmMain", "December")};
 
 QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QStyle *style,
     const QString &accessibleName)
@@ -66,9 +72,8 @@ DateSelection selectionOf(const QComboBox *day, const QComboBox *month, const QC
 } // namespace
 
 frmMain::frmMain(AppContext &context)
-    : AdvertWindow(context)
+    : AdvertWindow(context, "frmMain")
 {
-    setObjectName(QStringLiteral("frmMain"));
     buildControls();
     buildMenus();
     fixSizeAndCentre();
@@ -101,7 +106,7 @@ void frmMain::buildControls()
 
     auto *Frame1 = makeFrame(client, "Frame1", twipsRect(0, 555, 7140, 3255), Qt::white);
     auto *Frame4 = makeFrame(Frame1, "Frame4", twipsRect(1590, 1440, 3975, 615), Qt::white,
-        QStringLiteral("--Date Of Conception Of The Child----"));
+        tr("--Date Of Conception Of The Child----"));
     cmbConceptionDate = makeDateList(Frame4, "cmbConceptionDate", twipsRect(360, 240, 600, 315),
         listStyle, QStringLiteral("Date of conception, day"));
     cmbConceptionMonth = makeDateList(Frame4, "cmbConceptionMonth", twipsRect(1200, 240, 1305, 315),
@@ -109,7 +114,7 @@ void frmMain::buildControls()
     cmbConceptionYear = makeDateList(Frame4, "cmbConceptionYear", twipsRect(2760, 240, 800, 315),
         listStyle, QStringLiteral("Date of conception, year"));
     auto *Frame3 = makeFrame(Frame1, "Frame3", twipsRect(1590, 795, 3975, 615), Qt::white,
-        QStringLiteral("-----Date Of Birth Of The Mother------"));
+        tr("-----Date Of Birth Of The Mother------"));
     cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315), listStyle,
         QStringLiteral("Mother's date of birth, day"));
     cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315), listStyle,
@@ -117,9 +122,9 @@ void frmMain::buildControls()
     cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315), listStyle,
         QStringLiteral("Mother's date of birth, year"));
 
-    cmdGetBabyGender = makeButton(Frame1, "cmdGetBabyGender",
-        QStringLiteral("&Get My Baby's Gender"), twipsRect(1560, 2100, 3975, 375), {8.25, true},
-        QStringLiteral("Predicts the baby's gender from the two dates"));
+    cmdGetBabyGender = makeButton(Frame1, "cmdGetBabyGender", tr("&Get My Baby's Gender"),
+        twipsRect(1560, 2100, 3975, 375), {8.25, true},
+        tr("Predicts the baby's gender from the two dates"));
     // Enter presses the button when it has the focus, as the space bar does.
     cmdGetBabyGender->setAutoDefault(true);
 
@@ -128,9 +133,9 @@ void frmMain::buildControls()
     makeLabel(Frame1, "Label2", fromView(AgeRangeText), twipsRect(450, 600, 6255, 255),
         {{8.25, true}, QColor(255, 0, 0), Align::Centre});
     makeLabel(Frame1, "Label1",
-        QStringLiteral("KQ Rurevir Ivideruzi Zuduzire is both an interesting as well as an "
-                       "informative tool which helps you in predicting the gender of your "
-                       "baby."),
+        tr("KQ Rurevir Ivideruzi Zuduzire is both an interesting as well as an "
+           "informative tool which helps you in predicting the gender of your "
+           "baby."),
         twipsRect(390, 120, 6375, 495), {{8.25}, Qt::black, Align::Centre});
 
     // The keyboard order: birth date, conception date, then the button.
@@ -147,11 +152,11 @@ void frmMain::buildControls()
 
 void frmMain::buildMenus()
 {
-    QMenu *mnufile = addMenu("mnufile", QStringLiteral("&File"));
-    addMenuItem(mnufile, "mnufileGender", QStringLiteral("Get My Baby's Gender"),
-        [this] { mnufileGender_Click(); });
-    addMenuItem(mnufile, "mnuExit", QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
-    addHelpMenuAndOffers({"mnuHelp1", "mnuHelp2", QStringLiteral("Check for Software &Update")});
+    QMenu *mnufile = addMenu("mnufile", tr("&File"));
+    addMenuItem(
+        mnufile, "mnufileGender", tr("Get My Baby's Gender"), [this] { mnufileGender_Click(); });
+    addMenuItem(mnufile, "mnuExit", tr("E&xit"), [this] { mnuExit_Click(); });
+    addHelpMenuAndOffers({"mnuHelp1", "mnuHelp2", tr("Check for Software &Update")});
 }
 
 void frmMain::Form_Load()
@@ -162,9 +167,9 @@ void frmMain::Form_Load()
         cmbConceptionDate->addItem(QString::number(n));
     }
     for (const char *name : MonthNames)
-        cmbDOBMonth->addItem(QLatin1String(name));
+        cmbDOBMonth->addItem(tr(name));
     for (const char *name : MonthNames)
-        cmbConceptionMonth->addItem(QLatin1String(name));
+        cmbConceptionMonth->addItem(tr(name));
     for (int year = FirstConceptionListYear; year <= LastListYear; ++year)
         cmbConceptionYear->addItem(QString::number(year));
     for (int year = FirstBirthListYear; year <= LastListYear; ++year)

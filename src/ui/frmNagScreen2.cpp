@@ -160,7 +160,8 @@ void frmNagScreen2::createControls()
     Frame2->setObjectName(QStringLiteral("Frame2"));
 
     // The placeholder is the box's text until the user types, so it cannot name the box.
-    const auto lineEdit = [this](const char *name, const QString &placeholder) {
+    const auto lineEdit = [this](const char *name, const char *placeholderText) {
+        const QString placeholder = tr(placeholderText);
         auto *box = new QLineEdit(placeholder, Frame2);
         box->setObjectName(QLatin1String(name));
         box->setAccessibleName(placeholder);
@@ -172,9 +173,9 @@ void frmNagScreen2::createControls()
     txtFriendName = lineEdit("txtFriendName", FriendNamePlaceholder);
     txtFriendEmail = lineEdit("txtFriendEmail", FriendEmailPlaceholder);
 
-    txtMessage = new QPlainTextEdit(MessagePlaceholder, Frame2);
+    txtMessage = new QPlainTextEdit(tr(MessagePlaceholder), Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setAccessibleName(MessagePlaceholder);
+    txtMessage->setAccessibleName(tr(MessagePlaceholder));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->installEventFilter(this);
@@ -190,9 +191,10 @@ void frmNagScreen2::createControls()
     cmdClose->setAccessibleDescription(tr("Ends the program"));
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 
-    textBoxes = {TextBox {txtName, NamePlaceholder}, TextBox {txtEmail, EmailPlaceholder},
-        TextBox {txtFriendName, FriendNamePlaceholder},
-        TextBox {txtFriendEmail, FriendEmailPlaceholder}, TextBox {txtMessage, MessagePlaceholder}};
+    textBoxes = {TextBox {txtName, tr(NamePlaceholder)}, TextBox {txtEmail, tr(EmailPlaceholder)},
+        TextBox {txtFriendName, tr(FriendNamePlaceholder)},
+        TextBox {txtFriendEmail, tr(FriendEmailPlaceholder)},
+        TextBox {txtMessage, tr(MessagePlaceholder)}};
 
     // The group titles are headings; what they hold is in the ordinary font.
     for (QGroupBox *frame : {Frame6, Frame2}) {
@@ -387,7 +389,7 @@ void frmNagScreen2::SendReferral(const ReferralRequest &request)
     struct Field
     {
         const QString &value;
-        const QString &placeholder;
+        const char *placeholder;
         QString message;
     };
     const Field fields[] = {
@@ -398,7 +400,7 @@ void frmNagScreen2::SendReferral(const ReferralRequest &request)
         {request.FriendEmail, FriendEmailPlaceholder, tr("Please Enter Your Friend's Email")},
     };
     for (const Field &field : fields) {
-        if (field.value.isEmpty() || field.value == field.placeholder) {
+        if (field.value.isEmpty() || field.value == tr(field.placeholder)) {
             showError(field.message);
             return;
         }

@@ -40,12 +40,12 @@ public:
     static QString SupportText(int index);
     static int SupportTextIndex(float r);
 
-    // The placeholder each box holds while the user has entered nothing.
-    static inline const QString NamePlaceholder = QStringLiteral("Your Name");
-    static inline const QString EmailPlaceholder = QStringLiteral("Your Email Address");
-    static inline const QString FriendNamePlaceholder = QStringLiteral("Friend's Name");
-    static inline const QString FriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
-    static inline const QString MessagePlaceholder = QStringLiteral("Your Message");
+    // The placeholder each box holds while the user has entered nothing (shown through tr()).
+    static constexpr const char *NamePlaceholder = QT_TR_NOOP("Your Name");
+    static constexpr const char *EmailPlaceholder = QT_TR_NOOP("Your Email Address");
+    static constexpr const char *FriendNamePlaceholder = QT_TR_NOOP("Friend's Name");
+    static constexpr const char *FriendEmailPlaceholder = QT_TR_NOOP("Friend's Email Address");
+    static constexpr const char *MessagePlaceholder = QT_TR_NOOP("Your Message");
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
