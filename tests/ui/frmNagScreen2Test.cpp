@@ -1,8 +1,8 @@
 // Tests of the support window, driven as a user would: clicks and keys on the real widgets,
 // with fake message boxes, browser, clock and random source.
+#include "frmNagScreen2.h"
 #include "FakePlatform.h"
 #include "Referral.h"
-#include "frmNagScreen2.h"
 
 #include <QApplication>
 #include <QCheckBox>
