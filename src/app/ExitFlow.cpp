@@ -6,14 +6,14 @@
 
 namespace kq {
 
-void RunExitFlow(Platform &platform)
+void RunExitFlow(AppContext &context)
 {
     // The flow starts just after the window has gone; if the run has begun to end in between,
     // no farewell window appears any more.
-    if (modHelp::IsEnding())
+    if (context.terminator.isEnding())
         return;
-    // The window's own default ends the program: modHelp::EndProgram(platform).
-    frmNagScreen2::ShowSupportWindow(platform);
+    frmNagScreen2::ShowSupportWindow(context.platform,
+        [&context] { modHelp::EndProgram(context.platform, context.terminator); });
 }
 
 } // namespace kq

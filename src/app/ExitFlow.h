@@ -2,12 +2,12 @@
 // takes over as the program's only window; closing that window ends the run.
 #pragma once
 
-#include "Platform.h"
+#include "AppContext.h"
 
 namespace kq {
 
 // Shows the support window (created the first time, kept for the rest of the run). Its close
 // box and "E&xit" run EndProgram. Does nothing once the run is ending.
-void RunExitFlow(Platform &platform);
+void RunExitFlow(AppContext &context);
 
 } // namespace kq

@@ -4,6 +4,8 @@
 #include "frmMain.h"
 #include "modHelp.h"
 
+#include <QCoreApplication>
+
 namespace kq {
 
 bool StartProgram(AppContext &context)
@@ -13,9 +15,10 @@ bool StartProgram(AppContext &context)
     // One copy per user. A second copy says so and ends without a window; the running copy is
     // left exactly as it is (neither raised nor restored).
     if (platform.instance.anotherInstanceRunning()) {
-        platform.messages.show(QStringLiteral("Application is already running"),
+        platform.messages.show(
+            QCoreApplication::translate("kq::StartProgram", "Application is already running"),
             MessageIcon::Information, MessageButtons::Ok);
-        modHelp::EndProgram(platform);
+        modHelp::EndProgram(platform, context.terminator);
         return false;
     }
 

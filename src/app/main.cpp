@@ -5,14 +5,12 @@
 #include "ExitFlow.h"
 #include "ProgramStyle.h"
 #include "QtPlatform.h"
+#include "QtProcessTerminator.h"
 #include "StartProgram.h"
-#include "modHelp.h"
 
 #include <QApplication>
-#include <QThread>
 
 #include <cstdio>
-#include <optional>
 
 int main(int argc, char **argv)
 {
@@ -43,25 +41,15 @@ int main(int argc, char **argv)
 
     kq::QtPlatform desktop;
     kq::PredictionState engine;
-    kq::AppContext context {desktop.platform, engine, [&] { kq::RunExitFlow(desktop.platform); }};
-
-    // How EndProgram ends the process: inside the event loop it leaves the loop, so that main()
-    // returns the status; before the loop (a second copy, after its message) it only notes the
-    // status, StartProgram returns and main() returns it. Either way the windows, the toolkit
-    // and the instance lock are taken down in order instead of under a running application.
-    std::optional<int> endedBeforeLoop;
-    modHelp::SetProcessTerminator([&](int exitCode) {
-        if (QThread::currentThread()->loopLevel() > 0)
-            QCoreApplication::exit(exitCode);
-        else
-            endedBeforeLoop = exitCode;
-    });
+    kq::QtProcessTerminator terminator;
+    kq::AppContext context {desktop.platform, engine, terminator, {}};
+    context.exitFlow = [&context] { kq::RunExitFlow(context); };
 
     // --extended-calendar, read from the arguments the toolkit has left.
     context.extendedCalendar
         = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit)
               .extendedCalendar;
     if (!kq::StartProgram(context))
-        return endedBeforeLoop.value_or(0);
+        return terminator.statusBeforeLoop().value_or(0);
     return QApplication::exec();
 }

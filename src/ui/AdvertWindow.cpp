@@ -2,25 +2,40 @@
 #include "AdvertWindow.h"
 
 #include "LinkLabel.h"
+#include "Twips.h"
 #include "WindowStyle.h"
 #include "frmAbout.h"
 #include "modHelp.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace kq {
 
-AdvertWindow::AdvertWindow(AppContext &context)
+AdvertWindow::AdvertWindow(AppContext &context, const char *name)
     : QMainWindow(nullptr)
     , context(context)
 {
+    setObjectName(QLatin1String(name));
     setAttribute(Qt::WA_DeleteOnClose);
-    makeFixedMainWindow(this);
+    makeFixedWindow(this, Qt::Window);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
+}
+
+QWidget *AdvertWindow::makeClientArea(int widthTwips, int heightTwips)
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsSize(widthTwips, heightTwips));
+    client->setFont(verdana());
+    setBackground(client, Qt::white);
+    setCentralWidget(client);
+    return client;
 }
 
 void AdvertWindow::fixSizeAndCentre()
@@ -48,31 +63,27 @@ QAction *AdvertWindow::addMenuItem(
 
 void AdvertWindow::addHelpMenuAndOffers(const HelpMenuNames &names)
 {
-    QMenu *mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
-    addMenuItem(
-        mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), [this] { mnuOnline_Click(); });
-    addMenuItem(
-        mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), [this] { mnuVisit_Click(); });
+    QMenu *mnuHelp = addMenu("mnuHelp", tr("&Help"));
+    addMenuItem(mnuHelp, "mnuOnline", tr("&Online Help"), [this] { mnuOnline_Click(); });
+    addMenuItem(mnuHelp, "mnuVisit", tr("&Visit Us Online"), [this] { mnuVisit_Click(); });
     mnuHelp->addSeparator()->setObjectName(QLatin1String(names.firstSeparator));
     addMenuItem(mnuHelp, "mnuUpdate", names.updateCaption, [this] { mnuUpdate_Click(); });
     mnuHelp->addSeparator()->setObjectName(QLatin1String(names.secondSeparator));
-    addMenuItem(
-        mnuHelp, "mnuAbout", QStringLiteral("&About Software"), [this] { mnuAbout_Click(); });
+    addMenuItem(mnuHelp, "mnuAbout", tr("&About Software"), [this] { mnuAbout_Click(); });
 
-    QAction *mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
+    QAction *mnuDonate = menuBar()->addAction(tr("&Donate"));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
     connect(mnuDonate, &QAction::triggered, this, &AdvertWindow::mnuDonate_Click);
 
     // Created not usable: hidden rather than greyed, so that the menu bar shows no item that
     // can never be chosen. Nothing makes it usable; its handler stays wired all the same.
-    QAction *mnumakemoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    QAction *mnumakemoney = menuBar()->addAction(tr("Make Money &Online"));
     mnumakemoney->setObjectName(QStringLiteral("mnumakemoney"));
     mnumakemoney->setVisible(false);
     connect(mnumakemoney, &QAction::triggered, this, &AdvertWindow::mnumakemoney_Click);
 }
 
-void AdvertWindow::connectBannerLinks(
-    LinkLabel *Label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand)
+void AdvertWindow::connectBannerLinks()
 {
     connect(Label61, &LinkLabel::clicked, this, &AdvertWindow::Label61_Click);
     connect(lblCobrand, &LinkLabel::clicked, this, &AdvertWindow::lblCobrand_Click);
@@ -91,8 +102,15 @@ void AdvertWindow::closeForSwitch()
 void AdvertWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (!closingForSwitch && !modHelp::IsEnding())
-        runExitFlowAfterClose(context);
+    if (!closingForSwitch && !context.terminator.isEnding())
+        runExitFlowAfterClose();
+}
+
+void AdvertWindow::runExitFlowAfterClose()
+{
+    if (!context.exitFlow)
+        return;
+    QTimer::singleShot(0, QCoreApplication::instance(), [flow = context.exitFlow] { flow(); });
 }
 
 void AdvertWindow::mnuExit_Click()

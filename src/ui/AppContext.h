@@ -1,10 +1,11 @@
 // What every window of the program is given: the platform services, the prediction engine's
-// variables (one set for the whole run) and the exit flow that runs when the user closes the
-// main or the result window.
+// variables (one set for the whole run), the way the run ends, and the exit flow that runs when
+// the user closes the main or the result window.
 #pragma once
 
 #include "Platform.h"
 #include "Prediction.h"
+#include "ProcessTerminator.h"
 
 #include <functional>
 
@@ -14,6 +15,8 @@ struct AppContext
 {
     Platform &platform;
     PredictionState &engine;
+    // Made once by the program; EndProgram ends the run through it.
+    ProcessTerminator &terminator;
     // Runs after the user has closed the main or the result window (close box or File > Exit);
     // never after a switch between the two. Wired by the program at start-up.
     std::function<void()> exitFlow;

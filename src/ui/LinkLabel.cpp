@@ -12,7 +12,7 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     setTextFormat(Qt::PlainText);
     // A screen reader reads the text as the name; the description says it can be followed.
-    setAccessibleDescription(QStringLiteral("link"));
+    setAccessibleDescription(tr("link"));
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

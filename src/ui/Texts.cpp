@@ -3,6 +3,8 @@
 
 #include "modMasterEdit.h"
 
+#include <QCoreApplication>
+
 namespace kq {
 
 QString labelText(const QString &caption)
@@ -34,34 +36,39 @@ QString publisherSiteForDisplay()
 
 QString fullBrandOfferCaption()
 {
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                          "money online. Get this software fully branded for your website. Click "
-                          "here for more details.");
+    return QCoreApplication::translate("kq::Texts",
+        "Home Business Opportunity. Start your own Internet business and make "
+        "money online. Get this software fully branded for your website. Click "
+        "here for more details.");
 }
 
 QString coBrandOfferCaption()
 {
     // Two spaces after "site." and after "&&", none after "details.".
-    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                          "your site. Put your site's name &&  link here. See \"Help\" for "
-                          "details.Click Here for more info on co-branding.");
+    return QCoreApplication::translate("kq::Texts",
+        "Co-brand this software for your site.  Increase loyalty and traffic to "
+        "your site. Put your site's name &&  link here. See \"Help\" for "
+        "details.Click Here for more info on co-branding.");
 }
 
 QString disclaimerText()
 {
-    return QStringLiteral("Although KQ Rurevir Ivideruzi Zuduzire is said to very accurate and "
-                          "have a high success rate, but the program is solely a bit of fun and "
-                          "entertainment. Just enjoy it!");
+    return QCoreApplication::translate("kq::Texts",
+        "Although KQ Rurevir Ivideruzi Zuduzire is said to very accurate and "
+        "have a high success rate, but the program is solely a bit of fun and "
+        "entertainment. Just enjoy it!");
 }
 
 QString forumBannerText()
 {
-    return QStringLiteral("Visit our discussion forum at %1").arg(publisherSiteForDisplay());
+    return QCoreApplication::translate("kq::Texts", "Visit our discussion forum at %1")
+        .arg(publisherSiteForDisplay());
 }
 
 QString homePageInvitationText()
 {
-    return QStringLiteral("Visit us at %1").arg(publisherSiteForDisplay());
+    return QCoreApplication::translate("kq::Texts", "Visit us at %1")
+        .arg(publisherSiteForDisplay());
 }
 
 } // namespace kq

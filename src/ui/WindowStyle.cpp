@@ -1,33 +1,26 @@
 // The look shared by the program's windows.
 #include "WindowStyle.h"
 
-#include "AppContext.h"
 #include "AppIcon.h"
 #include "CaptionFrame.h"
 #include "LinkLabel.h"
+#include "Platform.h"
 #include "Texts.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
-#include <QTimer>
+
+#include <utility>
 
 namespace kq {
 
-void makeFixedMainWindow(QWidget *window)
+void makeFixedWindow(QWidget *window, Qt::WindowType kind)
 {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    window->setWindowTitle(FullTitle());
-    window->setWindowIcon(ApplicationIcon());
-}
-
-void makeFixedDialog(QWidget *window)
-{
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    window->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window->setWindowTitle(FullTitle());
     window->setWindowIcon(ApplicationIcon());
@@ -38,18 +31,21 @@ void centreOnScreen(QWidget *window)
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // Before the window is first shown its frame is not known yet and is its client area.
     const QRect available = screen->availableGeometry();
-    const QSize size = window->size();
-    window->move(available.x() + (available.width() - size.width()) / 2,
-        available.y() + (available.height() - size.height()) / 2);
+    const QRect frame = window->frameGeometry();
+    window->move(available.x() + (available.width() - frame.width()) / 2,
+        available.y() + (available.height() - frame.height()) / 2);
 }
 
-void setBackground(QWidget *widget, const QColor &colour)
+void setBackground(QWidget *widget, const QColor &colour, const QColor &text)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Button, colour);
+    for (const auto &[background, foreground] :
+        {std::pair {QPalette::Window, QPalette::WindowText}, {QPalette::Base, QPalette::Text}}) {
+        palette.setColor(background, colour);
+        palette.setColor(foreground, text);
+    }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -81,6 +77,18 @@ void setButtonFace(QAbstractButton *button)
     palette.setColor(QPalette::Button, QColor(192, 192, 192));
     palette.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(palette);
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
+    const QRect &place, const FontStyle &font, const QString &description)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    button->setFont(verdana(font));
+    setButtonFace(button);
+    button->setAccessibleDescription(description);
+    return button;
 }
 
 namespace {
@@ -127,13 +135,6 @@ void fitOnOneLine(QLabel *label, const FontStyle &designed)
         && font.pointSizeF() - 0.25 >= smallest)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     label->setFont(font);
-}
-
-void runExitFlowAfterClose(const AppContext &context)
-{
-    if (!context.exitFlow)
-        return;
-    QTimer::singleShot(0, qApp, [flow = context.exitFlow] { flow(); });
 }
 
 } // namespace kq

@@ -11,10 +11,10 @@
 class QLabel;
 class QWidget;
 class QAbstractButton;
+class QPushButton;
 
 namespace kq {
 
-struct AppContext;
 class CaptionFrame;
 class LinkLabel;
 
@@ -23,20 +23,25 @@ inline constexpr QColor DarkGreen {0, 64, 0}; // frame captions, the about box's
 inline constexpr QColor DarkRed {128, 0, 0}; // disclaimers and notices
 inline constexpr QColor LinkBlue {0, 0, 255}; // links on white
 
-// A main or result window: a title bar with the system menu and the close box, no minimise
-// and no maximise button, the full title and the application icon.
-void makeFixedMainWindow(QWidget *window);
-// The about box: a dialog border with the close box only.
-void makeFixedDialog(QWidget *window);
-// Moves a window whose size is settled so that it lies in the middle of the screen.
+// A window of the program: a title bar with the system menu and the close box, no minimise
+// and no maximise button, a fixed size, the full title and the application icon. The kind is
+// Qt::Window for the main, result and support windows, Qt::Dialog for the about box.
+void makeFixedWindow(QWidget *window, Qt::WindowType kind);
+// Moves a window whose size is settled so that its frame lies in the middle of the screen.
 void centreOnScreen(QWidget *window);
 
-// An opaque background in the given colour.
-void setBackground(QWidget *widget, const QColor &colour);
+// An opaque background in the given colour, with the colour of the text drawn on it (on the
+// widget itself and in its text boxes): the desktop's own text colour may be meant for another
+// background and be unreadable on this one.
+void setBackground(QWidget *widget, const QColor &colour, const QColor &text = Qt::black);
 // The colour of the text.
 void setTextColour(QWidget *widget, const QColor &colour);
 // A button drawn in its own colour, (192, 192, 192) for every button of the program.
 void setButtonFace(QAbstractButton *button);
+// A button of the program's main windows and about box: a caption with its access key, a place
+// in twips, its own font and face, and what it does for a screen reader.
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
+    const QRect &place, const FontStyle &font, const QString &description);
 
 // A borderless frame in its own background colour; with a caption, the caption is drawn at its
 // top left in dark green, "Verdana" 8.25 pt bold.
@@ -64,9 +69,5 @@ LinkLabel *makeLinkLabel(QWidget *parent, const char *name, const QString &capti
 // less than three quarters of the designed size, until the line fits. Called again whenever
 // the text changes.
 void fitOnOneLine(QLabel *label, const FontStyle &designed);
-
-// Runs the program's exit flow once the current event is over, so that the window that the
-// user closed is gone (hidden and deleted) before the flow shows anything.
-void runExitFlowAfterClose(const AppContext &context);
 
 } // namespace kq

@@ -19,7 +19,7 @@ frmAbout::frmAbout(Platform &platform)
     , platform(platform)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    makeFixedDialog(this);
+    makeFixedWindow(this, Qt::Dialog);
     setModal(true);
     setFixedSize(twipsSize(6000, 3930));
     setBackground(this, Qt::white);
@@ -32,27 +32,23 @@ frmAbout::frmAbout(Platform &platform)
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(ApplicationIcon().pixmap(32, 32));
     picIcon->setFocusPolicy(Qt::TabFocus);
-    picIcon->setAccessibleName(QStringLiteral("Application icon"));
+    picIcon->setAccessibleName(tr("Application icon"));
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsRect(4680, 3480, 1260, 345));
-    cmdOK->setFont(verdana({8.25, true}));
-    setButtonFace(cmdOK);
+    cmdOK = makeButton(this, "cmdOK", tr("&OK"), twipsRect(4680, 3480, 1260, 345), {8.25, true},
+        tr("Closes the about box"));
     // The default button: Enter presses it. Esc closes the dialog the same way (QDialog).
     cmdOK->setDefault(true);
-    cmdOK->setAccessibleDescription(QStringLiteral("Closes the about box"));
 
     const LabelStyle link {{8.25, true, false, true}, DarkGreen, Align::Left};
     auto *lblHomePage = makeLinkLabel(
         this, "lblHomePage", homePageInvitationText(), twipsRect(1320, 2160, 4650, 195), link);
     makeLabel(this, "Label3",
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                       "make money online. Get this software fully branded for your "
-                       "website. "),
+        tr("Home Business Opportunity. Start your own Internet business and "
+           "make money online. Get this software fully branded for your "
+           "website. "),
         twipsRect(120, 2400, 5805, 555), {{8.25, true}, DarkRed, Align::Left});
-    auto *lblCoBrand = makeLinkLabel(this, "lblCoBrand",
-        QStringLiteral("Click here for more details."), twipsRect(3240, 3000, 2670, 195), link);
+    auto *lblCoBrand = makeLinkLabel(this, "lblCoBrand", tr("Click here for more details."),
+        twipsRect(3240, 3000, 2670, 195), link);
 
     // A horizontal rule one pixel high, running past both edges of the box.
     auto *Line2 = new QWidget(this);
@@ -63,12 +59,12 @@ frmAbout::frmAbout(Platform &platform)
     makeLabel(this, "Label2", FullTitle(), twipsRect(840, 240, 4185, 240),
         {{9.75, true}, Qt::black, Align::Left});
     makeLabel(this, "Label1",
-        QStringLiteral("KQ Rurevir Ivideruzi Zuduzire is an interesting program based on "
-                       "the theory of the Chinese Lunar Calendar. Also known as the Chinese "
-                       "Gender Calendar, this calendar was supposedly discovered by a "
-                       "Chinese Scientist about 700 years ago. This program helps the "
-                       "would-be mother to determine the sex of her child on the basis on "
-                       "her own birthday and conception day."),
+        tr("KQ Rurevir Ivideruzi Zuduzire is an interesting program based on "
+           "the theory of the Chinese Lunar Calendar. Also known as the Chinese "
+           "Gender Calendar, this calendar was supposedly discovered by a "
+           "Chinese Scientist about 700 years ago. This program helps the "
+           "would-be mother to determine the sex of her child on the basis on "
+           "her own birthday and conception day."),
         twipsRect(105, 720, 5865, 1335), {{8.25}, DarkRed, Align::Left});
 
     setTabOrder(cmdOK, picIcon);

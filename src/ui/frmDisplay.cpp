@@ -7,7 +7,6 @@
 #include "Twips.h"
 #include "WindowStyle.h"
 #include "frmMain.h"
-#include "modDurorurOzivurediRuvidevo.h"
 #include "modHelp.h"
 
 #include <QLabel>
@@ -44,9 +43,8 @@ QLabel *makeBox(QWidget *parent, const char *name, const QRect &place)
 } // namespace
 
 frmDisplay::frmDisplay(AppContext &context)
-    : AdvertWindow(context)
+    : AdvertWindow(context, "frmDisplay")
 {
-    setObjectName(QStringLiteral("frmDisplay"));
     buildControls();
     buildMenus();
     fixSizeAndCentre();
@@ -54,21 +52,12 @@ frmDisplay::frmDisplay(AppContext &context)
 
 void frmDisplay::buildControls()
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipsSize(7380, 4575));
-    client->setFont(verdana());
-    setBackground(client, Qt::white);
-    setCentralWidget(client);
+    QWidget *client = makeClientArea(7380, 4575);
 
-    cmdBack = new QPushButton(QStringLiteral("&Back"), client);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setGeometry(twipsRect(0, 3255, 7380, 495));
-    cmdBack->setFont(verdana({12, true}));
-    setButtonFace(cmdBack);
+    cmdBack = makeButton(client, "cmdBack", tr("&Back"), twipsRect(0, 3255, 7380, 495), {12, true},
+        tr("Returns to the date entry"));
     // Enter presses the button when it has the focus, as the space bar does.
     cmdBack->setAutoDefault(true);
-    cmdBack->setAccessibleDescription(QStringLiteral("Returns to the date entry"));
 
     auto *Frame2 = makeFrame(client, "Frame2", twipsRect(0, -40, 7380, 615), Qt::white);
     Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(0, 120, 7320, 585),
@@ -80,31 +69,31 @@ void frmDisplay::buildControls()
     lblAge = makeLabel(frmScreenColor, "lblAge", QStringLiteral("88"),
         twipsRect(3525, 720, 330, 270), panelText(Align::Centre));
     makeBox(frmScreenColor, "Label1", twipsRect(3210, 600, 975, 495));
-    lblAge->setAccessibleDescription(QStringLiteral("Mother's Chinese age"));
-    lblGenderOfChild = makeLabel(frmScreenColor, "lblGenderOfChild", QStringLiteral("Boy"),
+    lblAge->setAccessibleDescription(tr("Mother's Chinese age"));
+    lblGenderOfChild = makeLabel(frmScreenColor, "lblGenderOfChild", tr("Boy"),
         twipsRect(3450, 1680, 480, 270), panelText(Align::Centre));
-    lblGenderOfChild->setAccessibleDescription(QStringLiteral("Predicted gender of the baby"));
+    lblGenderOfChild->setAccessibleDescription(tr("Predicted gender of the baby"));
     lblCongratulationMsg = makeLabel(frmScreenColor, "lblCongratulationMsg",
         fromView(NineMonthsOrMoreText), twipsRect(750, 1200, 5880, 270), panelText(Align::Left));
-    QLabel *Label3 = makeLabel(frmScreenColor, "Label3", QStringLiteral("Mother's Chinese Age is"),
+    QLabel *Label3 = makeLabel(frmScreenColor, "Label3", tr("Mother's Chinese Age is"),
         twipsRect(2220, 240, 2940, 270), panelText(Align::Left, true));
     // The panel's captions are designed as single lines: keep every word in sight.
     fitOnOneLine(Label3, PanelHeadingFont);
     fitOnOneLine(lblAge, PanelFont);
     fitOnOneLine(lblGenderOfChild, PanelFont);
     fitOnOneLine(lblCongratulationMsg, PanelFont);
-    frmScreenColor->setAccessibleName(QStringLiteral("Prediction"));
+    frmScreenColor->setAccessibleName(tr("Prediction"));
     describeResult();
 
     auto *Frame5 = makeFrame(client, "Frame5", twipsRect(0, 3735, 7380, 840), Qt::white);
     const LabelStyle offer {{8.25, true, false, true}, LinkBlue, Align::Centre};
     lblFullBrand = makeLinkLabel(
         Frame5, "lblFullBrand", fullBrandOfferCaption(), twipsRect(218, 160, 6945, 615), offer);
-    setBackground(lblFullBrand, Qt::white);
+    setBackground(lblFullBrand, Qt::white, LinkBlue);
     // Created last, the co-brand offer lies in front; nothing in this window changes that.
     lblCobrand = makeLinkLabel(
         Frame5, "lblCobrand", coBrandOfferCaption(), twipsRect(218, 165, 6945, 615), offer);
-    setBackground(lblCobrand, Qt::white);
+    setBackground(lblCobrand, Qt::white, LinkBlue);
 
     makeLabel(client, "Label5", disclaimerText(), twipsRect(240, 2640, 6855, 615),
         {{8.25}, DarkRed, Align::Centre});
@@ -112,21 +101,20 @@ void frmDisplay::buildControls()
     lblColorOfBaby = makeLabel(client, "lblColorOfBaby", QStringLiteral("88"),
         twipsRect(0, 0, 330, 270), panelText(Align::Centre));
     lblColorOfBaby->hide();
-    QLabel *Label2 = makeLabel(client, "Label2", QStringLiteral("Color For Baby is"),
+    QLabel *Label2 = makeLabel(client, "Label2", tr("Color For Baby is"),
         twipsRect(2535, 840, 510, 270), panelText(Align::Left, true));
     Label2->hide();
 
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
-    connectBannerLinks(Label61, lblCobrand, lblFullBrand);
+    connectBannerLinks();
 }
 
 void frmDisplay::buildMenus()
 {
-    QMenu *mnuFile = addMenu("mnuFile", QStringLiteral("&File"));
-    addMenuItem(mnuFile, "mnuFileBack", QStringLiteral("&Back"), [this] { mnuFileBack_Click(); });
-    addMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
-    addHelpMenuAndOffers(
-        {"mnuFileSep1", "mnuFileSep2", QStringLiteral("&Check for Software Update")});
+    QMenu *mnuFile = addMenu("mnuFile", tr("&File"));
+    addMenuItem(mnuFile, "mnuFileBack", tr("&Back"), [this] { mnuFileBack_Click(); });
+    addMenuItem(mnuFile, "mnuExit", tr("E&xit"), [this] { mnuExit_Click(); });
+    addHelpMenuAndOffers({"mnuFileSep1", "mnuFileSep2", tr("&Check for Software Update")});
 }
 
 void frmDisplay::setAge(std::int16_t age)
@@ -136,25 +124,21 @@ void frmDisplay::setAge(std::int16_t age)
     describeResult();
 }
 
-void frmDisplay::ApplyGenderChart(std::int16_t age, std::int16_t lunarMonth)
+void frmDisplay::ApplyGenderChart(const std::string &gender)
 {
-    if (const auto gender = modDurorurOzivurediRuvidevo::LookUpGender(age, lunarMonth)) {
-        lblGenderOfChild->setText(QString::fromUtf8(gender->data(), qsizetype(gender->size())));
-        fitOnOneLine(lblGenderOfChild, PanelFont);
-        describeResult();
-    }
+    if (gender.empty())
+        return;
+    lblGenderOfChild->setText(QString::fromStdString(gender));
+    fitOnOneLine(lblGenderOfChild, PanelFont);
+    describeResult();
 }
 
-void frmDisplay::showColourOfGender()
+void frmDisplay::showColourOfGender(const Rgb &colour, const std::string &colourName)
 {
-    const QString gender = lblGenderOfChild->text();
-    if (gender == QLatin1String("Boy")) {
-        setBackground(frmScreenColor, toQColor(BoyColour));
-        lblColorOfBaby->setText(QStringLiteral("Blue"));
-    } else if (gender == QLatin1String("Girl")) {
-        setBackground(frmScreenColor, toQColor(GirlColour));
-        lblColorOfBaby->setText(QStringLiteral("Pink"));
-    }
+    if (colourName.empty())
+        return;
+    setBackground(frmScreenColor, toQColor(colour));
+    lblColorOfBaby->setText(QString::fromStdString(colourName));
 }
 
 void frmDisplay::setCongratulation(const QString &line)
@@ -169,7 +153,7 @@ void frmDisplay::setCongratulation(const QString &line)
 void frmDisplay::describeResult()
 {
     const QString result
-        = QStringLiteral("Mother's Chinese Age is %1. %2 %3")
+        = tr("Mother's Chinese Age is %1. %2 %3")
               .arg(lblAge->text(), lblCongratulationMsg->text(), lblGenderOfChild->text());
     frmScreenColor->setAccessibleDescription(result);
     cmdBack->setAccessibleDescription(result);

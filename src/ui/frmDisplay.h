@@ -6,6 +6,7 @@
 #include "AdvertWindow.h"
 
 #include <cstdint>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -13,7 +14,6 @@ class QPushButton;
 namespace kq {
 
 class CaptionFrame;
-class LinkLabel;
 
 class frmDisplay : public AdvertWindow
 {
@@ -24,12 +24,12 @@ public:
 
     // What the prediction writes, in this order.
     void setAge(std::int16_t age);
-    // The gender chart's answer for the age and lunar month, written into the gender label;
-    // the label keeps "Boy" when the chart has none.
-    void ApplyGenderChart(std::int16_t age, std::int16_t lunarMonth);
-    // Colours the panel after the gender label: blue for "Boy", pink for "Girl". The colour's
-    // name goes into a label that is never shown.
-    void showColourOfGender();
+    // The predicted gender ("Boy" or "Girl"), written into the gender label; the label keeps
+    // "Boy" when the prediction has none.
+    void ApplyGenderChart(const std::string &gender);
+    // The panel in the baby's colour. The colour's name goes into a label that is never shown;
+    // without a name, nothing changes.
+    void showColourOfGender(const Rgb &colour, const std::string &colourName);
     void setCongratulation(const QString &line);
     // Shows the window, modeless and without an owner, with the focus on "&Back".
     void showInPlaceOfMain();
@@ -44,13 +44,10 @@ private:
     void describeResult();
 
     QPushButton *cmdBack = nullptr;
-    LinkLabel *Label61 = nullptr;
     CaptionFrame *frmScreenColor = nullptr;
     QLabel *lblAge = nullptr;
     QLabel *lblGenderOfChild = nullptr;
     QLabel *lblCongratulationMsg = nullptr;
-    LinkLabel *lblFullBrand = nullptr;
-    LinkLabel *lblCobrand = nullptr;
     QLabel *lblColorOfBaby = nullptr;
 };
 

@@ -26,8 +26,14 @@ namespace {
 
 const QColor Maroon(64, 0, 0);
 
-constexpr std::array<const char *, 12> MonthNames = {"January", "February", "March", "April", "May",
-    "June", "July", "August", "September", "October", "November", "December"};
+// The month lists' entries, shown through tr().
+constexpr std::array<const char *, 12> MonthNames
+    = {QT_TRANSLATE_NOOP("kq::frmMain", "January"), QT_TRANSLATE_NOOP("kq::frmMain", "February"),
+        QT_TRANSLATE_NOOP("kq::frmMain", "March"), QT_TRANSLATE_NOOP("kq::frmMain", "April"),
+        QT_TRANSLATE_NOOP("kq::frmMain", "May"), QT_TRANSLATE_NOOP("kq::frmMain", "June"),
+        QT_TRANSLATE_NOOP("kq::frmMain", "July"), QT_TRANSLATE_NOOP("kq::frmMain", "August"),
+        QT_TRANSLATE_NOOP("kq::frmMain", "September"), QT_TRANSLATE_NOOP("kq::frmMain", "October"),
+        QT_TRANSLATE_NOOP("kq::frmMain", "November"), QT_TRANSLATE_NOOP("kq::frmMain", "December")};
 
 QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QStyle *style,
     const QString &accessibleName)
@@ -40,9 +46,13 @@ QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QS
     nameForScreenReaders(list, accessibleName);
     list->setEditable(false);
     list->setGeometry(place);
-    // The lists have no font of their own: they use the window's regular font.
-    setBackground(list, Maroon);
+    // The lists have no font of their own: they use the window's regular font. White on maroon,
+    // the face of the closed list included.
+    setBackground(list, Maroon, Qt::white);
     setTextColour(list, Qt::white);
+    QPalette face = list->palette();
+    face.setColor(QPalette::Button, Maroon);
+    list->setPalette(face);
     list->setAutoFillBackground(false);
     list->setFocusPolicy(Qt::StrongFocus);
     return list;
@@ -88,9 +98,8 @@ void offerDateLists(const DateLists &lists, const std::array<QComboBox *, 6> &da
 } // namespace
 
 frmMain::frmMain(AppContext &context)
-    : AdvertWindow(context)
+    : AdvertWindow(context, "frmMain")
 {
-    setObjectName(QStringLiteral("frmMain"));
     buildControls();
     buildMenus();
     fixSizeAndCentre();
@@ -99,24 +108,19 @@ frmMain::frmMain(AppContext &context)
 
 void frmMain::buildControls()
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipsSize(7155, 4680));
-    client->setFont(verdana());
-    setBackground(client, Qt::white);
-    setCentralWidget(client);
+    QWidget *client = makeClientArea(7155, 4680);
 
     const LabelStyle offer {{8.25, true, false, true}, Qt::white, Align::Centre};
 
     auto *Frame5 = makeFrame(client, "Frame5", twipsRect(0, 3840, 7140, 840), Maroon);
     lblFullBrand = makeLinkLabel(
         Frame5, "lblFullBrand", fullBrandOfferCaption(), twipsRect(105, 160, 6945, 615), offer);
-    setBackground(lblFullBrand, Maroon);
+    setBackground(lblFullBrand, Maroon, Qt::white);
     // Created after lblFullBrand, the co-brand offer starts in front; CoBrand_Randomize may
     // change that once per run.
     lblCobrand = makeLinkLabel(
         Frame5, "lblCobrand", coBrandOfferCaption(), twipsRect(120, 165, 6945, 615), offer);
-    setBackground(lblCobrand, Maroon);
+    setBackground(lblCobrand, Maroon, Qt::white);
 
     auto *Frame2 = makeFrame(client, "Frame2", twipsRect(0, 0, 7140, 615), Maroon);
     Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(120, 120, 6840, 705),
@@ -128,7 +132,7 @@ void frmMain::buildControls()
 
     auto *Frame1 = makeFrame(client, "Frame1", twipsRect(0, 555, 7140, 3255), Qt::white);
     auto *Frame4 = makeFrame(Frame1, "Frame4", twipsRect(1590, 1440, 3975, 615), Qt::white,
-        QStringLiteral("--Date Of Conception Of The Child----"));
+        tr("--Date Of Conception Of The Child----"));
     cmbConceptionDate = makeDateList(Frame4, "cmbConceptionDate", twipsRect(360, 240, 600, 315),
         listStyle, QStringLiteral("Date of conception, day"));
     cmbConceptionMonth = makeDateList(Frame4, "cmbConceptionMonth", twipsRect(1200, 240, 1305, 315),
@@ -136,7 +140,7 @@ void frmMain::buildControls()
     cmbConceptionYear = makeDateList(Frame4, "cmbConceptionYear", twipsRect(2760, 240, 800, 315),
         listStyle, QStringLiteral("Date of conception, year"));
     auto *Frame3 = makeFrame(Frame1, "Frame3", twipsRect(1590, 795, 3975, 615), Qt::white,
-        QStringLiteral("-----Date Of Birth Of The Mother------"));
+        tr("-----Date Of Birth Of The Mother------"));
     cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315), listStyle,
         QStringLiteral("Mother's date of birth, day"));
     cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315), listStyle,
@@ -144,24 +148,20 @@ void frmMain::buildControls()
     cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315), listStyle,
         QStringLiteral("Mother's date of birth, year"));
 
-    cmdGetBabyGender = new QPushButton(QStringLiteral("&Get My Baby's Gender"), Frame1);
-    cmdGetBabyGender->setObjectName(QStringLiteral("cmdGetBabyGender"));
-    cmdGetBabyGender->setGeometry(twipsRect(1560, 2100, 3975, 375));
-    cmdGetBabyGender->setFont(verdana({8.25, true}));
-    setButtonFace(cmdGetBabyGender);
+    cmdGetBabyGender = makeButton(Frame1, "cmdGetBabyGender", tr("&Get My Baby's Gender"),
+        twipsRect(1560, 2100, 3975, 375), {8.25, true},
+        tr("Predicts the baby's gender from the two dates"));
     // Enter presses the button when it has the focus, as the space bar does.
     cmdGetBabyGender->setAutoDefault(true);
-    cmdGetBabyGender->setAccessibleDescription(
-        QStringLiteral("Predicts the baby's gender from the two dates"));
 
     makeLabel(Frame1, "Label3", disclaimerText(), twipsRect(120, 2520, 6855, 615),
         {{8.25}, DarkRed, Align::Centre});
     makeLabel(Frame1, "Label2", fromView(AgeRangeText), twipsRect(450, 600, 6255, 255),
         {{8.25, true}, QColor(255, 0, 0), Align::Centre});
     makeLabel(Frame1, "Label1",
-        QStringLiteral("KQ Rurevir Ivideruzi Zuduzire is both an interesting as well as an "
-                       "informative tool which helps you in predicting the gender of your "
-                       "baby."),
+        tr("KQ Rurevir Ivideruzi Zuduzire is both an interesting as well as an "
+           "informative tool which helps you in predicting the gender of your "
+           "baby."),
         twipsRect(390, 120, 6375, 495), {{8.25}, Qt::black, Align::Centre});
 
     // The keyboard order: birth date, conception date, then the button.
@@ -173,16 +173,16 @@ void frmMain::buildControls()
     setTabOrder(cmbConceptionYear, cmdGetBabyGender);
 
     connect(cmdGetBabyGender, &QPushButton::clicked, this, &frmMain::cmdGetBabyGender_Click);
-    connectBannerLinks(Label61, lblCobrand, lblFullBrand);
+    connectBannerLinks();
 }
 
 void frmMain::buildMenus()
 {
-    QMenu *mnufile = addMenu("mnufile", QStringLiteral("&File"));
-    addMenuItem(mnufile, "mnufileGender", QStringLiteral("Get My Baby's Gender"),
-        [this] { mnufileGender_Click(); });
-    addMenuItem(mnufile, "mnuExit", QStringLiteral("E&xit"), [this] { mnuExit_Click(); });
-    addHelpMenuAndOffers({"mnuHelp1", "mnuHelp2", QStringLiteral("Check for Software &Update")});
+    QMenu *mnufile = addMenu("mnufile", tr("&File"));
+    addMenuItem(
+        mnufile, "mnufileGender", tr("Get My Baby's Gender"), [this] { mnufileGender_Click(); });
+    addMenuItem(mnufile, "mnuExit", tr("E&xit"), [this] { mnuExit_Click(); });
+    addHelpMenuAndOffers({"mnuHelp1", "mnuHelp2", tr("Check for Software &Update")});
 }
 
 void frmMain::Form_Load()
@@ -193,9 +193,9 @@ void frmMain::Form_Load()
         cmbConceptionDate->addItem(QString::number(n));
     }
     for (const char *name : MonthNames)
-        cmbDOBMonth->addItem(QLatin1String(name));
+        cmbDOBMonth->addItem(tr(name));
     for (const char *name : MonthNames)
-        cmbConceptionMonth->addItem(QLatin1String(name));
+        cmbConceptionMonth->addItem(tr(name));
     for (int year = FirstConceptionListYear; year <= LastListYear; ++year)
         cmbConceptionYear->addItem(QString::number(year));
     for (int year = FirstBirthListYear; year <= LastListYear; ++year)
@@ -268,8 +268,8 @@ void frmMain::cmdGetBabyGender_Click()
     // The result window is filled while hidden, then takes the main window's place.
     auto *display = new frmDisplay(context);
     display->setAge(result.MotherChineseAge);
-    display->ApplyGenderChart(result.MotherChineseAge, result.ConceptionLunarMonth);
-    display->showColourOfGender();
+    display->ApplyGenderChart(result.Gender);
+    display->showColourOfGender(result.BabyColour, result.BabyColourName);
     display->setCongratulation(QString::fromStdString(result.CongratulationMessage));
 
     closeForSwitch();

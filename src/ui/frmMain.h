@@ -13,8 +13,6 @@ class QPushButton;
 
 namespace kq {
 
-class LinkLabel;
-
 class frmMain : public AdvertWindow
 {
     Q_OBJECT
@@ -43,9 +41,6 @@ private:
 
     std::int16_t intCoBrandRandomNumber = 0;
 
-    LinkLabel *lblFullBrand = nullptr;
-    LinkLabel *lblCobrand = nullptr;
-    LinkLabel *Label61 = nullptr;
     QComboBox *cmbConceptionDate = nullptr;
     QComboBox *cmbConceptionMonth = nullptr;
     QComboBox *cmbConceptionYear = nullptr;

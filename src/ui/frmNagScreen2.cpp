@@ -21,11 +21,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kq {
 
@@ -103,20 +103,15 @@ frmNagScreen2::frmNagScreen2(Platform &platform, std::function<void()> endProgra
     , endProgram(std::move(endProgram))
 {
     announceAsWindow(this);
-    if (!this->endProgram)
-        this->endProgram = [target = &platform] { modHelp::EndProgram(*target); };
     setObjectName(QStringLiteral("frmNagScreen2"));
     // A fixed border without minimise and maximise buttons, the full title and the icon, as
     // the main window has; kept above every other window.
-    makeFixedMainWindow(this);
+    makeFixedWindow(this, Qt::Window);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     // Shown without taking the activation away from what the user is doing.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(verdana());
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    setBackground(this, Qt::white);
 
     createControls();
     layOutControls();
@@ -167,7 +162,8 @@ void frmNagScreen2::createControls()
     Frame2->setObjectName(QStringLiteral("Frame2"));
 
     // The placeholder is the box's text until the user types, so it cannot name the box.
-    const auto lineEdit = [this](const char *name, const QString &placeholder) {
+    const auto lineEdit = [this](const char *name, const char *placeholderText) {
+        const QString placeholder = tr(placeholderText);
         auto *box = new QLineEdit(placeholder, Frame2);
         box->setObjectName(QLatin1String(name));
         box->setAccessibleName(placeholder);
@@ -179,12 +175,13 @@ void frmNagScreen2::createControls()
     txtFriendName = lineEdit("txtFriendName", FriendNamePlaceholder);
     txtFriendEmail = lineEdit("txtFriendEmail", FriendEmailPlaceholder);
 
-    txtMessage = new QPlainTextEdit(MessagePlaceholder, Frame2);
+    txtMessage = new QPlainTextEdit(tr(MessagePlaceholder), Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setAccessibleName(MessagePlaceholder);
+    txtMessage->setAccessibleName(tr(MessagePlaceholder));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->installEventFilter(this);
+    txtMessage->viewport()->installEventFilter(this);
 
     cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
@@ -196,9 +193,10 @@ void frmNagScreen2::createControls()
     cmdClose->setAccessibleDescription(tr("Ends the program"));
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 
-    textBoxes = {TextBox {txtName, NamePlaceholder}, TextBox {txtEmail, EmailPlaceholder},
-        TextBox {txtFriendName, FriendNamePlaceholder},
-        TextBox {txtFriendEmail, FriendEmailPlaceholder}, TextBox {txtMessage, MessagePlaceholder}};
+    textBoxes = {TextBox {txtName, tr(NamePlaceholder)}, TextBox {txtEmail, tr(EmailPlaceholder)},
+        TextBox {txtFriendName, tr(FriendNamePlaceholder)},
+        TextBox {txtFriendEmail, tr(FriendEmailPlaceholder)},
+        TextBox {txtMessage, tr(MessagePlaceholder)}};
 
     // The group titles are headings; what they hold is in the ordinary font.
     for (QGroupBox *frame : {Frame6, Frame2}) {
@@ -293,29 +291,39 @@ frmNagScreen2 *frmNagScreen2::ShowSupportWindow(
     return window;
 }
 
+// Centred once, when its frame is known.
 void frmNagScreen2::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (centred)
         return;
     centred = true;
-    if (const QScreen *where = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(where->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 {
     for (const TextBox &box : textBoxes) {
-        if (watched != box.widget)
+        // The message box takes its clicks in its viewport.
+        const auto *edit = qobject_cast<const QPlainTextEdit *>(box.widget);
+        const bool inViewport
+            = edit && watched == edit->viewport() && event->type() == QEvent::MouseButtonPress;
+        if (watched != box.widget && !inViewport)
             continue;
         switch (event->type()) {
-        case QEvent::FocusIn:
-            if (movesBetweenControls(static_cast<QFocusEvent *>(event)->reason()))
+        case QEvent::MouseButtonPress:
+            // On a desktop that does not activate the window by itself, the click both activates
+            // it and gives this box the focus, which then arrives with the activation.
+            clickedBeforeActivation = isActiveWindow() ? nullptr : box.widget;
+            break;
+        case QEvent::FocusIn: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            const bool clickedInto = reason == Qt::ActiveWindowFocusReason
+                && std::exchange(clickedBeforeActivation, nullptr) == box.widget;
+            if (clickedInto || movesBetweenControls(reason))
                 textBoxGotFocus(box);
             break;
+        }
         case QEvent::FocusOut:
             if (movesBetweenControls(static_cast<QFocusEvent *>(event)->reason()))
                 textBoxLostFocus(box);
@@ -383,7 +391,7 @@ void frmNagScreen2::SendReferral(const ReferralRequest &request)
     struct Field
     {
         const QString &value;
-        const QString &placeholder;
+        const char *placeholder;
         QString message;
     };
     const Field fields[] = {
@@ -394,7 +402,7 @@ void frmNagScreen2::SendReferral(const ReferralRequest &request)
         {request.FriendEmail, FriendEmailPlaceholder, tr("Please Enter Your Friend's Email")},
     };
     for (const Field &field : fields) {
-        if (field.value.isEmpty() || field.value == field.placeholder) {
+        if (field.value.isEmpty() || field.value == tr(field.placeholder)) {
             showError(field.message);
             return;
         }

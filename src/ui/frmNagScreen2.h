@@ -26,15 +26,13 @@ class frmNagScreen2 : public QWidget
 {
     Q_OBJECT
 public:
-    // endProgram runs when the user closes the window or presses "E&xit"; left empty, it is
-    // modHelp::EndProgram(platform).
-    explicit frmNagScreen2(
-        Platform &platform, std::function<void()> endProgram = {}, QWidget *parent = nullptr);
+    // endProgram runs when the user closes the window or presses "E&xit": the program's
+    // EndProgram.
+    frmNagScreen2(Platform &platform, std::function<void()> endProgram, QWidget *parent = nullptr);
 
     // Creates the window the first time it is asked for (once per run), then shows it on top
     // of other windows without taking the activation. Returns at once with the window.
-    static frmNagScreen2 *ShowSupportWindow(
-        Platform &platform, std::function<void()> endProgram = {});
+    static frmNagScreen2 *ShowSupportWindow(Platform &platform, std::function<void()> endProgram);
 
     // The four support texts, and which one a draw r (0 <= r < 1) picks: the whole part of
     // r * 4, kept within 0..3 whatever the random source returns.
@@ -42,12 +40,12 @@ public:
     static QString SupportText(int index);
     static int SupportTextIndex(float r);
 
-    // The placeholder each box holds while the user has entered nothing.
-    static inline const QString NamePlaceholder = QStringLiteral("Your Name");
-    static inline const QString EmailPlaceholder = QStringLiteral("Your Email Address");
-    static inline const QString FriendNamePlaceholder = QStringLiteral("Friend's Name");
-    static inline const QString FriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
-    static inline const QString MessagePlaceholder = QStringLiteral("Your Message");
+    // The placeholder each box holds while the user has entered nothing (shown through tr()).
+    static constexpr const char *NamePlaceholder = QT_TR_NOOP("Your Name");
+    static constexpr const char *EmailPlaceholder = QT_TR_NOOP("Your Email Address");
+    static constexpr const char *FriendNamePlaceholder = QT_TR_NOOP("Friend's Name");
+    static constexpr const char *FriendEmailPlaceholder = QT_TR_NOOP("Friend's Email Address");
+    static constexpr const char *MessagePlaceholder = QT_TR_NOOP("Your Message");
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -83,6 +81,9 @@ private:
     std::function<void()> endProgram;
     bool endingProgram = false;
     bool centred = false;
+    // The box the user has pressed the mouse in while the window was not active yet: the focus
+    // it receives with the window's activation is the user's own click into it.
+    QWidget *clickedBeforeActivation = nullptr;
 
     QLabel *lblNagScreen2Caption = nullptr;
     QLabel *picNagscreen2Icon = nullptr;

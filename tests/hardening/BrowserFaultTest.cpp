@@ -59,8 +59,8 @@ protected:
     void openAndExpectResponsive()
     {
         kq::QtBrowser browser;
-        browser.open(QUrl::fromEncoded(
-            modHelp::PageAddress(modHelp::PageKey::DownloadWebPage), QUrl::StrictMode));
+        browser.open(
+            QUrl::fromEncoded(modHelp::PageAddressForKey("download-web-page"), QUrl::StrictMode));
         bool fired = false;
         QTimer::singleShot(0, [&] { fired = true; });
         EXPECT_TRUE(QTest::qWaitFor([&] { return fired; }, 10000));

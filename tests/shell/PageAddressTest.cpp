@@ -43,7 +43,6 @@ TEST_P(PageOpeners, OpenWebPageWithTheKeyOpensTheSameBytes)
     FakePlatform fake;
     modHelp::OpenWebPage(fake.platform, GetParam().key);
     EXPECT_EQ(fake.browser.opened, QList<QByteArray> {GetParam().address});
-    EXPECT_EQ(modHelp::PageAddress(GetParam().key), GetParam().address);
 }
 
 TEST_P(PageOpeners, SameLinkTwiceOpensTwice)
@@ -71,19 +70,12 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageOpeners,
             Script + "?page=fully-branded"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(PageTable, KeysAreTheAddressesQueryValues)
-{
-    EXPECT_EQ(modHelp::PageKeyText(modHelp::PageKey::FullyBranded), "fully-branded");
-    EXPECT_EQ(modHelp::PageKeyText(modHelp::PageKey::CoBrand), "co-brand");
-}
-
 TEST(PageTable, AValueOutsideTheSevenKeysOpensNothing)
 {
     FakePlatform fake;
     const auto stray = static_cast<modHelp::PageKey>(42);
     modHelp::OpenWebPage(fake.platform, stray);
     EXPECT_TRUE(fake.browser.opened.isEmpty());
-    EXPECT_TRUE(modHelp::PageAddress(stray).isEmpty());
 }
 
 } // namespace

@@ -57,7 +57,7 @@ protected:
 TEST_F(QtBrowserTest, HandsTheExactAddressToTheDesktop)
 {
     kq::QtBrowser browser;
-    const QByteArray page = modHelp::PageAddress(modHelp::PageKey::DownloadWebPage);
+    const QByteArray page = modHelp::PageAddressForKey("download-web-page");
     // Already-encoded text (as in the referral form's address) is passed on as it is.
     const QByteArray encoded = "https://www.kq-publisher.example/ssd.php?page=x&taf1=a%20b%2Bc";
     browser.open(QUrl::fromEncoded(page, QUrl::StrictMode));

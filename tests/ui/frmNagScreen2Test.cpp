@@ -1,9 +1,8 @@
 // Tests of the support window, driven as a user would: clicks and keys on the real widgets,
 // with fake message boxes, browser, clock and random source.
+#include "frmNagScreen2.h"
 #include "FakePlatform.h"
 #include "Referral.h"
-#include "frmNagScreen2.h"
-#include "modHelp.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -24,6 +24,10 @@ namespace {
 using kq::frmNagScreen2;
 using kq::MessageButtons;
 using kq::MessageIcon;
+
+// Every page address up to the page's key, from the build's publisher site.
+const QByteArray PageScript
+    = QByteArrayLiteral(KQ_TEST_PUBLISHER_SITE "/kq-free-chinese-pregnancy-calendar/ssd.php?page=");
 
 class SupportWindow : public ::testing::Test
 {
@@ -230,6 +234,70 @@ TEST_F(SupportWindow, PlaceholdersClearOnFocusInAndComeBackOnEmptyFocusOut)
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
+// Focus that comes with the window's activation. Without a window manager, the user's first
+// click into a box of the window that is not active yet gives the box its focus only with the
+// activation: that is still the user moving into the box. A message box or a context menu over
+// an emptied box takes the focus away and gives it back: the box stays empty.
+TEST_F(SupportWindow, FocusThatComesWithTheWindowClearsOnlyAfterAClickIntoTheBox)
+{
+    enum class Before { ClickWhileInactive, MessageBoxOverEmptiedBox, ContextMenuOverEmptiedBox };
+    struct Row
+    {
+        const char *name;
+        const char *box;
+        Before before;
+    };
+    const Row rows[] = {
+        {"first click into the inactive window", "txtName", Before::ClickWhileInactive},
+        {"first click into the inactive window, message box", "txtMessage",
+            Before::ClickWhileInactive},
+        {"message box over an emptied box", "txtName", Before::MessageBoxOverEmptiedBox},
+        {"context menu over an emptied box", "txtFriendName", Before::ContextMenuOverEmptiedBox},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        open(0.5f);
+        QWidget *box = control<QWidget>(row.box);
+        QWidget *input = qobject_cast<QPlainTextEdit *>(box) ? message()->viewport() : box;
+        QWidget other; // what the user had active before
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+
+        switch (row.before) {
+        case Before::ClickWhileInactive:
+            ASSERT_FALSE(window->isActiveWindow());
+            QTest::mouseClick(input, Qt::LeftButton);
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+            break;
+        case Before::MessageBoxOverEmptiedBox:
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+            clickInto(box);
+            other.activateWindow(); // the message box
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+            break;
+        case Before::ContextMenuOverEmptiedBox: {
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+            clickInto(box);
+            QFocusEvent out(QEvent::FocusOut, Qt::PopupFocusReason);
+            QApplication::sendEvent(box, &out);
+            QFocusEvent in(QEvent::FocusIn, Qt::PopupFocusReason);
+            QApplication::sendEvent(box, &in);
+            break;
+        }
+        }
+        ASSERT_TRUE(box->hasFocus());
+        EXPECT_EQ(textOf(box), "");
+        type(box, "Ann");
+        EXPECT_EQ(textOf(box), "Ann");
+    }
+}
+
 TEST_F(SupportWindow, TabMovesThroughTheFormClearingAndRestoring)
 {
     clickInto(line("txtName"));
@@ -237,6 +305,54 @@ TEST_F(SupportWindow, TabMovesThroughTheFormClearingAndRestoring)
     EXPECT_TRUE(line("txtEmail")->hasFocus());
     EXPECT_EQ(line("txtName")->text(), "Your Name");
     EXPECT_EQ(line("txtEmail")->text(), "");
+}
+
+// Under a dark desktop theme the window keeps its white background: every text on it must be
+// drawn dark, not in the theme's light text colour.
+TEST(SupportWindowColours, TextsStayReadableUnderADarkDesktopPalette)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(53, 53, 53));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(238, 238, 236));
+    QApplication::setPalette(dark);
+    kq::testing::FakePlatform fake;
+    frmNagScreen2 window(fake.platform, [] {});
+    window.show();
+
+    // Text drawn on the window's background, and text drawn in a box on the box's background.
+    struct Row
+    {
+        const char *control;
+        QPalette::ColorRole text;
+        QPalette::ColorRole background;
+    };
+    const Row rows[] = {
+        {"lblNagScreen2Caption", QPalette::WindowText, QPalette::Window},
+        {"Label2", QPalette::WindowText, QPalette::Window},
+        {"Check1", QPalette::WindowText, QPalette::Window},
+        {"Frame6", QPalette::WindowText, QPalette::Window}, // the frame's caption
+        {"Frame6", QPalette::Text, QPalette::Window}, // (some styles draw it in this role)
+        {"Frame2", QPalette::WindowText, QPalette::Window},
+        {"Frame2", QPalette::Text, QPalette::Window},
+        {"Label3", QPalette::WindowText, QPalette::Window},
+        {"txtName", QPalette::Text, QPalette::Base},
+        {"txtMessage", QPalette::Text, QPalette::Base},
+    };
+    const QColor white(Qt::white);
+    EXPECT_EQ(window.palette().color(QPalette::Window), white);
+    for (const Row &row : rows) {
+        auto *widget = window.findChild<QWidget *>(QLatin1String(row.control));
+        ASSERT_NE(widget, nullptr) << row.control;
+        const QColor text = widget->palette().color(row.text);
+        const QColor background = widget->palette().color(row.background);
+        EXPECT_GT(std::abs(text.lightnessF() - background.lightnessF()), 0.5)
+            << row.control << ": " << text.name().toStdString() << " on "
+            << background.name().toStdString();
+    }
+    QApplication::setPalette(light);
 }
 
 TEST_F(SupportWindow, SpaceIsRefusedInTheEmailBoxesOnly)
@@ -394,7 +510,7 @@ TEST_F(SupportWindow, Check1OpensTheHomePageAndUnticksItself)
     QTest::mouseClick(check, Qt::LeftButton, {}, check->rect().center());
     EXPECT_FALSE(check->isChecked());
     QTest::mouseClick(check, Qt::LeftButton, {}, check->rect().center());
-    const QByteArray home = modHelp::PageAddress(modHelp::PageKey::HomePage);
+    const QByteArray home = PageScript + "home-page";
     EXPECT_EQ(fake.browser.opened, (QList<QByteArray> {home, home}));
     EXPECT_FALSE(check->isChecked());
 }
@@ -402,8 +518,7 @@ TEST_F(SupportWindow, Check1OpensTheHomePageAndUnticksItself)
 TEST_F(SupportWindow, GoToHomeOpensTheSoftwarePage)
 {
     click("lblGoToHome");
-    EXPECT_EQ(fake.browser.opened,
-        QList<QByteArray> {modHelp::PageAddress(modHelp::PageKey::CorvaneSoftwares)});
+    EXPECT_EQ(fake.browser.opened, QList<QByteArray> {PageScript + "corvanesoftwares"});
     EXPECT_EQ(endProgramRuns, 0);
 }
 

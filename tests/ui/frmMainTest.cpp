@@ -1,5 +1,5 @@
 // The main window as the user meets it: the lists, the date check, the prediction handing over
-// to the result window, the age message, the offers' stacking and the links.
+// to the result window, the age message, the offers' stacking and the menus.
 #include "UiTestSupport.h"
 
 #include "frmDisplay.h"
@@ -162,32 +162,19 @@ constexpr const char *Conception = "Please Enter Correct Date Of Conception !";
 constexpr const char *ConceptionOf = "Please Enter Correct Date Of of Conception !";
 constexpr const char *Birth = "Please Enter Correct Date Of Birth !";
 
+// Which days exist is the engine's table (DateCheckTest of the engine); here, one row for each
+// message and focus the window gives, read from the lists as the user set them.
 INSTANTIATE_TEST_SUITE_P(Rows, DateCheckTest,
     ::testing::Values(DateCheckCase {"Conception29Feb2000", {1, "January", 1980},
                           {29, "February", 2000}, nullptr, "cmdGetBabyGender"},
-        DateCheckCase {"Conception29Feb2012", {1, "January", 1980}, {29, "February", 2012}, nullptr,
-            "cmdGetBabyGender"},
         DateCheckCase {"Conception29Feb2001", {1, "January", 1980}, {29, "February", 2001},
-            Conception, "cmbConceptionDate"},
-        DateCheckCase {"Conception30Feb2004", {1, "January", 1980}, {30, "February", 2004},
             Conception, "cmbConceptionDate"},
         DateCheckCase {"Conception31April", {1, "January", 1980}, {31, "April", 1999}, ConceptionOf,
             "cmbConceptionDate"},
-        DateCheckCase {"Conception31November", {1, "January", 1980}, {31, "November", 1999},
-            ConceptionOf, "cmbConceptionDate"},
-        DateCheckCase {"Conception31May", {1, "January", 1980}, {31, "May", 1999}, nullptr,
-            "cmdGetBabyGender"},
-        DateCheckCase {"Birth31June", {31, "June", 1970}, {1, "May", 1999}, Birth, "cmbDOBDate"},
-        DateCheckCase {"Birth29Feb1916", {29, "February", 1916}, {1, "May", 1999}, nullptr,
-            "cmdGetBabyGender"},
         DateCheckCase {
             "Birth29Feb1915", {29, "February", 1915}, {1, "May", 1999}, Birth, "cmbDOBDate"},
-        DateCheckCase {
-            "Birth30Feb1916", {30, "February", 1916}, {1, "May", 1999}, Birth, "cmbDOBDate"},
         DateCheckCase {"BothImpossibleConceptionFirst", {31, "September", 1970},
-            {30, "February", 2004}, Conception, "cmbConceptionDate"},
-        DateCheckCase {"ConceptionBeforeBirthPasses", {5, "May", 2010}, {1, "May", 1999}, nullptr,
-            "cmdGetBabyGender"}),
+            {30, "February", 2004}, Conception, "cmbConceptionDate"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, CreatingTheWindowRunsTheUpdateReminder)
@@ -403,23 +390,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, StackingTest,
         StackingCase {"SevenChangesNothing", 0.95f, 7, false, true},
         StackingCase {"JustBelowOne", 0.99999994f, 7, false, true}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(MainWindowTest, EveryLinkAndMenuItemOpensItsPage)
-{
-    frmMain *main = openMain();
-    for (const PageLink &link : MenuPageLinks) {
-        fake.browser.opened.clear();
-        control<QAction>(main, link.control)->trigger();
-        EXPECT_EQ(fake.browser.opened, QList<QByteArray> {PageScript + link.page}) << link.control;
-    }
-    for (const PageLink &link : BannerPageLinks) {
-        fake.browser.opened.clear();
-        QTest::mouseClick(control<QWidget>(main, link.control), Qt::LeftButton);
-        EXPECT_EQ(fake.browser.opened, QList<QByteArray> {PageScript + link.page}) << link.control;
-    }
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
-}
 
 TEST_F(MainWindowTest, TheMenusCarryTheirCaptionsAndMakeMoneyIsNotUsable)
 {

@@ -1,10 +1,12 @@
-// What the window tests share: the fake platform, a fresh set of engine variables, an exit
+// What the window tests share: the fake platform, a fresh set of engine variables, the
+// program's own end of the run (recording the status instead of ending the process), an exit
 // flow that counts its runs, and helpers to find the program's windows and pick dates as a
 // user would.
 #pragma once
 
 #include "AppContext.h"
 #include "FakePlatform.h"
+#include "QtProcessTerminator.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -48,13 +50,23 @@ struct Date
     int year;
 };
 
+// The program's end of the run: every window is closed, and the process goes on with the
+// status recorded.
+class RecordingTerminator : public QtProcessTerminator
+{
+public:
+    QList<int> exitCodes;
+    void terminate(int exitCode) override { exitCodes.append(exitCode); }
+};
+
 class WindowTest : public ::testing::Test
 {
 protected:
     FakePlatform fake;
     PredictionState engine;
+    RecordingTerminator terminator;
     int exitFlowRuns = 0;
-    AppContext context {fake.platform, engine, [this] { ++exitFlowRuns; }};
+    AppContext context {fake.platform, engine, terminator, [this] { ++exitFlowRuns; }};
 
     void TearDown() override
     {

@@ -16,19 +16,7 @@ namespace {
 class StartProgramTest : public WindowTest
 {
 protected:
-    QList<int> exitCodes; // how EndProgram ended the "process"
-
-    void SetUp() override
-    {
-        modHelp::ResetEndingForTests();
-        modHelp::SetProcessTerminator([this](int code) { exitCodes.append(code); });
-    }
-    void TearDown() override
-    {
-        WindowTest::TearDown();
-        modHelp::SetProcessTerminator({});
-        modHelp::ResetEndingForTests();
-    }
+    const QList<int> &exitCodes = terminator.exitCodes; // how EndProgram ended the "process"
 
     static int visibleWindows()
     {

@@ -51,20 +51,12 @@ struct Row
 class ExitFlowTest : public WindowTest, public ::testing::WithParamInterface<Row>
 {
 protected:
-    QList<int> exitCodes;
+    const QList<int> &exitCodes = terminator.exitCodes;
 
     void SetUp() override
     {
-        modHelp::ResetEndingForTests();
-        modHelp::SetProcessTerminator([this](int code) { exitCodes.append(code); });
         // Wired as the program wires it.
-        context.exitFlow = [this] { RunExitFlow(fake.platform); };
-    }
-    void TearDown() override
-    {
-        WindowTest::TearDown();
-        modHelp::SetProcessTerminator({});
-        modHelp::ResetEndingForTests();
+        context.exitFlow = [this] { RunExitFlow(context); };
     }
 
     // The window in front: the one main or result window that is open.
@@ -233,8 +225,8 @@ class ExitFlowOnceTest : public ExitFlowTest
 TEST_F(ExitFlowOnceTest, NoSupportWindowOnceTheRunIsEnding)
 {
     ASSERT_TRUE(StartProgram(context));
-    modHelp::EndProgram(fake.platform);
-    RunExitFlow(fake.platform);
+    modHelp::EndProgram(fake.platform, terminator);
+    RunExitFlow(context);
     EXPECT_EQ(supportWindow(), nullptr);
     EXPECT_EQ(exitCodes, QList<int> {0});
 }
@@ -244,12 +236,12 @@ TEST_F(ExitFlowOnceTest, NoSupportWindowOnceTheRunIsEnding)
 TEST_F(ExitFlowOnceTest, TheSupportWindowIsCreatedOncePerRun)
 {
     fake.random.values = {0.0f, 0.9f};
-    RunExitFlow(fake.platform);
+    RunExitFlow(context);
     frmNagScreen2 *first = supportWindow();
     ASSERT_NE(first, nullptr);
     const QString text = control<QLabel>(first, "Label2")->text();
     first->hide();
-    RunExitFlow(fake.platform);
+    RunExitFlow(context);
     EXPECT_EQ(supportWindow(), first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(control<QLabel>(first, "Label2")->text(), text);

@@ -1,0 +1,3 @@
+# Runs the configuration's check of the publisher's site on SITE (cmake -DSITE=... -P).
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/CheckPublisherSite.cmake)
+kq_check_publisher_site("${SITE}")
