@@ -12,6 +12,7 @@ packages=(
     xvfb xauth xdotool x11-utils
     desktop-file-utils appstream dpkg-dev file
     clang-tidy
+    clang libfuzzer-14-dev
 )
 
 missing=()
