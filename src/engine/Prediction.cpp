@@ -55,8 +55,9 @@ std::int16_t saturatedInt16(long long value)
 // 30-day month. Leap years are those divisible by 4, which is right for every listed year.
 int failedCheck(const DateSelection &date)
 {
-    const int dayPosition = date.Day - 1;
-    const int monthPosition = date.Month - 1;
+    // Wide enough for any int selection: a position is one less than its number.
+    const long long dayPosition = static_cast<long long>(date.Day) - 1;
+    const long long monthPosition = static_cast<long long>(date.Month) - 1;
     const bool leap = date.Year % 4 == 0;
     if (monthPosition == 1 && leap && dayPosition >= 29)
         return 1;

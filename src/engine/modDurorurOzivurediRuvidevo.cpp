@@ -3,9 +3,20 @@
 
 namespace modDurorurOzivurediRuvidevo {
 
+namespace {
+
+// A month and day that a list position can name (1 to 12, 1 to 31). Anything else names no
+// date, and is kept away from the month * 100 + day arithmetic of the lookups.
+bool IsListedMonthAndDay(int month, int day) noexcept
+{
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+} // namespace
+
 std::optional<std::int16_t> LookUpLunarMonth(int year, int month, int day) noexcept
 {
-    if (year < FirstTableYear || year > LastTableYear)
+    if (year < FirstTableYear || year > LastTableYear || !IsListedMonthAndDay(month, day))
         return std::nullopt;
     const LunarYear &row = LunarMonthTable[static_cast<std::size_t>(year - FirstTableYear)];
     const int date = month * 100 + day;
@@ -21,7 +32,7 @@ std::optional<std::int16_t> LookUpLunarMonth(int year, int month, int day) noexc
 
 std::optional<LunarMonthInForce> LookUpLunarMonthInForce(int year, int month, int day) noexcept
 {
-    if (year < FirstTableYear || year > LastTableYear)
+    if (year < FirstTableYear || year > LastTableYear || !IsListedMonthAndDay(month, day))
         return std::nullopt;
     const LunarYear &row = LunarMonthTable[static_cast<std::size_t>(year - FirstTableYear)];
     const int date = month * 100 + day;

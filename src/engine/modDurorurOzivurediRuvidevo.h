@@ -163,7 +163,8 @@ static_assert(GenderChart.size() == OldestChartAge - YoungestChartAge + 1);
 
 // The lunar month (1 to 12) in force on the given Gregorian date: the number of the latest
 // lunar-month start on or before it, else the number in force on 1 January. No value for a
-// year outside 1960 to 2012. The date must exist (month 1 to 12, day within its month).
+// year outside 1960 to 2012, nor for a month outside 1 to 12 or a day outside 1 to 31. Within
+// those, the date should exist (a 30 February is answered as the days after 28 February).
 std::optional<std::int16_t> LookUpLunarMonth(int year, int month, int day) noexcept;
 
 // The lunar month in force on a date together with the Gregorian day on which it began.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 using kq::CheckDateSelections;
@@ -67,6 +68,13 @@ const DateCheckCase Cases[] = {
     {"BothImpossibleConceptionFirst", date(1980, 6, 31), date(2001, 2, 29), 2, Conception,
         Focus::ConceptionDay},
     {"ConceptionBeforeBirthPasses", date(2010, 1, 1), date(1960, 1, 1), 0, {},
+        Focus::ConceptionDay},
+    // No list position names the smallest int: the check compares positions without
+    // overflowing (found by fuzzing) and finds nothing to reject.
+    {"SmallestNumbers",
+        date(std::numeric_limits<int>::min(), std::numeric_limits<int>::min(),
+            std::numeric_limits<int>::min()),
+        date(2008, std::numeric_limits<int>::min(), std::numeric_limits<int>::min()), 0, {},
         Focus::ConceptionDay},
 };
 
