@@ -49,6 +49,8 @@ inline void Check(bool holds, const char *property, const std::string &detail = 
 // with a sign, so those are left out too (every span of the program lies far above them).
 inline std::optional<std::chrono::year_month_day> CanonicalDate(std::string_view text)
 {
+    if (text.size() != 10) // the length of every such text (and a quick way out)
+        return std::nullopt;
     const QString written = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     const QString format = QStringLiteral("yyyy-MM-dd");
     const QDate date = QDate::fromString(written, format);
