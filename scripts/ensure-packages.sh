@@ -15,6 +15,7 @@ packages=(
     lintian reuse man-db groff-base bash-completion
     clang-tidy
     python3-lunardate python3-gi gir1.2-lunardate-3.0
+    clang libfuzzer-14-dev
 )
 
 missing=()

@@ -76,9 +76,11 @@ void RunUpdateReminder(kq::Platform &platform)
         return;
     }
 
-    // Unreadable text: no question, nothing written, as long as it stays unreadable.
+    // Unreadable text: no question, nothing written, as long as it stays unreadable. Qt's
+    // reading of "yyyy" also takes a year with a minus sign ("-9120-12-16"), which is not the
+    // form the reminder writes and counts as unreadable too.
     const QDate last = QDate::fromString(stored, StoredDateFormat());
-    if (!last.isValid())
+    if (!last.isValid() || last.year() < 1)
         return;
 
     // Whole calendar days from today to the stored date (negative when it lies in the past),

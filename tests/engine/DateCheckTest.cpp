@@ -97,6 +97,13 @@ const DateCheckCase Cases[] = {
             std::numeric_limits<int>::min()),
         date(2008, std::numeric_limits<int>::min(), std::numeric_limits<int>::min()), 0, {},
         Focus::ConceptionDay, LeapYearRule::Gregorian},
+    // No list position names the smallest int: the check compares positions without
+    // overflowing and finds nothing to reject.
+    {"SmallestNumbers",
+        date(std::numeric_limits<int>::min(), std::numeric_limits<int>::min(),
+            std::numeric_limits<int>::min()),
+        date(2008, std::numeric_limits<int>::min(), std::numeric_limits<int>::min()), 0, {},
+        Focus::ConceptionDay},
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <set>
 #include <string>
@@ -488,6 +489,13 @@ const LookUpCase LookUpCases[] = {
     {"Consecutive1994Oct", 1994, 10, 5, 9},
     {"Consecutive1994Nov", 1994, 11, 3, 10},
     {"Consecutive1994Dec", 1994, 12, 3, 11},
+    // No list position names these: no month, and no overflow in the lookup (found by fuzzing).
+    {"MonthZero", 1980, 0, 1, -1},
+    {"MonthThirteen", 1980, 13, 1, -1},
+    {"DayZero", 1980, 5, 0, -1},
+    {"DayThirtyTwo", 1980, 5, 32, -1},
+    {"LargestMonth", 1980, std::numeric_limits<int>::max(), 1, -1},
+    {"LargestDay", 2000, 12, std::numeric_limits<int>::max(), -1},
 };
 
 } // namespace
@@ -496,6 +504,7 @@ TEST_P(LunarMonthLookUp, GivesTheMonthInForce)
 {
     const LookUpCase &c = GetParam();
     const auto number = lm::LookUpLunarMonth(c.year, c.month, c.day);
+    EXPECT_EQ(lm::LookUpLunarMonthInForce(c.year, c.month, c.day).has_value(), c.expected >= 0);
     if (c.expected < 0)
         EXPECT_FALSE(number.has_value());
     else

@@ -63,6 +63,8 @@ std::vector<StoredCase> UnreadableTexts()
         {"DateRepeated", longText},
         {"DateThenMegabyte", QStringLiteral("2009-11-01") + QString(1 << 20, QChar(u'x'))},
         {"Latin1Letters", QStringLiteral("Ÿÿþ 2009-11-01 ñ")},
+        {"MinusSignedYear", QStringLiteral("-9120-12-16")}, // Qt reads it as a date
+        {"PlusSignedYear", QStringLiteral("+2009-11-01")},
     };
 }
 
