@@ -61,9 +61,10 @@ void CheckAnswer(const std::string &line, long long number, const QJsonObject &a
     const QString outcome = answer.value(QStringLiteral("outcome")).toString();
     const bool tooLong = line.size() > kq::cli::BatchLineReader::DefaultLineLimit;
     const std::vector<std::string> words = tooLong ? std::vector<std::string> {} : Words(line);
-    const bool twoDatesInSpan = words.size() == 2
-        && InSpan(kq::fuzz::CanonicalDate(words[0]), kq::fuzz::FirstBirthYear)
-        && InSpan(kq::fuzz::CanonicalDate(words[1]), kq::fuzz::FirstConceptionYear);
+    const auto birth = words.size() == 2 ? kq::fuzz::CanonicalDate(words[0]) : std::nullopt;
+    const auto conception = words.size() == 2 ? kq::fuzz::CanonicalDate(words[1]) : std::nullopt;
+    const bool twoDatesInSpan = InSpan(conception, kq::fuzz::FirstConceptionYear) && birth
+        && kq::fuzz::BirthYearAccepted(kq::fuzz::YearOf(*birth), kq::fuzz::YearOf(*conception));
 
     // Only a malformed line names its line, and always its own.
     Check(answer.contains(QStringLiteral("line")) == (outcome == QStringLiteral("InvalidInput")),
@@ -77,9 +78,9 @@ void CheckAnswer(const std::string &line, long long number, const QJsonObject &a
         QStringList keys = answer.keys();
         keys.sort();
         Check(keys
-                == QStringList {"babyColour", "babyColourName", "conceptionLunarMonth",
+                == QStringList {"babyColour", "babyColourName", "calendar", "conceptionLunarMonth",
                     "congratulationMessage", "gender", "motherChineseAge", "outcome"},
-            "a prediction has exactly its seven keys", where);
+            "a prediction has exactly its eight keys", where);
         const int age = answer.value(QStringLiteral("motherChineseAge")).toInt(-1);
         const int month = answer.value(QStringLiteral("conceptionLunarMonth")).toInt(-1);
         Check(age >= 18 && age <= 45, "a predicted age lies in the chart", where);

@@ -54,6 +54,20 @@ bool InConceptionSpan(int year)
     return year >= kq::fuzz::FirstConceptionYear && year <= kq::fuzz::LastYear;
 }
 
+// The years of the program's own table, inside the span.
+bool InTableYears(int year)
+{
+    return year >= kq::FirstConceptionListYear && year <= kq::LastListYear;
+}
+
+// The month in force on a day (any calendar), when the day exists in the span.
+std::optional<lm::LunarMonthInForce> InForceOn(const year_month_day &date)
+{
+    return lm::LookUpLunarMonthInForce(static_cast<int>(date.year()),
+        static_cast<int>(static_cast<unsigned>(date.month())),
+        static_cast<int>(static_cast<unsigned>(date.day())));
+}
+
 // The date the three numbers name, when it exists (std::chrono's calendar).
 std::optional<year_month_day> Existing(int y, int m, int d)
 {
@@ -70,20 +84,22 @@ void CheckLunarMonth(int y, int m, int d)
     const auto number = lm::LookUpLunarMonth(y, m, d);
     const auto inForce = lm::LookUpLunarMonthInForce(y, m, d);
     const auto date = Existing(y, m, d);
-    if (number) {
-        Check(InConceptionSpan(y), "a lunar month only inside the span", where);
-        Check(*number >= 1 && *number <= 12, "a lunar month is 1 to 12", where);
-    }
-    if (date && InConceptionSpan(y))
-        Check(number.has_value(), "every existing date of the span has its lunar month", where);
-    Check(
-        inForce.has_value() == number.has_value(), "both lookups answer for the same dates", where);
-    if (!inForce || !date)
+    // The program's own table answers for its years; the one lookup for every day of the span,
+    // from the table inside its years and from the extended calendar outside them.
+    Check(number.has_value() == (date && InTableYears(y)),
+        "the table answers exactly for the existing dates of its years", where);
+    Check(inForce.has_value() == (date && InConceptionSpan(y)),
+        "the lookup answers exactly for the existing dates of the span", where);
+    if (!inForce)
         return;
-    Check(inForce->number == *number, "both lookups give the same month", where);
+    Check(inForce->number >= 1 && inForce->number <= 12, "a lunar month is 1 to 12", where);
+    Check((inForce->calendar == lm::LunarCalendar::Classic) == InTableYears(y),
+        "the table answers inside its years, the extended calendar outside", where);
+    if (number)
+        Check(inForce->number == *number, "both lookups give the same month", where);
     if (!inForce->startKnown) {
-        Check(sys_days {*date} < sys_days {year {kq::fuzz::FirstConceptionYear} / March / day {1}},
-            "only the first month of the table has no known start", where);
+        Check(y == kq::FirstConceptionListYear || y == kq::fuzz::FirstConceptionYear,
+            "only a first month of a calendar has no known start", where);
         return;
     }
     const auto start = Existing(inForce->startYear, inForce->startMonth, inForce->startDay);
@@ -91,15 +107,12 @@ void CheckLunarMonth(int y, int m, int d)
     const auto before = (sys_days {*date} - sys_days {*start}).count();
     Check(before >= 0 && before < 60,
         "a month (with a leap month after it) began 0 to 59 days before", where);
-    Check(lm::LookUpLunarMonth(inForce->startYear, inForce->startMonth, inForce->startDay)
-            == inForce->number,
-        "on its first day a month is in force", where);
-    const year_month_day eve {sys_days {*start} - days {1}};
-    const int eveYear = static_cast<int>(eve.year());
-    if (InConceptionSpan(eveYear))
-        Check(lm::LookUpLunarMonth(eveYear, static_cast<int>(static_cast<unsigned>(eve.month())),
-                  static_cast<int>(static_cast<unsigned>(eve.day())))
-                != inForce->number,
+    const auto onFirstDay = InForceOn(*start);
+    if (onFirstDay && onFirstDay->calendar == inForce->calendar)
+        Check(onFirstDay->number == inForce->number, "on its first day a month is in force", where);
+    const auto onEve = InForceOn(year_month_day {sys_days {*start} - days {1}});
+    if (onEve && onEve->calendar == inForce->calendar)
+        Check(onEve->number != inForce->number,
             "the day before a month begins belongs to another month", where);
 }
 
@@ -119,23 +132,28 @@ void CheckGender(int a, int m)
 void CheckDates(const kq::DateSelection &birth, const kq::DateSelection &conception)
 {
     const auto failure = kq::CheckDateSelections(birth, conception);
-    if (failure)
-        Check(failure->check >= 1 && failure->check <= 6 && !failure->message.empty(),
-            "a failed check is one of six, with its message");
-    // Inside the span, where every fourth year is a leap year, the check passes exactly the
-    // existing dates of the list positions.
-    const auto listed = [](const kq::DateSelection &d, int firstYear) {
-        return d.Year >= firstYear && d.Year <= kq::fuzz::LastYear && d.Month >= 1 && d.Month <= 12
+    const auto gregorian = kq::CheckDateSelections(birth, conception, kq::LeapYearRule::Gregorian);
+    for (const auto &f : {failure, gregorian})
+        if (f)
+            Check(f->check >= 1 && f->check <= 6 && !f->message.empty(),
+                "a failed check is one of six, with its message");
+    const auto listed = [](const kq::DateSelection &d, int firstYear, int lastYear) {
+        return d.Year >= firstYear && d.Year <= lastYear && d.Month >= 1 && d.Month <= 12
             && d.Day >= 1 && d.Day <= 31;
     };
-    if (listed(birth, kq::fuzz::FirstBirthYear)
-        && listed(conception, kq::fuzz::FirstConceptionYear)) {
-        const bool exist = Existing(birth.Year, birth.Month, birth.Day)
-            && Existing(conception.Year, conception.Month, conception.Day);
-        Check(!failure == exist, "the date check passes exactly the existing dates",
-            Named(birth.Year, birth.Month, birth.Day) + " "
-                + Named(conception.Year, conception.Month, conception.Day));
-    }
+    const bool exist = Existing(birth.Year, birth.Month, birth.Day)
+        && Existing(conception.Year, conception.Month, conception.Day);
+    const std::string where = Named(birth.Year, birth.Month, birth.Day) + " "
+        + Named(conception.Year, conception.Month, conception.Day);
+    // By the Gregorian rule the check passes exactly the existing dates of the whole span.
+    if (listed(birth, kq::fuzz::FirstBirthYear, kq::fuzz::LastYear)
+        && listed(conception, kq::fuzz::FirstConceptionYear, kq::fuzz::LastYear))
+        Check(!gregorian == exist, "the Gregorian date check passes exactly the existing dates",
+            where);
+    // In the main window's years, where every fourth year is a leap year, so does its rule.
+    if (listed(birth, kq::FirstBirthListYear, kq::LastListYear)
+        && listed(conception, kq::FirstConceptionListYear, kq::LastListYear))
+        Check(!failure == exist, "the date check passes exactly the existing dates", where);
 }
 
 void CheckPrediction(kq::PredictionState &state, const kq::DateSelection &birth,
@@ -163,8 +181,9 @@ void CheckPrediction(kq::PredictionState &state, const kq::DateSelection &birth,
     if (Existing(conception.Year, conception.Month, conception.Day)
         && InConceptionSpan(conception.Year))
         Check(result.ConceptionLunarMonth
-                == lm::LookUpLunarMonth(conception.Year, conception.Month, conception.Day),
-            "the lunar month of a date in the span is the table's", where);
+                == lm::LookUpLunarMonthInForce(conception.Year, conception.Month, conception.Day)
+                       ->number,
+            "the lunar month of a date in the span is the calendar's", where);
     const bool boy = result.Gender == "Boy";
     Check(boy || result.Gender == "Girl", "the gender is Boy or Girl", where);
     Check(result.BabyColour == (boy ? kq::BoyColour : kq::GirlColour)

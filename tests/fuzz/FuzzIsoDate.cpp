@@ -68,8 +68,8 @@ void CheckText(const std::string &text)
     // The birth list, with a conception date that is always accepted.
     kq::cli::Predictor births(year {2009} / December / day {1});
     const kq::cli::Reply birth = births.predict(text, "2008-06-15");
-    const bool birthInSpan = canonical && kq::fuzz::YearOf(*canonical) >= kq::fuzz::FirstBirthYear
-        && kq::fuzz::YearOf(*canonical) <= kq::fuzz::LastYear;
+    const bool birthInSpan
+        = canonical && kq::fuzz::BirthYearAccepted(kq::fuzz::YearOf(*canonical), 2008);
     const bool accepted = birth.outcome == kq::cli::ReplyOutcome::Predicted
         || birth.outcome == kq::cli::ReplyOutcome::AgeOutOfRange;
     Check(accepted == birthInSpan,

@@ -21,10 +21,19 @@
 namespace kq::fuzz {
 
 // The years kq-predict accepts: births from FirstBirthYear, conceptions from
-// FirstConceptionYear, both to LastYear. The only place the fuzz targets name the span.
-inline constexpr int FirstBirthYear = kq::FirstBirthListYear;
-inline constexpr int FirstConceptionYear = kq::FirstConceptionListYear;
-inline constexpr int LastYear = kq::LastListYear;
+// FirstConceptionYear, both to LastYear; with a conception in the main window's years the birth
+// is held to the main window's list (BirthYearAccepted). The only place the fuzz targets name
+// the span.
+inline constexpr int FirstBirthYear = kq::FirstExtendedBirthYear;
+inline constexpr int FirstConceptionYear = kq::FirstExtendedConceptionYear;
+inline constexpr int LastYear = kq::LastExtendedYear;
+
+inline bool BirthYearAccepted(int birthYear, int conceptionYear)
+{
+    if (conceptionYear >= kq::FirstConceptionListYear && conceptionYear <= kq::LastListYear)
+        return birthYear >= kq::FirstBirthListYear && birthYear <= kq::LastListYear;
+    return birthYear >= FirstBirthYear && birthYear <= LastYear;
+}
 
 // A broken property: says which, and ends the process abnormally so that libFuzzer keeps the
 // input (and the ordinary test driver fails).
