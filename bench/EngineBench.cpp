@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Speed of the engine: LookUpLunarMonth over every day from 1960 to 2012, and
 // LookUpLunarMonthInForce (the lookup of both calendars) over every day from 1901 to 2099, and
 // PredictBabyGender over every pair of birth year (1915 to 2012) and conception day. Each

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Times kq-predict --evaluate's reading and counting on 10,000,000 records made on the fly by
 // an input stream (no file, nothing held), and reports the peak resident memory after 100,000
 // and after 10,000,000 records: the counting holds only counts, so the peak stays put.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Times kq-predict --batch on 1,000,000 generated "BIRTH CONCEPTION" lines (about one in a
 # hundred malformed or impossible, the rest spread over every birth and conception year) side
 # by side with the input/output floor (batch-floor/BatchFloor.cpp, built here with the system's

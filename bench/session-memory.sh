@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Memory over a long session: runs bench/session/kq-session-memory under a private Xvfb with a
 # fresh user (home, settings and runtime folder in a temporary folder) and prints the resident
 # memory after 50 rounds and after the last; the target is under 1 kB a round after the first 50.

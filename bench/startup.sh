@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Start-up benchmark: time from launch until the main window is mapped, and resident memory once
 # it is shown, for the program and for a minimal Qt Widgets window (the floor any Qt program
 # pays). The two run alternately under a private Xvfb with a fresh HOME; prints the medians and

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # The check of the publisher's site (KQ_PUBLISHER_SITE) when the build is configured. The site
 # goes into the program's page addresses as it stands and into generated C++ as a string: a
 # value that is not an http or https address with a host, that ends in "/", or that holds a

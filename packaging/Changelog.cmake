@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # The changelog (packaging/changelog, in Debian's format) is the one record of the releases:
 # kq_read_changelog() reads it for the manual pages' date and for AppStream's <releases>.
 #

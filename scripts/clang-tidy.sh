@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Runs clang-tidy with the checks of .clang-tidy over the program's own sources (src/), using
 # the compile_commands.json of a configured build. Any finding fails the run.
 # Usage: scripts/clang-tidy.sh [BUILD_FOLDER]   (default: build/test, the folder ./test makes)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the build and the tests need, but only those that are missing.
 # As root it runs apt-get itself; otherwise it uses sudo when that works without a password,
 # and else prints the exact apt-get line to run and fails.

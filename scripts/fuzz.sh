@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # The fuzz targets of tests/fuzz, built with clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer in build/fuzz (kept between runs: the build is incremental).
 #

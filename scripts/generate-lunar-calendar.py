@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 """Writes src/engine/ExtendedLunarMonthTable.h: the days on which the Chinese lunar months
 begin, from 1 January 1901 to 31 December 2099, as the official Gregorian-Chinese conversion
 tables of the Hong Kong Observatory give them.

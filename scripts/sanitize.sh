@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Builds the program and its tests with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build/asan (KQ_SANITIZE=ON) and runs the whole test suite under them. The first report of
 # either sanitizer ends the process under test with a failure, so it fails the run.

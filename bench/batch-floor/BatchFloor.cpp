@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The input/output floor of kq-predict --batch: reads standard input in large blocks and
 // writes, for each line, the same fixed answer of a given length and a line break. It does
 // everything a batch run must do except the prediction itself, so the time it takes is what

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Memory over a long session: the real main and result windows, driven through rounds of
 // "&Get My Baby's Gender" then "&Back" as a user would, with the resident memory printed after
 // the first 50 rounds and after the last. Run it on a display (bench/session-memory.sh starts a

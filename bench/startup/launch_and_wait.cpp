@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Start-up measurement helper: starts a program, waits until X maps a top-level window with the
 // given title, and prints the time from launch to that moment (ms) and the program's resident
 // memory once the window is shown (KiB). Then it ends the program.

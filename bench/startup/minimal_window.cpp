@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The floor any Qt Widgets program pays at start-up: one fixed-size window with a list and a
 // button, nothing else.
 #include <QApplication>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Takes the README's screenshots: runs the program on a private X server (Xvfb), drives it
 # with xdotool as a user would, and saves each window with ImageMagick's import.
 # Usage: docs/screenshots/take-screenshots.sh PATH-TO-kq-pregnancy-calendar

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The desktop program without a desktop: when no display can be opened, the program says so in
 // one line on standard error and ends with a failure status, instead of the toolkit aborting
 // with a core dump.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The exit flow: from the user's close of the main or the result window to the support window.
 #include "ExitFlow.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The exit flow: when the user has closed the main or the result window, the support window
 // takes over as the program's only window; closing that window ends the run.
 #pragma once

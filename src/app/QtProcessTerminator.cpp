@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The end of the desktop program's run.
 #include "QtProcessTerminator.h"
 

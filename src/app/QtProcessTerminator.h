@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // How the desktop program's run ends: every window closed, then the event loop left with the
 // status, so that main() returns it and the windows, the toolkit and the instance lock are taken
 // down in order. Before the loop runs (a second copy, after its message) the status is kept

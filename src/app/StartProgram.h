@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The start of a run: one copy per user, the random numbers seeded from the clock, the update
 // reminder, the main window shown and its offers stacked at random once.
 #pragma once

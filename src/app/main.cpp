@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The desktop program: one run from the start to the end of the exit flow.
 #include "AppContext.h"
 #include "CommandLine.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Accuracy and Cohen's kappa of the 2x2 agreement table.
 #include "Agreement.h"
 

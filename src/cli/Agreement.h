@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // How well the calendar's predictions agree with the babies' sex: the 2x2 table of counts
 // (predicted sex by the baby's sex), the share of right predictions, and Cohen's kappa with its
 // large-sample standard error and 95% confidence interval. Arithmetic only, no input or output.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The runs of equal answers around a date of conception (kq-predict --around).
 #include "AnswerRuns.h"
 

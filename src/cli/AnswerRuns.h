@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // kq-predict --around: the answers for every conception day within some days on either side
 // of a date, gathered into runs of consecutive days with the same answer, so that a user sees
 // at once whether an uncertain date could change the prediction.

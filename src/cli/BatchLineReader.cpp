@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Block-wise line reading for kq-predict --batch.
 #include "BatchLineReader.h"
 

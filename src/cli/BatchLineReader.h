@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Reads standard input of kq-predict --batch line by line in large blocks, holding at most
 // one block and one line: the input is never held whole. A line longer than the limit is
 // skipped to its end and reported as too long. It takes what the input has ready and waits

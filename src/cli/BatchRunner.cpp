@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The --batch loop of kq-predict.
 #include "BatchRunner.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // kq-predict --batch: reads "BIRTH CONCEPTION" lines and writes one JSON object per non-blank
 // line, in order, as it goes; blank lines are skipped. A malformed line gets an InvalidInput
 // object with its line number and the run goes on. The JSON text of the few distinct answers

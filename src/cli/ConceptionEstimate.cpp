@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Estimating the date of conception for kq-predict --due and --last-period.
 //
 // Naegele's rule: the due date is 280 days (40 weeks) after the first day of the last

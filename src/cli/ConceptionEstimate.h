@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // kq-predict --due and --last-period: the date of conception estimated from the expected date
 // of delivery or from the first day of the last menstrual period.
 #pragma once

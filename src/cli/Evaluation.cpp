@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Reading and counting the records of kq-predict --evaluate.
 #include "Evaluation.h"
 

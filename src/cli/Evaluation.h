@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // kq-predict --evaluate: reads records "MOTHER_BIRTH CONCEPTION SEX" (with --from-birth
 // "MOTHER_BIRTH BABY_BIRTH SEX") line by line, predicts each one exactly as --batch does and
 // counts it in the agreement table, or counts it as skipped with its reason. Only counts are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The --evaluate report and the study paragraph of --explain.
 #include "EvaluationReport.h"
 

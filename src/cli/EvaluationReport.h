@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // How kq-predict says how good the calendar is: the report of --evaluate as text and as JSON,
 // and the paragraph on the largest study that ends --explain.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Reading and writing ISO dates for kq-predict.
 #include "IsoDate.h"
 

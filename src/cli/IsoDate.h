@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Dates as kq-predict reads and writes them: ISO YYYY-MM-DD.
 #pragma once
 

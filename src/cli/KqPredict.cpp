@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The command line of kq-predict: options, their combinations, and the dispatch to a single
 // prediction, --batch, --lunar-month, --chart or --evaluate.
 #include "KqPredict.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // kq-predict: the command line of the prediction engine. Reads the arguments with Qt's
 // parser, answers one question (a prediction, --batch, --lunar-month or --chart) and returns
 // the exit status.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Reading two dates the way the main window accepts them, then predicting.
 #include "Predictor.h"
 

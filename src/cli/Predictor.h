@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // One prediction from two typed dates, as kq-predict makes it: the dates are read, held to the
 // accepted years (conceptions 1901 to 2099; births 1856 to 2099, or the main window's 1915 to
 // 2012 with a conception in its years 1960 to 2012) and the main window's date check

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Building kq-predict's JSON answers with Qt's JSON classes.
 #include "ReplyJson.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // kq-predict's answers as JSON objects: a prediction has exactly the keys outcome,
 // motherChineseAge, conceptionLunarMonth, calendar ("classic": the program's own lunar-month
 // table; "extended": the official calendar outside its years), gender, babyColour,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Text for people: the prediction, its working and the gender chart.
 #include "TextOutput.h"
 

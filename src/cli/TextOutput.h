@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // kq-predict's answers as text for people: the prediction, the working behind it (--explain)
 // and the gender chart as a table.
 #pragma once

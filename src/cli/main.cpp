@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // kq-predict: the prediction engine on the command line, for scripts and terminals.
 #include "CalendarDate.h"
 #include "KqPredict.h"

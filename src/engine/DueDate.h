@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Estimating the day of conception from a due date or from the first day of the last
 // menstrual period. Naegele's rule puts the due date 280 days after the first day of the last
 // period; conception is taken to fall about 14 days after that day, so 266 days (38 weeks)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The search of a table of lunar-month starts, answered in constant time: the table's rows are
 // packed, when the program is compiled, into one 16-bit word per Gregorian month, holding the
 // lunar month in force when the Gregorian month begins and the (at most two) days within it on

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The rows of a table of lunar-month starts: one Gregorian year each, with the lunar month in
 // force on 1 January and the days within the year on which a lunar month begins. Both of the
 // program's calendars (its own table from 1960 to 2012 and the official calendar from 1901 to

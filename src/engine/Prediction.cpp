@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The prediction procedure and the date check of the main window's lists.
 #include "Prediction.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The prediction procedure: from the mother's date of birth and the date of conception, as
 // chosen in the main window's lists, to her Chinese age, the lunar month of conception, the
 // predicted gender, the baby's colour and the congratulation line. Window-free and clock-free:

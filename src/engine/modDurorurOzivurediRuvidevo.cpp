@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The two lookups of the prediction's reference data.
 // The lunar month of a date comes from the program's own table or from the official calendar.
 #include "modDurorurOzivurediRuvidevo.h"

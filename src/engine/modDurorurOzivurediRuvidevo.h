@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The fixed reference data of the prediction: the table of the days on which Chinese lunar
 // months begin (1960 to 2012), the official calendar that extends it (1901 to 2099) and the
 // gender chart (mother's Chinese age 18 to 45 by lunar month 1 to 12), with their lookups.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // A date of the desktop's calendar (QDate) as the engine takes it. Header-only and Qt Core
 // only, so that the command-line front end can use it without the windows.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The platform layer: one small interface per service the program takes from the desktop
 // (message boxes, the browser, the per-user settings store, the clock, the random source, the
 // previous-instance query). main() makes one Platform bundle of the Qt implementations and

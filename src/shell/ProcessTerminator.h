@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // How the run ends. The program makes one terminator at start-up and hands it to every window;
 // EndProgram drives it: the windows are closed, then the process ends with a status. The
 // windows ask it whether the run is ending, so that a window closed by the end itself does not

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Opens an address of the publisher's site in the user's default browser.
 #include "QtBrowser.h"
 

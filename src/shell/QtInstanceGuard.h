@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The single-instance rule: one running copy of the program per user, marked by a lock file in
 // the user's runtime folder. A lock left behind by a copy that was killed does not count.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The program's message boxes on the desktop: modal, with the icon and buttons asked for and
 // the application's title unless the caller gives one.
 #include "QtMessageBoxes.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The desktop's services for one run of the program: one of each, made in main() and handed to
 // the shell and the windows as a Platform bundle.
 #include "QtPlatform.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The program's random numbers: single-precision values from 0 up to, never including, 1.
 #pragma once
 

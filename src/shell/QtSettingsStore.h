@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The per-user settings store: one INI file per application name in the program's folder under
 // the user's configuration folder, one INI section per settings section.
 #pragma once

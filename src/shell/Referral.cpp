@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The "Refer A Friend" address and its opener.
 #include "Referral.h"
 

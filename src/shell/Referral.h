@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The "Refer A Friend" address: the five values of the support window's form handed to the
 // publisher's page script as one web address, and the call that opens it in the browser.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The update reminder and the codec of the value it keeps in the per-user settings store.
 #include "modHelp.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The publisher's pages: their addresses on the page script and the openers that show them
 // in the user's browser.
 #include "modHelp.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Shared procedures of the program: the page openers (WebPages.cpp), the settings codec and the
 // update reminder (UpdateReminder.cpp), and the end of the run (EndProgram.cpp).
 #pragma once

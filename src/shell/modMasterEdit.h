@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Constants only: the product's name and version, the publisher's page script and the keys of
 // its pages. The publisher's site comes from the build (KQ_PUBLISHER_SITE).
 #pragma once

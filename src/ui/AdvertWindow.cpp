@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The menu items, banner links and closing rule shared by the main and the result window.
 #include "AdvertWindow.h"
 

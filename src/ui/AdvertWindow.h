@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // What the main and the result window share: the fixed, centred frame around a white client
 // area, the Help menu, "&Donate" and "Make Money &Online" on the menu bar, the banner links to
 // the publisher's pages, the about box, and telling the user's close (which hands over to the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // What every window of the program is given: the platform services, the prediction engine's
 // variables (one set for the whole run), the way the run ends, and the exit flow that runs when
 // the user closes the main or the result window.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The application icon, drawn for this program and compiled in at the sizes a window uses: the
 // title bar, the task switcher, the about box and the support window (16 to 64 pixels). The
 // larger sizes of the desktop's menus and launchers come from the icon theme (packaging/).

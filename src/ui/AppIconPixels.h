@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The application icon's pixels, compiled in at the sizes a window uses (generated at build time
 // from the PNGs in icons/ by kq-embed-icon).
 #pragma once

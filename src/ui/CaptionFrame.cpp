@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // A borderless frame with an optional caption.
 #include "CaptionFrame.h"
 

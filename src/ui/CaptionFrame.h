@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // A frame of the windows: a borderless container with its own background colour and, when
 // it has one, a caption written at its top left in its own colour and font.
 #pragma once

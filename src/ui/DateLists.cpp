@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The date lists of the main window with the extended calendar.
 #include "DateLists.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // What the main window's six date lists offer and where they open: the program's own years
 // (conceptions 1960 to 2012, births 1915 to 2012, opening on 1 January 1960 and 1 January
 // 1915), or those of a run with the extended calendar (conceptions 1901 to 2099, births 1856

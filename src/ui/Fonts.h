@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The program's fonts: "Verdana" where the system has it, else "DejaVu Sans".
 #pragma once
 

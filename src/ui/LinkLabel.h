@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // A label that works as a link: pointing-hand pointer, emits clicked() on a left click, takes
 // no keyboard focus.
 #pragma once

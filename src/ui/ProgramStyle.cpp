@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The program's look: Fusion with the date lists' slimmer drop-down button.
 #include "ProgramStyle.h"
 

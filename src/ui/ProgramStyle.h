@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The program's look: Qt's Fusion style, which draws the main window's six date lists in the
 // colours they are given on every desktop, with a slimmer drop-down button, so that a four-digit
 // year shows whole in the narrow year lists.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // What screen readers are told beyond what Qt works out by itself.
 #include "ScreenReader.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // What screen readers are told beyond what Qt works out by itself: the names of controls whose
 // purpose no visible text gives, and a window role for top-level widgets that are neither main
 // windows nor dialogs.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The fixed texts that more than one window shows (the advertising banners and the
 // entertainment disclaimer), the texts naming the publisher's site, and the conversion of a
 // caption into what a label shows.

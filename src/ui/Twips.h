@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Window geometry is designed in twips (1440 to the inch). At 96 dpi a logical pixel is 15
 // twips; Qt scales logical pixels for high-dpi screens.
 #pragma once

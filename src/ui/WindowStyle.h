@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The look shared by the program's windows: fixed-size windows centred on the screen with the
 // application icon, colours set on a control, and labels built from a caption, a place in
 // twips, a font and a colour.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The about box: the program's name and version, a short description of the Chinese
 // pregnancy calendar and two links to the publisher's pages. Shown modally from the main and
 // the result window's Help menu; "&OK", Enter, Esc and the close box close it.

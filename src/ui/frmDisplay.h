@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The result window: the mother's Chinese age, the predicted gender, the baby's colour as the
 // background of a large panel and a congratulation line. The main window fills it while it is
 // hidden and then shows it in its own place; "&Back" returns to a fresh main window.

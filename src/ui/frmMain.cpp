@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The main window: date entry, date check and the start of a prediction.
 #include "frmMain.h"
 

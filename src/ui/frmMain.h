@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The main window: the user picks the mother's date of birth and the date of conception from
 // six lists and asks for the prediction. It checks that both dates exist, runs the prediction
 // and hands over to the result window. Around the lists: the explanatory texts, the top and

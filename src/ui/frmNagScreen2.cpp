@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The support window: support texts, links to the publisher's forum and programs, and the
 // "Refer A Friend" form.
 #include "frmNagScreen2.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The support window: the last window of a run. It asks the user to support the publisher's
 // discussion forum, links to the publisher's other programs and offers the "Refer A Friend"
 // form. Closing it, by its close box or "E&xit", ends the program.

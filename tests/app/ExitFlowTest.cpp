@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The exit flow, row by row: which user actions close which window, when the support window
 // appears, and when the run ends (EndProgram: every window closed, the instance given up,
 // status 0). The program's real windows on the offscreen platform, with the fake services.

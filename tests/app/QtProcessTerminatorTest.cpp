@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // How the desktop program's run ends: every window closed in the toolkit's order (a refusing one
 // passed over), then the event loop left with the status, or the status kept when no loop runs.
 #include "QtProcessTerminator.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The start of a run: one copy per user, the random numbers seeded from the time of day, the
 // update reminder before any window, the main window shown and its offers stacked once.
 #include "UiTestSupport.h"

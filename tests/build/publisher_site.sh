@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # The check of KQ_PUBLISHER_SITE at configuration: sites the program can use pass, and each kind
 # of unusable site stops CMake with its message. Usage: publisher_site.sh PATH-TO-cmake
 set -uo pipefail

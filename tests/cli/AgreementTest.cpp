@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests of the agreement arithmetic of kq-predict --evaluate: accuracy and Cohen's kappa with
 // its large-sample standard error and 95% interval, on tables worked out by hand.
 #include "Agreement.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests of kq-predict's handling, called in the test process: reading dates as the main
 // window accepts them, the JSON keys, the --batch lines and the options with their exit
 // statuses.

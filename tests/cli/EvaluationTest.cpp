@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests of kq-predict --evaluate: reading the sex, which lines are skipped and why, the
 // report as text and JSON, the exit statuses, 200,000 records of random sex, and the study
 // paragraph at the end of --explain.

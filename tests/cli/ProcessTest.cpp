@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests that run the built kq-predict: exit statuses, --help and --version as Qt's parser
 // gives them, the JSON on standard output and --batch streaming through a pipe.
 #include <QJsonDocument>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # What a screen reader hears: the real program on a private X server, in a private D-Bus session
 # with its own accessibility bus, read through AT-SPI as Orca reads it (atspi_check.py).
 # Skipped when a tool is missing, except in CI (CI=true), where that fails.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # What a screen reader finds in the program, read as Orca reads it: through AT-SPI, over the
 # accessibility bus of a private D-Bus session. Runs the real program (already on an X server:
 # DISPLAY and a fresh HOME come from lib.sh), walks a whole run with the keyboard and, for each

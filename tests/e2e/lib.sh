@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Shared by the end-to-end tests (sourced, not run): a private X server, a fresh user (home,
 # settings and runtime folder in a temporary folder, so no two tests share a lock or settings),
 # copies of the program started and watched, and bounded waits for windows and for the end of a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # End-to-end: one copy per user. With one copy running, a second copy shows "Application is
 # already running" under the application's title, opens no window, ends with status 0 once
 # the message is answered, and leaves the first copy and its main window as they were.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # End-to-end: two copies started at the same instant. Exactly one of them opens its main
 # window; the other says "Application is already running" and, once answered, ends with
 # status 0.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # End-to-end smoke test: starts the real program on a private X server, leaves the main window
 # through File > Exit as a user would, checks that the support window comes up on top of other
 # windows while the program keeps running, leaves it with "E&xit", and checks that the program

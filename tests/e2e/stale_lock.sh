@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # End-to-end: a lock left behind by a copy that was killed (no chance to clean up) does not
 # keep the next copy from starting.
 # Usage: stale_lock.sh PATH-TO-kq-pregnancy-calendar

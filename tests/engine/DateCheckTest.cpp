@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests of the main window's date check on the two chosen dates: the six checks in order,
 // their messages (word for word) and the day list that gets the focus; conception first.
 // The conception date's checks alone, and the Gregorian leap-year rule of an extended run.

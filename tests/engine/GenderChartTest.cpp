@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests of the gender chart through LookUpGender: every cell against the published chart, the
 // chart's own invariants (165 "Boy", 171 "Girl", rows 31 and 32 alike and no other two rows or
 // columns alike), its corners and the ages and months that lie outside it.

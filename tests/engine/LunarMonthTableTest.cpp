@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests of the lunar-month table through the lookups the prediction uses: every day from 1960
 // to 2012 against the calendar's published rows, the calendar's own invariants (month lengths,
 // leap-month runs, starts per year and per Gregorian month, the turn of the year) and the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The program's calendar, day by day from 1 January 1901 to 31 December 2099, against an
 // independent implementation of the official tables: liblunar-date, whose answers a script
 // writes to the file named by KQ_LUNAR_ORACLE before this test runs. The days on which they

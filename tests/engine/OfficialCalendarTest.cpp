@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests of the one lookup that answers from 1901 to 2099: which calendar answers where, the
 // official dates of the Chinese New Year, the ends of both spans, leap months, days that do
 // not exist, and the five days whose month published reckonings give differently.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests of the prediction procedure: the Chinese age around 21 February and the 18 to 45
 // range, the congratulation line around nine months with today fixed, the baby's colour, and
 // the engine's variables across predictions (the lunar month starts at 0 and carries over).

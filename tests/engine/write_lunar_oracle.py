@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 """Writes the lunar month of every day from 1 January 1901 to 31 December 2099 as
 liblunar-date (a C library built on the Hong Kong Observatory's conversion tables, reached
 through GObject introspection) gives it, one line a day: YYYY-MM-DD MONTH LEAP DAY, where

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Fuzz target: kq-predict --batch. The input is the text on standard input, read by the same
 // BatchRunner the program uses. Every non-blank line gets exactly one JSON object, in order;
 // each is a prediction or a rejection; a malformed line's object carries its own line number;

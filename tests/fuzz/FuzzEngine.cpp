@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Fuzz target: the engine's lookups, its date check and the prediction procedure, for any
 // integers. The input is read as a series of 32-bit integers; each group of them is asked
 // once as it stands and once folded near the span (so that both the far and the near values

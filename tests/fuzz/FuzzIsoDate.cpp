@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Fuzz target: the dates of kq-predict's command line. The input is one date text. A date is
 // accepted exactly when it is written YYYY-MM-DD, exists, and lies in the span of its list;
 // an accepted date prints back to the same text. The first bytes also name a day, which must

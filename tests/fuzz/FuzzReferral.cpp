@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Fuzz target: the "Refer A Friend" address. The input is five values of arbitrary bytes
 // (read as UTF-8, invalid sequences included), split as FuzzSupport's SplitValues says. The
 // form trims each value of its outer spaces; the built address must parse, keep its encoding

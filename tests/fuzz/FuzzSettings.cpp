@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Fuzz target: the settings codec and the update reminder's stored date. The first byte chooses
 // the answer to the update question and how the rest is read (one Latin-1 character per byte,
 // or UTF-16 code units as a damaged file may hold them); the next two bytes name today (days

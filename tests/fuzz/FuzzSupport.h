@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // What the fuzz targets share: the span of years kq-predict accepts (kept here once), the
 // check that stops a target when a property breaks, the independent date reading the
 // properties compare against, and the splitting of one input into several values.

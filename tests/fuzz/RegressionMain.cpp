@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Runs a fuzz target's code without libFuzzer, over the files given (or every file of the
 // folders given): the kept corpus and the inputs that once made the target fail. A broken
 // property or a sanitizer report ends the run, after the name of the input it came from.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // kq-predict --batch under random and hostile lines: binary bytes, NUL, huge lines, impossible
 // and out-of-range dates, numbers written every which way. Every non-blank line gets exactly one
 // JSON object, in order, and the run never fails; the built program does the same through a

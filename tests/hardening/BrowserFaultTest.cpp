@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // No browser can be started: no xdg-open on the PATH, one that fails, one that never ends.
 // Opening a page then shows nothing, returns at once and leaves the program responsive. Runs on
 // a private X server (the desktop's real way out, which the offscreen platform does not take);

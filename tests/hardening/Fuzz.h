@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // A small deterministic source of hostile input for the property and fuzz tests: the same seed
 // gives the same texts on every machine (the numbers are taken straight from the engine, with
 // no library distribution in between).

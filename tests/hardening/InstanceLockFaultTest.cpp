@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The single-instance lock when its folder is missing, cannot be made, cannot be written, or
 // holds something that is no lock: the program always starts (without the single-instance rule
 // when the lock cannot be taken) rather than refusing to run.

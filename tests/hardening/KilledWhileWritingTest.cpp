@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The program killed at any moment while it writes its setting: the next start finds a
 // readable file holding the last date written in full (or a later one), the neighbouring
 // values intact, and it can read and write the setting as usual. Writes replace the whole file

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The desktop program started where there is no display: one clear line on standard error and
 // a failure status, not the toolkit's abort with a core dump; nothing of the run happens (no
 // settings written).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The "Refer A Friend" address under random texts in all five fields: the address always
 // parses, the part before the query is always the page script, and the query always decodes to
 // exactly the page key and the six values, in order.

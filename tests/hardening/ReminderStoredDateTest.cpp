@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The update reminder reading a stored date it cannot understand: garbage, other date formats,
 // dates that do not exist, very long texts, raw values that are no encoding at all. It asks
 // nothing, writes nothing and keeps working; only a value that decodes to nothing counts as a

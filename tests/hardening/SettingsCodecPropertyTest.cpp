@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The settings codec under random texts: it never produces a code outside 0 to 255, leaves out
 // exactly the characters that would leave that range and keeps the order of the others.
 #include "Fuzz.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The settings file when the desktop works against it: unreadable, in a folder that cannot be
 // written, full of random bytes, or several megabytes long. The reminder then asks nothing
 // about it, never fails, and a prediction still works; where the file can be repaired, the next

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Runs the hardening tests inside a core application (the child processes and the settings
 // store use Qt's event dispatcher and paths).
 #include <QCoreApplication>

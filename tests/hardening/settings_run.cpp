@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Helper of the hardening tests: one start of the program as far as its setting goes, in a
 // process of its own (QSettings keeps what it read for the life of a process, so a "next
 // start" must be a new process).

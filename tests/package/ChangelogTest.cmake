@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # The changelog reader (packaging/Changelog.cmake) on changelogs written for the purpose: the
 # newest entry's version and date, every entry as an AppStream release, newest first, with its
 # items as XML text. Run with: cmake -DSOURCE_DIR=... -DWORK_DIR=... -P ChangelogTest.cmake

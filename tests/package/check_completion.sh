@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Bash completion check: completes command lines of kq-predict as bash would on Tab, with the
 # completion file loaded by bash-completion, and compares the candidates with what a user
 # should be offered: every option of --help, and a YYYY-MM-DD hint where a date is wanted.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Manual page check: the page lists exactly the options that the program's --help lists (each
 # with the same value name, or none), has the sections a user looks for, names the program's
 # version, and renders with man --warnings without a single warning.

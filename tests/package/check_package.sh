@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Package check: builds the Debian package from the build tree with CPack, unpacks it into a
 # scratch root with dpkg -x and checks that every file is where a freedesktop desktop looks for
 # it, that the menu entry and the AppStream metadata validate, that the package depends on the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Licensing check: reuse lint over the source tree, so that every file names its copyright
 # holder and licence (a header, or .reuse/dep5 for pictures, documents and data) and every
 # licence named has its text under LICENSES/.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The end of the run: the windows closed while the instance is still claimed and the run is
 // known to be ending, then the claim given up, then the process ended with status 0; once.
 #include "FakePlatform.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The publisher's pages: each opener opens exactly its own address, and opening shows nothing
 // and changes nothing.
 #include "FakePlatform.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The real way out to the browser: on a desktop the toolkit does not know, it runs xdg-open
 // from the PATH. A recording xdg-open put first on the PATH shows the exact address it got.
 #include "QtBrowser.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The single-instance rule: a live claim blocks a second copy, a claim left behind by a dead
 // copy does not, and a lock that cannot be made never stops the program from starting.
 #include "QtInstanceGuard.h"

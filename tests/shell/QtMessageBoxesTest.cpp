@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The program's message boxes as they would appear (built, never shown).
 #include "QtMessageBoxes.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The bundle of desktop services made in main().
 #include "QtPlatform.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The per-user settings store on disk, in a temporary folder.
 #include "QtSettingsStore.h"
 #include "FakePlatform.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests of the "Refer A Friend" address: whatever the user types, the page script must get
 // back exactly the six values, in order, and nothing else.
 #include "FakePlatform.h"

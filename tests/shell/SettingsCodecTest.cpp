@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The settings codec: what the stored key and date look like, and what is dropped.
 #include "modHelp.h"
 

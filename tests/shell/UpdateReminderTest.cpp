@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The update reminder: when it asks, what it writes, and in which order.
 #include "FakePlatform.h"
 #include "modHelp.h"

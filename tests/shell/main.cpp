@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Runs the shell tests inside a widget application, on the offscreen platform so that nothing
 // appears on a screen.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Fakes of the platform services for tests: message boxes that answer at once from a script
 // and record what they were asked, a browser that records addresses, an in-memory settings
 // store, a clock set by the test, a scripted random source and an instance query.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // A terminator for tests of EndProgram: it records what the end of the run asked of it, and the
 // process goes on.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Runs the window tests inside one QApplication (offscreen platform, set by CTest).
 #include <QApplication>
 

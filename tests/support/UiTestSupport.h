@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // What the window tests share: the fake platform, a fresh set of engine variables, the
 // program's own end of the run (recording the status instead of ending the process), an exit
 // flow that counts its runs, and helpers to find the program's windows and pick dates as a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Screen readers and the keyboard: every window's keyboard order reaches its controls with names
 // a screen reader can announce, and a whole run (a prediction, back, the about box, leaving)
 // works with keys alone, access keys included.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // What the main and the result window share, row by row for both: every link and menu item
 // opens its own page and leaves the window as it was, and the user's close (close box or
 // File > Exit) runs the exit flow once, after the window has gone.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The application icon compiled into the program: every window size, pixel for pixel the drawing
 // kept in src/ui/icons.
 #include "AppIcon.h"

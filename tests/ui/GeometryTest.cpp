@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Every control of the three windows at its place (designed in twips, 15 to a pixel) inside
 // its container, the windows' client areas, and the look of the controls: fonts, colours,
 // alignment, link pointers.

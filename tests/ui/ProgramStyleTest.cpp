@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The program's style: the date lists get the slim drop-down button whether the whole program
 // uses the style or only the lists do, and the menu bar's overflow arrows still draw.
 #include "UiTestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The about box: modal, the focus on "&OK", closed by "&OK", Enter, Esc and the close box; its
 // two links open their pages and leave it open.
 #include "UiTestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The result window and the way between the two windows: "&Back" opens a fresh main window,
 // and only the user's close (close box or File > Exit) runs the exit flow.
 #include "UiTestSupport.h"

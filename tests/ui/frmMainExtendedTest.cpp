@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The main window of a run started with --extended-calendar: its lists reach from 1901 (births
 // from 1856) to 2099, it opens on today's date, "&Back" returns to that opening, a conception
 // in the current year is predicted from the official calendar, and the date check knows that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // The main window as the user meets it: the lists, the date check, the prediction handing over
 // to the result window, the age message, the offers' stacking and the menus.
 #include "UiTestSupport.h"

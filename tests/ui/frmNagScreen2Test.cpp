@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Tests of the support window, driven as a user would: clicks and keys on the real widgets,
 // with fake message boxes, browser, clock and random source.
 #include "frmNagScreen2.h"

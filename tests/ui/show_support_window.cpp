@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // A manual tool, not a test: shows the support window with the fake platform and prints its
 // window id, so that a screenshot can be taken under Xvfb (see docs/screenshots).
 #include "FakePlatform.h"

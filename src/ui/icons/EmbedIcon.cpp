@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
 // Build tool: turns the application icon's PNG sizes into ready-made pixel arrays compiled into
 // the program, so that showing the first window decodes no image and loads no image plugin.
 //

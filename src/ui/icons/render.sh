@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Corvane Softwares
+# SPDX-License-Identifier: MIT
 # Renders the application icon's drawing to its PNG sizes: 16 to 64 are compiled into the program,
 # all of them go into the icon theme when installed (packaging/). Run by hand
 # after changing the drawing (needs ImageMagick); the PNGs are kept in the repository so that
