@@ -8,7 +8,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
-#include <optional>
+#include <cstddef>
 
 namespace kq {
 
