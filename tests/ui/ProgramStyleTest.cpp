@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
 // The program's style: the date lists get the slim drop-down button whether the whole program
-// uses the style or only the lists do, and the menu bar's overflow arrows still draw.
+// uses the style or only the lists do, the menu bar's overflow arrows still draw, and a control
+// drawn after others of the same or other colours looks as it does drawn first.
 #include "UiTestSupport.h"
 
 #include "ProgramStyle.h"
 #include "frmMain.h"
 
+#include <QPainter>
+#include <QPixmapCache>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
 namespace kq::testing {
@@ -86,6 +90,104 @@ TEST_F(ProgramStyleTest, MenuBarOverflowArrowsStillDraw)
         EXPECT_TRUE(anyInk) << int(which);
     }
 }
+
+// A date list or a button as a window draws it, with a palette of its own.
+struct Look
+{
+    bool list;
+    QColor face;
+    QColor text;
+    bool enabled = true;
+    bool pressed = false;
+};
+
+const QColor Maroon(64, 0, 0);
+const QColor Grey(192, 192, 192);
+
+QImage drawn(const ProgramStyle &style, const Look &look)
+{
+    // Every window's controls have palettes of their own: setting a colour makes a new one.
+    QPalette palette = QApplication::palette();
+    for (const auto role : {QPalette::Button, QPalette::Window, QPalette::Base})
+        palette.setColor(role, look.face);
+    // The text of a disabled control keeps the application's colour.
+    for (const auto role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, role, look.text);
+    palette.setCurrentColorGroup(look.enabled ? QPalette::Active : QPalette::Disabled);
+    QStyle::State state = look.enabled ? QStyle::State_Enabled : QStyle::State_None;
+    state |= look.pressed ? QStyle::State_Sunken : QStyle::State_Raised;
+
+    QImage image(64, 21, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    if (look.list) {
+        QStyleOptionComboBox option;
+        option.rect = image.rect();
+        option.state = state | (look.pressed ? QStyle::State_On : QStyle::State_Off);
+        option.palette = palette;
+        option.currentText = QStringLiteral("1915");
+        style.drawComplexControl(QStyle::CC_ComboBox, &option, &painter);
+        style.drawControl(QStyle::CE_ComboBoxLabel, &option, &painter);
+    } else {
+        QStyleOptionButton option;
+        option.rect = image.rect();
+        option.state = state;
+        option.palette = palette;
+        option.text = QStringLiteral("&Back");
+        style.drawControl(QStyle::CE_PushButton, &option, &painter);
+    }
+    return image;
+}
+
+struct DrawnAfterCase
+{
+    const char *name;
+    Look before;
+    Look after;
+};
+
+const DrawnAfterCase DrawnAfterCases[] = {
+    {"MaroonListOfTheNextWindow", {true, Maroon, Qt::white}, {true, Maroon, Qt::white}},
+    {"DisabledListAfterAnEnabledOne", {true, Maroon, Qt::white}, {true, Maroon, Qt::white, false}},
+    {"EnabledListAfterADisabledOne", {true, Maroon, Qt::white, false}, {true, Maroon, Qt::white}},
+    {"OpenListAfterAClosedOne", {true, Maroon, Qt::white}, {true, Maroon, Qt::white, true, true}},
+    {"GreyListAfterAMaroonOne", {true, Maroon, Qt::white}, {true, Grey, Qt::black}},
+    {"ListWithOtherTextAfterAMaroonOne", {true, Maroon, Qt::white}, {true, Maroon, Qt::yellow}},
+    {"ButtonOfTheNextWindow", {false, Grey, Qt::black}, {false, Grey, Qt::black}},
+    {"PressedButtonAfterARaisedOne", {false, Grey, Qt::black},
+        {false, Grey, Qt::black, true, true}},
+    {"DisabledButtonAfterAnEnabledOne", {false, Grey, Qt::black}, {false, Grey, Qt::black, false}},
+    {"MaroonButtonAfterAGreyOne", {false, Grey, Qt::black}, {false, Maroon, Qt::white}},
+};
+
+void PrintTo(const DrawnAfterCase &data, std::ostream *out)
+{
+    *out << data.name;
+}
+
+class ProgramStyleDrawnAfterTest : public ::testing::TestWithParam<DrawnAfterCase>
+{
+protected:
+    void TearDown() override { QPixmapCache::clear(); }
+};
+
+TEST_P(ProgramStyleDrawnAfterTest, LooksAsDrawnFirst)
+{
+    const DrawnAfterCase &data = GetParam();
+    QPixmapCache::clear();
+    const QImage first = drawn(ProgramStyle(), data.after);
+
+    QPixmapCache::clear();
+    const ProgramStyle style;
+    drawn(style, data.before);
+    EXPECT_EQ(drawn(style, data.after), first);
+    // And again, as in a third window.
+    EXPECT_EQ(drawn(style, data.after), first);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ProgramStyleDrawnAfterTest, ::testing::ValuesIn(DrawnAfterCases),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kq::testing
