@@ -4,50 +4,17 @@
 #include "BatchRunner.h"
 
 #include "BatchLineReader.h"
+#include "LineWords.h"
 #include "ReplyJson.h"
 #include "modDurorurOzivurediRuvidevo.h"
+
+#include <array>
 
 namespace kq::cli {
 
 namespace {
 
 namespace lm = modDurorurOzivurediRuvidevo;
-
-bool isSpace(char c)
-{
-    // Most characters are above the space: one comparison settles them.
-    return static_cast<unsigned char>(c) <= ' '
-        && (c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f');
-}
-
-bool isBlank(std::string_view line)
-{
-    for (const char c : line)
-        if (!isSpace(c))
-            return false;
-    return true;
-}
-
-// Splits a line into at most three white-space separated words; returns how many it found
-// (3 meaning "more than two").
-int splitWords(std::string_view line, std::string_view (&words)[2])
-{
-    int count = 0;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        while (at < line.size() && isSpace(line[at]))
-            ++at;
-        if (at == line.size())
-            break;
-        const std::size_t start = at;
-        while (at < line.size() && !isSpace(line[at]))
-            ++at;
-        if (count == 2)
-            return 3;
-        words[count++] = line.substr(start, at - start);
-    }
-    return count;
-}
 
 // The Chinese ages that the accepted years can give: from the first conception year minus the
 // last birth year to the last conception year minus the first birth year, plus one.
@@ -166,8 +133,8 @@ const std::string &BatchRunner::numbered(const Reply &reply, long long lineNumbe
 
 const std::string &BatchRunner::answer(std::string_view line, long long lineNumber)
 {
-    std::string_view words[2];
-    if (splitWords(line, words) == 2) {
+    std::array<std::string_view, 2> words;
+    if (SplitLineWords(line, words) == words.size()) {
         std::optional<Reply> rejection;
         const auto key = m_predictor.answerKey(words[0], words[1], rejection);
         if (rejection)
@@ -209,7 +176,7 @@ bool BatchRunner::run(std::istream &input, std::ostream &output)
             reply.message = "The line is longer than "
                 + std::to_string(BatchLineReader::DefaultLineLimit) + " characters";
             block += built(reply, lineNumber);
-        } else if (isBlank(line)) {
+        } else if (IsBlankLine(line)) {
             // A blank line (nothing but white space, such as the CR of a CRLF file's empty
             // line) holds no question and gets no answer, so a script that leaves blank lines
             // between its groups still gets one answer per question. The line numbers in the

@@ -6,39 +6,13 @@
 #include "BatchLineReader.h"
 #include "DueDate.h"
 #include "IsoDate.h"
+#include "LineWords.h"
 
 #include <string>
 
 namespace kq::cli {
 
 namespace {
-
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// Splits a line into white-space separated words; returns how many it found, counting at
-// most one beyond `Max`.
-template <std::size_t Max>
-std::size_t splitWords(std::string_view line, std::array<std::string_view, Max> &words)
-{
-    std::size_t count = 0;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        while (at < line.size() && isSpace(line[at]))
-            ++at;
-        if (at == line.size())
-            break;
-        const std::size_t start = at;
-        while (at < line.size() && !isSpace(line[at]))
-            ++at;
-        if (count == Max)
-            return Max + 1;
-        words[count++] = line.substr(start, at - start);
-    }
-    return count;
-}
 
 bool equalsIgnoringCase(std::string_view text, std::string_view lowerCase)
 {
@@ -79,7 +53,7 @@ Evaluation::Evaluation(Predictor &predictor, SecondDate secondDate)
 std::optional<SkipReason> Evaluation::evaluate(std::string_view line)
 {
     std::array<std::string_view, 3> words;
-    if (splitWords(line, words) != words.size())
+    if (SplitLineWords(line, words) != words.size())
         return SkipReason::NotThreeFields;
 
     std::string conception(words[1]);
@@ -111,10 +85,7 @@ std::optional<SkipReason> Evaluation::evaluate(std::string_view line)
 
 void Evaluation::addLine(std::string_view line)
 {
-    bool blank = true;
-    for (const char c : line)
-        blank = blank && isSpace(c);
-    if (blank)
+    if (IsBlankLine(line))
         return;
     if (const auto reason = evaluate(line))
         skip(*reason);
