@@ -117,6 +117,25 @@ protected:
         return found;
     }
 
+    // The texts a list offers, in order.
+    static QStringList entries(QWidget *window, const char *list)
+    {
+        auto *combo = control<QComboBox>(window, list);
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts.append(combo->itemText(i));
+        return texts;
+    }
+
+    // "first" to "last", as the year and day lists write them.
+    static QStringList numbers(int first, int last)
+    {
+        QStringList texts;
+        for (int n = first; n <= last; ++n)
+            texts.append(QString::number(n));
+        return texts;
+    }
+
     // Picks an entry of a list by its text, as the user does with the mouse.
     static void choose(QWidget *window, const char *list, const QString &text)
     {

@@ -32,23 +32,6 @@ protected:
         return main;
     }
 
-    static QStringList entries(QWidget *window, const char *list)
-    {
-        auto *combo = control<QComboBox>(window, list);
-        QStringList texts;
-        for (int i = 0; i < combo->count(); ++i)
-            texts.append(combo->itemText(i));
-        return texts;
-    }
-
-    static QStringList numbers(int first, int last)
-    {
-        QStringList texts;
-        for (int n = first; n <= last; ++n)
-            texts.append(QString::number(n));
-        return texts;
-    }
-
     // The six selections, birth first.
     static QStringList selections(QWidget *window)
     {
