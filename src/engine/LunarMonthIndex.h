@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace modDurorurOzivurediRuvidevo {
 
@@ -31,14 +32,14 @@ public:
     using Found = FoundLunarMonth;
 
     // startBefore: the start of the month in force on the table's first day, when the calendar
-    // knows it (nullptr when it does not).
+    // knows it (no value when it does not).
     constexpr LunarMonthIndex(
-        const std::array<LunarYear, Years> &rows, const LunarStartBeforeSpan *startBefore)
+        const std::array<LunarYear, Years> &rows, std::optional<LunarStartBeforeSpan> startBefore)
         : m_firstYear(rows[0].year)
     {
         if (startBefore)
             m_startBefore = *startBefore;
-        m_startBeforeKnown = startBefore != nullptr;
+        m_startBeforeKnown = startBefore.has_value();
         // The number in force before the table's first start of its first year.
         std::uint16_t carried = static_cast<std::uint16_t>(rows[0].numberOnFirstJanuary);
         if (rows[0].startCount > 0 && rows[0].starts[0].month == 1 && rows[0].starts[0].day == 1)

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace modDurorurOzivurediRuvidevo {
 
@@ -98,12 +99,12 @@ constexpr bool rowsAreWellFormed(const std::array<LunarYear, Years> &rows, int f
 // follows it. The month before the first start is only measured when its start is known.
 template <std::size_t Years>
 constexpr bool rowsFollowOn(
-    const std::array<LunarYear, Years> &rows, const LunarStartBeforeSpan *startBefore)
+    const std::array<LunarYear, Years> &rows, std::optional<LunarStartBeforeSpan> startBefore)
 {
     std::int16_t inForce = rows[0].numberOnFirstJanuary;
     if (rows[0].startCount > 0 && rows[0].starts[0].month == 1 && rows[0].starts[0].day == 1)
         inForce = static_cast<std::int16_t>((inForce + 10) % 12 + 1);
-    bool startKnown = startBefore != nullptr;
+    bool startKnown = startBefore.has_value();
     long lastStart
         = startBefore ? dayNumber(startBefore->year, startBefore->month, startBefore->day) : 0;
     if (startBefore && startBefore->number != inForce)

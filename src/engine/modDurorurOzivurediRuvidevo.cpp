@@ -10,9 +10,9 @@ namespace modDurorurOzivurediRuvidevo {
 
 namespace {
 
-constexpr LunarMonthIndex<LunarMonthTable.size()> ClassicIndex {LunarMonthTable, nullptr};
+constexpr LunarMonthIndex<LunarMonthTable.size()> ClassicIndex {LunarMonthTable, std::nullopt};
 constexpr LunarMonthIndex<ExtendedLunarMonthTable.size()> ExtendedIndex {
-    ExtendedLunarMonthTable, &ExtendedStartBeforeSpan};
+    ExtendedLunarMonthTable, ExtendedStartBeforeSpan};
 static_assert(ClassicIndex.isPacked() && ExtendedIndex.isPacked(),
     "no Gregorian month may hold more than two lunar-month starts");
 
