@@ -48,15 +48,4 @@ TEST(QtRandomSource, SameSeedSameValues)
     EXPECT_NE(b.next(), first.front());
 }
 
-TEST(QtRandomSource, ValuesSpreadOverBothHalves)
-{
-    kq::QtRandomSource random;
-    random.seed(1);
-    int low = 0;
-    for (int i = 0; i < 1000; ++i)
-        low += random.next() < 0.5f ? 1 : 0;
-    EXPECT_GT(low, 400);
-    EXPECT_LT(low, 600);
-}
-
 } // namespace
