@@ -164,24 +164,6 @@ TEST(UpdateReminder, FirstRunThenSecondCallStaysSilent)
     EXPECT_EQ(fake.settings.writes, 1);
 }
 
-class UnreadableStoredDate : public ::testing::TestWithParam<const char *>
-{
-};
-
-TEST_P(UnreadableStoredDate, AsksNothingAndWritesNothing)
-{
-    FakePlatform fake;
-    Store(fake, QString::fromLatin1(GetParam()));
-    modHelp::RunUpdateReminder(fake.platform);
-    modHelp::RunUpdateReminder(fake.platform);
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
-    EXPECT_EQ(fake.settings.writes, 0);
-    EXPECT_EQ(StoredText(fake), QString::fromLatin1(GetParam()));
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, UnreadableStoredDate,
-    ::testing::Values("someday", "12/01/2009", "2009-13-01", "2009-02-30", "2009-12-01T10:00"));
-
 // The distance is counted in calendar days: a daylight-saving change (Berlin, 29 March and 25
 // October 2009) that makes fifteen days one hour short, or fourteen days one hour long, must not
 // move the boundary.
