@@ -777,7 +777,12 @@ struct UsageCase
 {
     const char *name;
     QStringList arguments;
+    std::string input; // standard input: a record --evaluate would accept
 };
+
+// A record --evaluate accepts (a girl predicted, a girl born), so that a missing usage check
+// would end with status 0.
+const std::string EvaluableRecord = "1980-06-15 2008-02-21 F\n";
 
 class WrongUsage : public testing::TestWithParam<UsageCase>
 {
@@ -814,16 +819,24 @@ const UsageCase UsageCases[] = {
     {"AroundMoreThan60", {"--birth", "1980-01-01", "--conception", "2008-01-01", "--around", "61"}},
     {"AroundNotANumber",
         {"--birth", "1980-01-01", "--conception", "2008-01-01", "--around", "ten"}},
+    {"EvaluateWithBatch", {"--evaluate", "--batch"}, EvaluableRecord},
+    {"EvaluateWithPrediction",
+        {"--evaluate", "--birth", "1980-01-01", "--conception", "2008-01-01"}, EvaluableRecord},
+    {"EvaluateWithExplain", {"--evaluate", "--explain"}, EvaluableRecord},
+    {"EvaluateWithToday", {"--evaluate", "--today", "2008-01-01"}, EvaluableRecord},
+    {"EvaluateWithFileArgument", {"--evaluate", "records.txt"}, EvaluableRecord},
+    {"FromBirthAlone", {"--from-birth"}, EvaluableRecord},
+    {"FromBirthWithBatch", {"--batch", "--from-birth"}, EvaluableRecord},
 };
 
 } // namespace
 
 TEST_P(WrongUsage, Exits64WithAMessage)
 {
-    const CliRun result = run(GetParam().arguments);
+    const CliRun result = run(GetParam().arguments, GetParam().input);
     EXPECT_EQ(result.status, ExitUsage);
     EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("kq-predict: "), std::string::npos);
+    EXPECT_EQ(result.err.rfind("kq-predict: ", 0), 0u) << result.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, WrongUsage, testing::ValuesIn(UsageCases),

@@ -473,41 +473,6 @@ TEST(EvaluateReport, ReadFailureIsAnInputError)
     EXPECT_EQ(result.err, "kq-predict: could not read all input\n");
 }
 
-namespace {
-
-struct UsageCase
-{
-    const char *name;
-    QStringList arguments;
-};
-
-class EvaluateWrongUsage : public testing::TestWithParam<UsageCase>
-{
-};
-
-const UsageCase UsageCases[] = {
-    {"WithBatch", {"--evaluate", "--batch"}},
-    {"WithPrediction", {"--evaluate", "--birth", "1980-01-01", "--conception", "2008-01-01"}},
-    {"WithExplain", {"--evaluate", "--explain"}},
-    {"WithToday", {"--evaluate", "--today", "2008-01-01"}},
-    {"WithFileArgument", {"--evaluate", "records.txt"}},
-    {"FromBirthAlone", {"--from-birth"}},
-    {"FromBirthWithBatch", {"--batch", "--from-birth"}},
-};
-
-} // namespace
-
-TEST_P(EvaluateWrongUsage, Exits64WithAMessage)
-{
-    const CliRun result = run(GetParam().arguments, PredictedGirl + " F\n");
-    EXPECT_EQ(result.status, ExitUsage);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err.rfind("kq-predict: ", 0), 0u) << result.err;
-}
-
-INSTANTIATE_TEST_SUITE_P(Options, EvaluateWrongUsage, testing::ValuesIn(UsageCases),
-    [](const testing::TestParamInfo<UsageCase> &info) { return std::string(info.param.name); });
-
 // --explain ends with the study paragraph; the answer without --explain is unchanged.
 TEST(Explain, EndsWithTheSwedishStudy)
 {
