@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
+// Runs a built program as a child process, as a user or a script would: its arguments, its
+// standard input, and its environment; waits for it and collects what it wrote.
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace kq::test {
+
+struct ProgramRun
+{
+    int status = -1; // the exit status; -1 when the program did not end normally
+    QByteArray out;
+    QByteArray err;
+};
+
+inline ProgramRun RunProgram(const QString &program, const QStringList &arguments,
+    const QByteArray &input = {},
+    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+    int timeoutMs = 60000)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForStarted()) << program.toStdString();
+    process.write(input);
+    process.closeWriteChannel();
+    const bool finished = process.waitForFinished(timeoutMs);
+    EXPECT_TRUE(finished) << program.toStdString() << " did not end";
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    ProgramRun run;
+    run.status = process.exitStatus() == QProcess::NormalExit && finished ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+} // namespace kq::test
