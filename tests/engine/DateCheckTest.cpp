@@ -4,6 +4,7 @@
 // their messages (word for word) and the day list that gets the focus; conception first.
 // The conception date's checks alone, and the Gregorian leap-year rule of an extended run.
 #include "Prediction.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -132,8 +133,7 @@ TEST_P(DateCheck, MakesTheSixChecksInOrder)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dates, DateCheck, testing::ValuesIn(Cases),
-    [](const testing::TestParamInfo<DateCheckCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Dates, DateCheck, testing::ValuesIn(Cases), kq::test::RowName());
 
 // The lists' years with the main window's rule, and the years of an extended run (births
 // from 1856, conceptions from 1901, both to 2099) with the Gregorian rule.

@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// Tests of the gender chart through LookUpGender: every cell against the published chart, the
-// chart's own invariants (165 "Boy", 171 "Girl", rows 31 and 32 alike and no other two rows or
-// columns alike), its corners and the ages and months that lie outside it.
+// Tests of the gender chart through LookUpGender: every cell against the published chart, and
+// the ages and months that lie outside it.
 #include "modDurorurOzivurediRuvidevo.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace lm = modDurorurOzivurediRuvidevo;
@@ -58,58 +56,12 @@ std::string answeredRow(int age)
     return row;
 }
 
-std::string answeredColumn(int monthNumber)
-{
-    std::string column;
-    for (int age = 18; age <= 45; ++age)
-        column += answeredRow(age)[static_cast<std::size_t>(monthNumber - 1)];
-    return column;
-}
-
 } // namespace
 
 TEST(GenderChart, EveryCellEqualsThePublishedChart)
 {
     for (int age = 18; age <= 45; ++age)
         EXPECT_EQ(answeredRow(age), PublishedChart[age - 18]) << "age " << age;
-}
-
-TEST(GenderChart, Holds165BoyAnd171GirlCells)
-{
-    int boys = 0, girls = 0;
-    for (int age = 18; age <= 45; ++age)
-        for (char cell : answeredRow(age))
-            boys += cell == 'B', girls += cell == 'G';
-    EXPECT_EQ(boys, 165);
-    EXPECT_EQ(girls, 171);
-}
-
-TEST(GenderChart, OnlyRows31And32AreAlikeAndNoColumnsAre)
-{
-    std::set<std::pair<int, int>> equalRows;
-    for (int a = 18; a <= 45; ++a)
-        for (int b = a + 1; b <= 45; ++b)
-            if (answeredRow(a) == answeredRow(b))
-                equalRows.insert({a, b});
-    EXPECT_EQ(equalRows, (std::set<std::pair<int, int>> {{31, 32}}));
-    EXPECT_EQ(answeredRow(31), "BGBGGGGGGGGB");
-
-    for (int m = 1; m <= 12; ++m)
-        for (int n = m + 1; n <= 12; ++n)
-            EXPECT_NE(answeredColumn(m), answeredColumn(n)) << "months " << m << " and " << n;
-}
-
-TEST(GenderChart, CornersAndNamedRows)
-{
-    EXPECT_EQ(lm::LookUpGender(18, 1), "Girl");
-    EXPECT_EQ(lm::LookUpGender(18, 12), "Boy");
-    EXPECT_EQ(lm::LookUpGender(45, 1), "Girl");
-    EXPECT_EQ(lm::LookUpGender(45, 12), "Boy");
-    EXPECT_EQ(answeredRow(21), "BGGGGGGGGGGG"); // "Boy" only in month 1
-    EXPECT_EQ(answeredRow(18), "GBGBBBBBBBBB"); // "Girl" only in months 1 and 3
-    EXPECT_EQ(lm::LookUpGender(30, 11), "Boy");
-    EXPECT_EQ(lm::LookUpGender(37, 6), "Boy");
-    EXPECT_EQ(lm::LookUpGender(44, 7), "Girl");
 }
 
 TEST(GenderChart, NoValueOutsideAges18To45OrMonths1To12)

@@ -3,6 +3,7 @@
 // Tests of the one lookup that answers from 1901 to 2099: which calendar answers where, the
 // official dates of the Chinese New Year, the ends of both spans, leap months, days that do
 // not exist, and the five days whose month published reckonings give differently.
+#include "RowName.h"
 #include "modDurorurOzivurediRuvidevo.h"
 
 #include <gtest/gtest.h>
@@ -25,12 +26,6 @@ struct Day
 std::optional<lm::LunarMonthInForce> lookUp(const Day &d)
 {
     return lm::LookUpLunarMonthInForce(d.year, d.month, d.day);
-}
-
-template <typename Case>
-std::string nameOf(const testing::TestParamInfo<Case> &info)
-{
-    return info.param.name;
 }
 
 // The first day of the Chinese New Year from 2013 to 2035, as published (the Hong Kong
@@ -97,7 +92,7 @@ TEST_P(ChineseNewYear, BeginsMonth1OnThePublishedDay)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Published, ChineseNewYear, testing::ValuesIn(NewYears), nameOf<NewYearCase>);
+    Published, ChineseNewYear, testing::ValuesIn(NewYears), kq::test::RowName());
 
 namespace {
 
@@ -169,7 +164,7 @@ TEST_P(LunarMonthInForceLookUp, AnswersFromTheRightCalendar)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EdgeDates, LunarMonthInForceLookUp, testing::ValuesIn(InForceCases), nameOf<InForceCase>);
+    EdgeDates, LunarMonthInForceLookUp, testing::ValuesIn(InForceCases), kq::test::RowName());
 
 namespace {
 
@@ -223,7 +218,7 @@ TEST_P(DisputedStart, IsFlaggedAroundTheFiveDays)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    FiveDays, DisputedStart, testing::ValuesIn(DisputedCases), nameOf<DisputedCase>);
+    FiveDays, DisputedStart, testing::ValuesIn(DisputedCases), kq::test::RowName());
 
 TEST(DisputedStart, NamesTheFiveDays)
 {

@@ -13,7 +13,7 @@ namespace kq::test {
 struct RowName
 {
     template <class Row>
-    std::string operator()(const testing::TestParamInfo<Row> &info) const
+    std::string operator()(const ::testing::TestParamInfo<Row> &info) const
     {
         return std::string(info.param.name);
     }
