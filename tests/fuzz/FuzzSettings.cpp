@@ -3,12 +3,15 @@
 // Fuzz target: the settings codec and the update reminder's stored date. The first byte chooses
 // the answer to the update question and how the rest is read (one Latin-1 character per byte,
 // or UTF-16 code units as a damaged file may hold them); the next two bytes name today (days
-// after 1970-01-01); the rest is the raw stored value. The codec gives back every Latin-1
+// after 1970-01-01); the rest is the raw stored value. Encoding moves every code up by 85 and
+// decoding down by 85, each leaving out exactly the characters that would leave 0 to 255 (or
+// are not Latin-1) and keeping the others in order; so the codec gives back every Latin-1
 // text, less exactly the characters it cannot move (codes above 170); the reminder asks only
 // for a stored YYYY-MM-DD date more than 14 days from today, and writes today only when it
 // asks or when nothing was stored.
 #include "FakePlatform.h"
 #include "FuzzSupport.h"
+#include "ReminderSetting.h"
 #include "modHelp.h"
 
 #include <charconv>
@@ -57,10 +60,29 @@ std::optional<year_month_day> StoredDate(const QString &text)
     return date.ok() ? std::optional(date) : std::nullopt;
 }
 
+// What the codec must give, written out character by character: each code moved by delta, a
+// character that is not Latin-1 or whose moved code leaves 0 to 255 left out.
+QString Moved(const QString &text, int delta)
+{
+    QString result;
+    for (const QChar c : text) {
+        const int moved = c.unicode() + delta;
+        if (c.unicode() <= 255 && moved >= 0 && moved <= 255)
+            result.append(QChar(static_cast<char16_t>(moved)));
+    }
+    return result;
+}
+
 void CheckCodec(const QString &text, bool latin1)
 {
     const QString encoded = modHelp::EncodeSetting(text);
     const QString decoded = modHelp::DecodeSetting(text);
+    Check(encoded == Moved(text, 85),
+        "encoding moves each code up by 85 and leaves out exactly what leaves 0 to 255",
+        kq::fuzz::Hex(text.toStdString()));
+    Check(decoded == Moved(text, -85),
+        "decoding moves each code down by 85 and leaves out exactly what leaves 0 to 255",
+        kq::fuzz::Hex(text.toStdString()));
     for (const QChar c : encoded)
         Check(c.unicode() >= 85 && c.unicode() <= 255, "an encoded code lies in 85 to 255");
     for (const QChar c : decoded)
@@ -84,8 +106,8 @@ void CheckReminder(const QString &raw, const year_month_day &today, bool answerY
                                        static_cast<int>(static_cast<unsigned>(today.day()))),
         QTime(9, 30));
     fake.messages.answers.push_back(answerYes ? kq::MessageAnswer::Yes : kq::MessageAnswer::No);
-    const QString key = kq::testing::FakeSettingsStore::path(fake.platform.applicationName,
-        QStringLiteral("Settings"), modHelp::EncodeSetting(QStringLiteral("Duration")));
+    const QString key = kq::testing::FakeSettingsStore::path(
+        fake.platform.applicationName, kq::test::ReminderSection, kq::test::ReminderKey());
     fake.settings.values.insert(key, raw);
 
     modHelp::RunUpdateReminder(fake.platform);

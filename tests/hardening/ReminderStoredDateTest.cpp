@@ -3,24 +3,23 @@
 // The update reminder reading a stored date it cannot understand: garbage, other date formats,
 // dates that do not exist, very long texts, raw values that are no encoding at all. It asks
 // nothing, writes nothing and keeps working; only a value that decodes to nothing counts as a
-// first run (today is then written, and nothing is asked).
+// first run (today is then written, and nothing is asked). Random raw values are the settings
+// fuzz target's (tests/fuzz/FuzzSettings.cpp).
 #include "FakePlatform.h"
-#include "Fuzz.h"
+#include "ReminderSetting.h"
+#include "RowName.h"
 #include "modHelp.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using kq::hardening::Fuzz;
 using kq::testing::FakePlatform;
-
-const QString Section = QStringLiteral("Settings");
 
 QString StoredKeyPath(const FakePlatform &fake)
 {
     return kq::testing::FakeSettingsStore::path(
-        fake.platform.applicationName, Section, modHelp::EncodeSetting(QStringLiteral("Duration")));
+        fake.platform.applicationName, kq::test::ReminderSection, kq::test::ReminderKey());
 }
 
 // Today lies years away from every date the texts below hold, so a text misread as a date
@@ -35,11 +34,6 @@ struct StoredCase
     const char *name;
     QString text; // before encoding
 };
-
-void PrintTo(const StoredCase &row, std::ostream *out)
-{
-    *out << row.name;
-}
 
 std::vector<StoredCase> UnreadableTexts()
 {
@@ -88,31 +82,8 @@ TEST_P(UnreadableStoredText, NoQuestionNothingWrittenEveryTime)
     EXPECT_EQ(fake.settings.values.value(StoredKeyPath(fake)), stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, UnreadableStoredText, ::testing::ValuesIn(UnreadableTexts()),
-    [](const ::testing::TestParamInfo<StoredCase> &info) { return std::string(info.param.name); });
-
-// Raw values as a damaged or hand-edited file may hold them, not made by the codec at all.
-TEST(UnreadableStoredText, RandomRawValuesNeverBringTheQuestion)
-{
-    Fuzz fuzz(31);
-    for (int round = 0; round < 3000; ++round) {
-        FakePlatform fake;
-        SetToday(fake);
-        const int length = static_cast<int>(fuzz.below(fuzz.chance(5) ? 100000 : 40));
-        const QString raw = fuzz.chance(50) ? fuzz.latin1(length) : fuzz.anyUnits(length);
-        fake.settings.values.insert(StoredKeyPath(fake), raw);
-        modHelp::RunUpdateReminder(fake.platform);
-        ASSERT_TRUE(fake.messages.shown.isEmpty()) << "round " << round;
-        if (modHelp::DecodeSetting(raw).isEmpty()) {
-            // Nothing left after decoding: the first run's rule writes today, silently.
-            ASSERT_EQ(fake.settings.writes, 1) << "round " << round;
-            ASSERT_EQ(modHelp::DecodeSetting(fake.settings.values.value(StoredKeyPath(fake))),
-                QStringLiteral("2031-07-15"));
-        } else {
-            ASSERT_EQ(fake.settings.writes, 0) << "round " << round;
-        }
-    }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Texts, UnreadableStoredText, ::testing::ValuesIn(UnreadableTexts()), kq::test::RowName());
 
 // An empty value is the first run: today is written and nothing is asked. A plain (not
 // encoded) date, as someone editing the file by hand might write it, decodes to nothing

@@ -5,29 +5,27 @@
 // about it, never fails, and a prediction still works; where the file can be repaired, the next
 // run finds today's date.
 #include "FakePlatform.h"
-#include "Fuzz.h"
 #include "Prediction.h"
 #include "QtSettingsStore.h"
+#include "ReminderSetting.h"
+#include "RunProgram.h"
 #include "modHelp.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <random>
 
 #include <unistd.h>
 
 namespace {
 
-using kq::hardening::Fuzz;
 using kq::testing::FakePlatform;
-
-const QString Section = QStringLiteral("Settings");
 
 // The fakes for everything but the settings, which are the real store in `folder`.
 struct ProgramRun
@@ -43,7 +41,7 @@ struct ProgramRun
     QString storedDate()
     {
         return modHelp::DecodeSetting(store.read(
-            platform.applicationName, Section, modHelp::EncodeSetting(QStringLiteral("Duration"))));
+            platform.applicationName, kq::test::ReminderSection, kq::test::ReminderKey()));
     }
 
     QString fileName() const { return store.fileName(platform.applicationName); }
@@ -103,12 +101,9 @@ struct StartResult
 
 QByteArray RunHelper(const QStringList &arguments)
 {
-    QProcess run;
-    run.start(QStringLiteral(KQ_SETTINGS_RUN_PATH), arguments);
-    if (!run.waitForFinished(60000) || run.exitStatus() != QProcess::NormalExit
-        || run.exitCode() != 0)
-        return "failed";
-    return run.readAllStandardOutput().trimmed();
+    const kq::test::ProgramRun run
+        = kq::test::RunProgram(QStringLiteral(KQ_SETTINGS_RUN_PATH), arguments);
+    return run.status == 0 ? run.out.trimmed() : QByteArray("failed");
 }
 
 StartResult StartOn(const QString &folder, const QString &day, const char *answer = "no")
@@ -186,13 +181,15 @@ TEST(SettingsFileFault, FolderThatCannotBeWrittenEvenByRoot)
 // from which the next run reads today's date.
 TEST(SettingsFileFault, CorruptFileOfRandomBytes)
 {
-    Fuzz fuzz(13);
+    std::mt19937 random(13); // the same bytes on every run
     for (int round = 0; round < 30; ++round) {
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
         ProgramRun run(dir.path());
-        std::string bytes = fuzz.bytes(1 + static_cast<int>(fuzz.below(64 << 10)), true);
-        if (fuzz.chance(50)) // a damaged file that still starts as the right one
+        std::string bytes(1 + random() % (64 << 10), '\0');
+        for (char &byte : bytes)
+            byte = static_cast<char>(random() % 256);
+        if (round % 2 == 0) // a damaged file that still starts as the right one
             bytes = "[Settings]\n" + bytes;
         ASSERT_TRUE(WriteFile(run.fileName(), QByteArray::fromStdString(bytes)));
 

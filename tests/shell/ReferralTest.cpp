@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
 // Tests of the "Refer A Friend" address: whatever the user types, the page script must get
-// back exactly the six values, in order, and nothing else.
-#include "FakePlatform.h"
+// back exactly the six values, in order, and nothing else. (The fuzz target
+// tests/fuzz/FuzzReferral.cpp checks the same for any bytes typed into the five fields.)
 #include "Referral.h"
+#include "FakePlatform.h"
+#include "RowName.h"
 #include "modMasterEdit.h"
 
 #include <QUrl>
@@ -25,16 +27,24 @@ QByteArray pageScript()
     return qs(modMasterEdit::PageScriptUrl).toUtf8();
 }
 
+// A value as the page script can get it: written in UTF-8. A lone surrogate has no UTF-8 form
+// and comes back as a replacement character; every other text comes back as it is.
+QString asUtf8CarriesIt(const QString &text)
+{
+    return QString::fromUtf8(text.toUtf8());
+}
+
+QString loneSurrogates()
+{
+    return QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") + QChar(0xDFFF) + QChar(0xDBFF)
+        + QChar(0xDC00) + QChar(0xDC00) + QStringLiteral("c");
+}
+
 struct HostileCase
 {
     const char *name;
     ReferralRequest request;
 };
-
-void PrintTo(const HostileCase &row, std::ostream *out)
-{
-    *out << row.name;
-}
 
 std::vector<HostileCase> hostileCases()
 {
@@ -43,19 +53,25 @@ std::vector<HostileCase> hostileCases()
         + QStringLiteral("\r\nBye!");
     return {
         {"Plain", {"Ann", "ann@example.com", "Hello", "Bob", "bob@example.com"}},
-        {"Ampersand and equals rewrite nothing",
+        {"AmpersandAndEqualsRewriteNothing",
             {"A&taf6=evil", "a=b@example.com", "x&taf2=y&page=home-page", "B&", "=b@example.com"}},
-        {"Hash does not cut the address", {"#1", "a#b@example.com", "see #top", "#", "b@x.org#"}},
-        {"Percent and plus stay literal",
+        {"HashDoesNotCutTheAddress", {"#1", "a#b@example.com", "see #top", "#", "b@x.org#"}},
+        {"PercentAndPlusStayLiteral",
             {"100% sure", "a+b@example.com", "%41%%2B+1", "+", "%20@example.com"}},
-        {"Question marks and slashes", {"?", "a?b@c.d", "why?/no?", "/\\", "b@c.d/?"}},
-        {"Spaces inside", {"Ann Lee", "a@b.c", "a  lot   of  spaces", "Bob Lee", "b@c.d"}},
-        {"Line breaks", {"Ann", "a@b.c", "line one\r\nline two\nline three\r", "Bob", "b@c.d"}},
-        {"Letters beyond ASCII",
+        {"QuestionMarksAndSlashes", {"?", "a?b@c.d", "why?/no?", "/\\", "b@c.d/?"}},
+        {"SpacesInside", {"Ann Lee", "a@b.c", "a  lot   of  spaces", "Bob Lee", "b@c.d"}},
+        {"LineBreaks", {"Ann", "a@b.c", "line one\r\nline two\nline three\r", "Bob", "b@c.d"}},
+        {"LettersBeyondAscii",
             {QStringLiteral("Zoë Ødegård"), QStringLiteral("zoë@exämple.com"),
                 QStringLiteral("你好, ça va? Привет 👶"), QStringLiteral("José"),
                 QStringLiteral("josé@example.com")}},
-        {"Long message", {"Ann", "a@b.c", longMessage, "Bob", "b@c.d"}},
+        {"LongMessage", {"Ann", "a@b.c", longMessage, "Bob", "b@c.d"}},
+        {"ValuesLongerThanAnyAddressBar",
+            {QString(20000, QChar(u'&')), "a@b.c", QStringLiteral("\u00e9=#").repeated(12000),
+                "Bob", "b@c.d"}},
+        // Broken UTF-16 cannot be written in UTF-8: the address keeps its shape and every
+        // other value stays exact.
+        {"LoneSurrogates", {loneSurrogates(), "a@b.c", loneSurrogates(), "Bob", "b@c.d"}},
     };
 }
 
@@ -74,14 +90,15 @@ TEST_P(ReferralAddressTest, DecodesToExactlyTheSixValuesInOrder)
     // The part before the query never changes.
     EXPECT_EQ(url.adjusted(QUrl::RemoveQuery).toEncoded(), pageScript());
     EXPECT_TRUE(address.startsWith(pageScript() + "?page=kqcs-refer-a-friend&taf1="));
+    EXPECT_EQ(url.toEncoded(), address); // handed to the browser byte for byte
 
     const QList<QPair<QString, QString>> expected = {
         {"page", "kqcs-refer-a-friend"},
-        {"taf1", request.Name},
-        {"taf2", request.Email},
-        {"taf3", request.Message},
-        {"taf4", request.FriendName},
-        {"taf5", request.FriendEmail},
+        {"taf1", asUtf8CarriesIt(request.Name)},
+        {"taf2", asUtf8CarriesIt(request.Email)},
+        {"taf3", asUtf8CarriesIt(request.Message)},
+        {"taf4", asUtf8CarriesIt(request.FriendName)},
+        {"taf5", asUtf8CarriesIt(request.FriendEmail)},
         {"taf6", qs(modMasterEdit::SiteFolderUrl)},
     };
     EXPECT_EQ(QUrlQuery(url).queryItems(QUrl::FullyDecoded), expected);
@@ -105,14 +122,8 @@ TEST_P(ReferralAddressTest, OpensTheAddressByteForByte)
     EXPECT_EQ(fake.browser.opened.first(), kq::ReferralAddress(GetParam().request));
 }
 
-INSTANTIATE_TEST_SUITE_P(HostileTexts, ReferralAddressTest, ::testing::ValuesIn(hostileCases()),
-    [](const ::testing::TestParamInfo<HostileCase> &info) {
-        std::string name;
-        for (const char c : std::string(info.param.name))
-            if (std::isalnum(static_cast<unsigned char>(c)))
-                name += c;
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(
+    HostileTexts, ReferralAddressTest, ::testing::ValuesIn(hostileCases()), kq::test::RowName());
 
 TEST(ReferralAddress, PlainFormIsSpelledOutInFull)
 {

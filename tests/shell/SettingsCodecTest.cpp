@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
 // The settings codec: what the stored key and date look like, and what is dropped.
+#include "RowName.h"
 #include "modHelp.h"
 
 #include <gtest/gtest.h>
@@ -24,11 +25,6 @@ struct CodecRow
     QString encoded;
 };
 
-void PrintTo(const CodecRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
 class SettingsCodec : public ::testing::TestWithParam<CodecRow>
 {
 };
@@ -50,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(StoredTexts, SettingsCodec,
         // 170 + 85 = 255 is the last code that fits; 0 is the first.
         CodecRow {"TopOfRange", FromCodes({170}), FromCodes({255})},
         CodecRow {"BottomOfRange", FromCodes({0}), FromCodes({85})}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 struct DropRow
 {
@@ -58,11 +54,6 @@ struct DropRow
     QString input;
     QString expected;
 };
-
-void PrintTo(const DropRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
 
 class SettingsCodecEncodeDrops : public ::testing::TestWithParam<DropRow>
 {
@@ -80,8 +71,11 @@ INSTANTIATE_TEST_SUITE_P(Encode, SettingsCodecEncodeDrops,
         DropRow {"AllAboveRange", FromCodes({200, 255}), QString()},
         // Not a Latin-1 character to begin with: left out.
         DropRow {"EuroSign", FromCodes({u'A', 0x20AC, u'B'}), FromCodes({150, 151})},
-        DropRow {"SurrogatePair", QString::fromUtf8("a\xF0\x9F\x98\x80z"), FromCodes({182, 207})}),
-    [](const auto &info) { return std::string(info.param.name); });
+        DropRow {"SurrogatePair", QString::fromUtf8("a\xF0\x9F\x98\x80z"), FromCodes({182, 207})},
+        // 0, 84, 85 and 170 fit; 171 and 255 would pass 255; 256 and the rest are not Latin-1.
+        DropRow {"RangeEdges", FromCodes({0, 84, 85, 170, 171, 255, 256, 0xD800, 0xFFFF}),
+            FromCodes({85, 169, 170, 255})}),
+    kq::test::RowName());
 
 class SettingsCodecDecodeDrops : public ::testing::TestWithParam<DropRow>
 {
@@ -97,7 +91,10 @@ INSTANTIATE_TEST_SUITE_P(Decode, SettingsCodecDecodeDrops,
         // 84 - 85 = -1: left out. A plain ASCII date leaves nothing at all.
         DropRow {"BelowRange", FromCodes({150, 84, 151}), QStringLiteral("AB")},
         DropRow {"PlainDate", QStringLiteral("2009-12-01"), QString()},
-        DropRow {"NotLatin1", FromCodes({150, 0x0150, 151}), QStringLiteral("AB")}),
-    [](const auto &info) { return std::string(info.param.name); });
+        DropRow {"NotLatin1", FromCodes({150, 0x0150, 151}), QStringLiteral("AB")},
+        // 0 and 84 would fall below 0; 85, 170, 171 and 255 fit; the rest are not Latin-1.
+        DropRow {"RangeEdges", FromCodes({0, 84, 85, 170, 171, 255, 256, 0xD800, 0xFFFF}),
+            FromCodes({0, 85, 86, 170})}),
+    kq::test::RowName());
 
 } // namespace

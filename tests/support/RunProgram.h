@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
 // Runs a built program as a child process, as a user or a script would: its arguments, its
-// standard input, and its environment; waits for it and collects what it wrote.
+// standard input, and its environment; waits for it and collects what it wrote (standard
+// output goes to standardOutputFile instead where one is named, e.g. /dev/full).
 #pragma once
 
 #include <QByteArray>
@@ -24,10 +25,12 @@ struct ProgramRun
 inline ProgramRun RunProgram(const QString &program, const QStringList &arguments,
     const QByteArray &input = {},
     const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-    int timeoutMs = 60000)
+    int timeoutMs = 60000, const QString &standardOutputFile = {})
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (!standardOutputFile.isEmpty())
+        process.setStandardOutputFile(standardOutputFile);
     process.start(program, arguments);
     EXPECT_TRUE(process.waitForStarted()) << program.toStdString();
     process.write(input);
