@@ -3,9 +3,10 @@
 // The desktop program's command line: what each reading of the arguments decides, and the
 // built program asked for its help and version where there is no display.
 #include "CommandLine.h"
+#include "RowName.h"
+#include "RunProgram.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
@@ -76,42 +77,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, Reading,
         ReadingCase {"NoProgramPath", {}, After, true, 0, "", ""},
         ReadingCase {"HelpListsTheExtendedCalendar", {Path, "--help"}, Before, false, 0,
             "--extended-calendar", ""},
-        ReadingCase {"ExtendedCalendarRuns", {Path, "--extended-calendar"}, After, true, 0, "",
-            ""},
+        ReadingCase {"ExtendedCalendarRuns", {Path, "--extended-calendar"}, After, true, 0, "", ""},
         ReadingCase {"ExtendedCalendarTakesNoValue", {Path, "--extended-calendar=yes"}, After,
             false, kq::ExitUsage, "", "extended-calendar"}),
-    [](const ::testing::TestParamInfo<ReadingCase> &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
-struct Finished
-{
-    bool ended = false;
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using kq::test::ProgramRun;
 
 // The built program, with no display of any kind in its environment.
-Finished RunWithoutDisplay(const QStringList &arguments, const QString &outputFile = {})
+ProgramRun RunWithoutDisplay(const QStringList &arguments, const QString &outputFile = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    if (!outputFile.isEmpty())
-        process.setStandardOutputFile(outputFile);
-    process.start(QStringLiteral(KQ_PROGRAM_PATH), arguments);
-    Finished finished;
-    if (!process.waitForStarted() || !process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return finished;
-    }
-    finished.ended = process.exitStatus() == QProcess::NormalExit;
-    finished.status = process.exitCode();
-    finished.out = process.readAllStandardOutput();
-    finished.err = process.readAllStandardError();
-    return finished;
+    return kq::test::RunProgram(
+        QStringLiteral(KQ_PROGRAM_PATH), arguments, {}, environment, 60000, outputFile);
 }
 
 // Only the whole option turns the extended calendar on. The program takes it from the reading
@@ -125,14 +105,12 @@ TEST(ExtendedCalendar, IsOnOnlyWhenAsked)
 
 TEST(ProgramWithoutDisplay, AnswersHelpAndVersion)
 {
-    const Finished help = RunWithoutDisplay({QStringLiteral("--help")});
-    ASSERT_TRUE(help.ended);
+    const ProgramRun help = RunWithoutDisplay({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: kq-pregnancy-calendar [options]")) << help.out.data();
     EXPECT_TRUE(help.err.isEmpty()) << help.err.data();
 
-    const Finished version = RunWithoutDisplay({QStringLiteral("-v")});
-    ASSERT_TRUE(version.ended);
+    const ProgramRun version = RunWithoutDisplay({QStringLiteral("-v")});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "kq-pregnancy-calendar " KQ_TEST_VERSION "\n");
 }
@@ -141,9 +119,8 @@ TEST(ProgramWithoutDisplay, HelpThatCannotBeWrittenIsAFailure)
 {
     if (!QFile::exists(QStringLiteral("/dev/full")))
         GTEST_SKIP() << "no /dev/full";
-    const Finished help
+    const ProgramRun help
         = RunWithoutDisplay({QStringLiteral("--help")}, QStringLiteral("/dev/full"));
-    ASSERT_TRUE(help.ended);
     EXPECT_EQ(help.status, kq::ExitOutputFailed);
 }
 
@@ -152,12 +129,10 @@ TEST(ProgramOffscreen, RefusesAnOptionItDoesNotKnow)
     // On the offscreen platform the toolkit starts, so the second reading decides.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KQ_PROGRAM_PATH), {QStringLiteral("--no-such-option")});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), kq::ExitUsage);
-    EXPECT_TRUE(process.readAllStandardError().contains("Unknown option 'no-such-option'"));
+    const ProgramRun run = kq::test::RunProgram(
+        QStringLiteral(KQ_PROGRAM_PATH), {QStringLiteral("--no-such-option")}, {}, environment);
+    EXPECT_EQ(run.status, kq::ExitUsage);
+    EXPECT_TRUE(run.err.contains("Unknown option 'no-such-option'")) << run.err.constData();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // The exit flow, row by row: which user actions close which window, when the support window
 // appears, and when the run ends (EndProgram: every window closed, the instance given up,
 // status 0). The program's real windows on the offscreen platform, with the fake services.
+#include "RowName.h"
 #include "UiTestSupport.h"
 
 #include "ExitFlow.h"
@@ -215,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ExitFlowTest, ::testing::Values(
     Row {"AboutOkOnResult",      Start::ResultWindow, Action::AboutOk,                  0, 1, false, false},
     Row {"SupportCloseBox",      Start::MainWindow,   Action::SupportCloseBox,          0, 0, false, true},
     Row {"SupportExit",          Start::ResultWindow, Action::SupportExit,              0, 0, false, true}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 // clang-format on
 
 class ExitFlowOnceTest : public ExitFlowTest

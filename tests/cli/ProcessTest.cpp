@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 // Tests that run the built kq-predict: exit statuses, --help and --version as Qt's parser
 // gives them, the JSON on standard output and --batch streaming through a pipe.
+#include "RunProgram.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -10,23 +12,11 @@
 
 namespace {
 
-struct Finished
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using kq::test::ProgramRun;
 
-Finished runKqPredict(const QStringList &arguments, const QByteArray &input = {})
+ProgramRun runKqPredict(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(KQ_PREDICT_PATH), arguments);
-    EXPECT_TRUE(process.waitForStarted());
-    process.write(input);
-    process.closeWriteChannel();
-    EXPECT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return kq::test::RunProgram(QStringLiteral(KQ_PREDICT_PATH), arguments);
 }
 
 } // namespace
@@ -49,10 +39,10 @@ TEST(KqPredictProcess, ExitStatuses)
 
 TEST(KqPredictProcess, HelpAndVersion)
 {
-    const Finished version = runKqPredict({"--version"});
+    const ProgramRun version = runKqPredict({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.trimmed(), "kq-predict 1.95");
-    const Finished help = runKqPredict({"--help"});
+    const ProgramRun help = runKqPredict({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains("--batch"));
     EXPECT_TRUE(help.out.contains("--lunar-month <date>"));
@@ -63,7 +53,7 @@ TEST(KqPredictProcess, HelpAndVersion)
 
 TEST(KqPredictProcess, JsonPredictionOnOneLine)
 {
-    const Finished finished = runKqPredict(
+    const ProgramRun finished = runKqPredict(
         {"--birth", "1960-05-05", "--conception", "2005-01-20", "--today", "2005-03-01", "--json"});
     EXPECT_EQ(finished.status, 0);
     EXPECT_TRUE(finished.err.isEmpty());

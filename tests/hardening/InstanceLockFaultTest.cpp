@@ -4,6 +4,7 @@
 // holds something that is no lock: the program always starts (without the single-instance rule
 // when the lock cannot be taken) rather than refusing to run.
 #include "QtInstanceGuard.h"
+#include "RowName.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,9 +69,7 @@ TEST_P(InstanceLockUnusableFolder, ProgramStartsWithoutTheRule)
 INSTANTIATE_TEST_SUITE_P(Folders, InstanceLockUnusableFolder,
     ::testing::Values(UnusableFolder {"ReadOnlyFolder", "/proc/self/kq-pregnancy-calendar.lock"},
         UnusableFolder {"MissingFolderThatCannotBeMade", "/proc/self/no-such/kq.lock"}),
-    [](const ::testing::TestParamInfo<UnusableFolder> &info) {
-        return std::string(info.param.name);
-    });
+    kq::test::RowName());
 
 TEST(InstanceLockFault, ReadOnlyFolderOfTheUser)
 {

@@ -6,6 +6,7 @@
 // at once (QSettings writes a new file and renames it over the old one).
 #include "FakePlatform.h"
 #include "QtSettingsStore.h"
+#include "ReminderSetting.h"
 #include "modHelp.h"
 
 #include <QDeadlineTimer>
@@ -18,7 +19,8 @@
 
 namespace {
 
-const QString Section = QStringLiteral("Settings");
+using kq::test::ReminderKey;
+using kq::test::ReminderSection;
 
 TEST(KilledWhileWriting, NextStartFindsTheSettingIntact)
 {
@@ -46,9 +48,8 @@ TEST(KilledWhileWriting, NextStartFindsTheSettingIntact)
         kq::QtSettingsStore store(dir.path());
         kq::Platform platform {fake.messages, fake.browser, store, fake.clock, fake.random,
             fake.instance, fake.platform.applicationName};
-        const QString key = modHelp::EncodeSetting(QStringLiteral("Duration"));
-        const QString stored
-            = modHelp::DecodeSetting(store.read(platform.applicationName, Section, key));
+        const QString stored = modHelp::DecodeSetting(
+            store.read(platform.applicationName, ReminderSection, ReminderKey()));
         if (!lastReported.isEmpty()) {
             // Every date a write reported is on disk in full: the last one or a later one.
             const QDate reported
@@ -69,7 +70,8 @@ TEST(KilledWhileWriting, NextStartFindsTheSettingIntact)
         // today (or finds a date and, fifteen days on, asks and writes today).
         fake.clock.current = QDateTime(QDate(2040, 1, 1), QTime(9, 0));
         modHelp::RunUpdateReminder(platform);
-        EXPECT_EQ(modHelp::DecodeSetting(store.read(platform.applicationName, Section, key)),
+        EXPECT_EQ(modHelp::DecodeSetting(
+                      store.read(platform.applicationName, ReminderSection, ReminderKey())),
             QStringLiteral("2040-01-01"));
         EXPECT_FALSE(QFileInfo::exists(store.fileName(platform.applicationName) + ".lock"));
     }
@@ -97,8 +99,8 @@ TEST(KilledWhileWriting, EmptyLockLeftBehindDoesNotHoldUpTheNextStart)
     const QDeadlineTimer deadline(15000);
     modHelp::RunUpdateReminder(platform);
     EXPECT_FALSE(deadline.hasExpired());
-    EXPECT_EQ(modHelp::DecodeSetting(store.read(platform.applicationName, Section,
-                  modHelp::EncodeSetting(QStringLiteral("Duration")))),
+    EXPECT_EQ(modHelp::DecodeSetting(
+                  store.read(platform.applicationName, ReminderSection, ReminderKey())),
         QStringLiteral("2009-12-01"));
     EXPECT_FALSE(QFileInfo::exists(lockName));
 }

@@ -4,9 +4,10 @@
 // a failure status, not the toolkit's abort with a core dump; nothing of the run happens (no
 // settings written).
 #include "DisplayCheck.h"
+#include "RowName.h"
+#include "RunProgram.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
@@ -47,32 +48,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, MissingDisplay,
         DisplayCase {"WaylandLeftToTheToolkit", "wayland", "", "", false},
         DisplayCase {"ListWithAFallback", "wayland;xcb", "", "", false},
         DisplayCase {"ListOfXcbOnly", "xcb;xcb", "", "", true}),
-    [](const ::testing::TestParamInfo<DisplayCase> &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
-struct Finished
-{
-    QProcess::ExitStatus how = QProcess::CrashExit;
-    int status = -1;
-    QByteArray err;
-    QByteArray out;
-};
+using kq::test::ProgramRun;
 
-Finished RunProgram(const QProcessEnvironment &environment, const QStringList &arguments = {})
+ProgramRun RunProgram(const QProcessEnvironment &environment)
 {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KQ_PROGRAM_PATH), arguments);
-    Finished finished;
-    if (!process.waitForStarted() || !process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return finished;
-    }
-    finished.how = process.exitStatus();
-    finished.status = process.exitCode();
-    finished.err = process.readAllStandardError();
-    finished.out = process.readAllStandardOutput();
-    return finished;
+    return kq::test::RunProgram(QStringLiteral(KQ_PROGRAM_PATH), {}, {}, environment);
 }
 
 class NoDisplay : public ::testing::Test
@@ -89,9 +71,9 @@ protected:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath("runtime"));
     }
 
-    void ExpectOneClearLineAndNothingDone(const Finished &finished)
+    void ExpectOneClearLineAndNothingDone(const ProgramRun &finished)
     {
-        EXPECT_EQ(finished.how, QProcess::NormalExit); // no abort, no core dump
+        // An abort or a core dump would be no exit status at all (-1).
         EXPECT_EQ(finished.status, kq::ExitNoDisplay);
         EXPECT_TRUE(finished.err.startsWith("cannot open a display")) << finished.err.constData();
         EXPECT_EQ(finished.err.count('\n'), 1) << finished.err.constData();

@@ -15,6 +15,7 @@
 //       it prints the date written on a line of its own
 #include "FakePlatform.h"
 #include "QtSettingsStore.h"
+#include "ReminderSetting.h"
 #include "modHelp.h"
 
 #include <QCoreApplication>
@@ -26,8 +27,8 @@ namespace {
 
 QString StoredDate(kq::Platform &platform)
 {
-    return modHelp::DecodeSetting(platform.settings.read(platform.applicationName,
-        QStringLiteral("Settings"), modHelp::EncodeSetting(QStringLiteral("Duration"))));
+    return modHelp::DecodeSetting(platform.settings.read(
+        platform.applicationName, kq::test::ReminderSection, kq::test::ReminderKey()));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // The publisher's pages: each opener opens exactly its own address, and opening shows nothing
 // and changes nothing.
 #include "FakePlatform.h"
+#include "RowName.h"
 #include "modHelp.h"
 
 #include <gtest/gtest.h>
@@ -21,11 +22,6 @@ struct PageRow
     void (*opener)(kq::Platform &);
     QByteArray address;
 };
-
-void PrintTo(const PageRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
 
 class PageOpeners : public ::testing::TestWithParam<PageRow>
 {
@@ -70,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageOpeners,
             Script + "?page=corvanesoftwares"},
         PageRow {"FullyBranded", modHelp::PageKey::FullyBranded, modHelp::OpenFullyBrandedPage,
             Script + "?page=fully-branded"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 TEST(PageTable, AValueOutsideTheSevenKeysOpensNothing)
 {

@@ -3,6 +3,7 @@
 // The per-user settings store on disk, in a temporary folder.
 #include "QtSettingsStore.h"
 #include "FakePlatform.h"
+#include "ReminderSetting.h"
 #include "modHelp.h"
 
 #include <QFile>
@@ -13,7 +14,7 @@
 namespace {
 
 const QString App = QStringLiteral("kq-pregnancy-calendar");
-const QString Section = QStringLiteral("Settings");
+const QString Section = kq::test::ReminderSection;
 
 QByteArray FileBytes(const QString &name)
 {
@@ -38,7 +39,7 @@ TEST(QtSettingsStore, ValueSurvivesReopeningAndIsReplaced)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString key = modHelp::EncodeSetting(QStringLiteral("Duration"));
+    const QString key = kq::test::ReminderKey();
     kq::QtSettingsStore(dir.path()).write(App, Section, key, QStringLiteral("first"));
     kq::QtSettingsStore(dir.path()).write(App, Section, key, QStringLiteral("second"));
     EXPECT_EQ(kq::QtSettingsStore(dir.path()).read(App, Section, key), QStringLiteral("second"));
@@ -87,8 +88,8 @@ TEST(QtSettingsStore, ReminderFileHoldsNoPlainKeyOrDate)
 
     // Read back through a fresh store, a second run finds today and asks nothing.
     kq::QtSettingsStore reopened(dir.path());
-    EXPECT_EQ(modHelp::DecodeSetting(reopened.read(
-                  platform.applicationName, Section, modHelp::EncodeSetting("Duration"))),
+    EXPECT_EQ(modHelp::DecodeSetting(
+                  reopened.read(platform.applicationName, Section, kq::test::ReminderKey())),
         QStringLiteral("2009-12-01"));
     fake.clock.current = fake.clock.current.addDays(15);
     kq::Platform later {fake.messages, fake.browser, reopened, fake.clock, fake.random,

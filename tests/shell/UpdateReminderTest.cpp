@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: MIT
 // The update reminder: when it asks, what it writes, and in which order.
 #include "FakePlatform.h"
+#include "ReminderSetting.h"
+#include "RowName.h"
 #include "modHelp.h"
 
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
+
+#include <iterator>
 
 namespace {
 
@@ -20,14 +24,14 @@ const QByteArray DownloadPage = QByteArrayLiteral(
 
 QString StoredText(FakePlatform &fake)
 {
-    return modHelp::DecodeSetting(fake.settings.read(fake.platform.applicationName,
-        QStringLiteral("Settings"), modHelp::EncodeSetting("Duration")));
+    return modHelp::DecodeSetting(fake.settings.read(
+        fake.platform.applicationName, kq::test::ReminderSection, kq::test::ReminderKey()));
 }
 
 void Store(FakePlatform &fake, const QString &text)
 {
     fake.settings.values.insert(kq::testing::FakeSettingsStore::path(fake.platform.applicationName,
-                                    QStringLiteral("Settings"), modHelp::EncodeSetting("Duration")),
+                                    kq::test::ReminderSection, kq::test::ReminderKey()),
         modHelp::EncodeSetting(text));
 }
 
@@ -52,10 +56,11 @@ TEST(UpdateReminder, NeitherKeyNorDateIsStoredPlain)
     modHelp::RunUpdateReminder(fake.platform);
     ASSERT_EQ(fake.settings.values.size(), 1);
     const QString where = fake.settings.values.firstKey();
-    EXPECT_EQ(where,
-        QStringLiteral("kq-pregnancy-calendar/Settings/")
-            + modHelp::EncodeSetting(QStringLiteral("Duration")));
-    EXPECT_EQ(fake.settings.values.first(), modHelp::EncodeSetting(QStringLiteral("2009-12-01")));
+    EXPECT_EQ(where, QStringLiteral("kq-pregnancy-calendar/Settings/") + kq::test::ReminderKey());
+    // "2009-12-01" with each code moved up by 85.
+    static constexpr char16_t date[] = {135, 133, 133, 142, 130, 134, 135, 130, 133, 134};
+    EXPECT_EQ(fake.settings.values.first(),
+        QString(reinterpret_cast<const QChar *>(date), static_cast<qsizetype>(std::size(date))));
 }
 
 struct DistanceRow
@@ -64,11 +69,6 @@ struct DistanceRow
     int storedDaysFromToday;
     bool asks;
 };
-
-void PrintTo(const DistanceRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
 
 class ReminderDistance : public ::testing::TestWithParam<DistanceRow>
 {
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Distances, ReminderDistance,
         DistanceRow {"FifteenDaysBefore", -15, true}, DistanceRow {"FourteenDaysAfter", 14, false},
         DistanceRow {"FifteenDaysAfter", 15, true}, DistanceRow {"YearsBefore", -3000, true},
         DistanceRow {"YearsAfter", 3000, true}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 TEST(UpdateReminder, YesWritesTodayThenOpensTheDownloadPage)
 {
@@ -195,7 +195,7 @@ TEST(UpdateReminder, UsesTheApplicationNameOfTheBundle)
     modHelp::RunUpdateReminder(fake.platform);
     EXPECT_TRUE(fake.messages.shown.isEmpty()); // a fresh set of settings: first run
     EXPECT_TRUE(fake.settings.values.contains(
-        QStringLiteral("renamed-copy/Settings/") + modHelp::EncodeSetting("Duration")));
+        QStringLiteral("renamed-copy/Settings/") + kq::test::ReminderKey()));
 }
 
 } // namespace

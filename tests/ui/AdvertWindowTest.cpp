@@ -3,6 +3,7 @@
 // What the main and the result window share, row by row for both: every link and menu item
 // opens its own page and leaves the window as it was, and the user's close (close box or
 // File > Exit) runs the exit flow once, after the window has gone.
+#include "RowName.h"
 #include "UiTestSupport.h"
 
 #include "frmDisplay.h"
@@ -42,11 +43,6 @@ struct LinkRow
     How how;
     PageLink link;
 };
-
-void PrintTo(const LinkRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
 
 class LinkTest : public AdvertWindowTest, public ::testing::WithParamInterface<LinkRow>
 {
@@ -116,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, CloseTest,
         CloseRow {"MainFileExit", Window::Main, false},
         CloseRow {"ResultCloseBox", Window::Result, true},
         CloseRow {"ResultFileExit", Window::Result, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 } // namespace
 } // namespace kq::testing

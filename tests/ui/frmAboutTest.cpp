@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The about box: modal, the focus on "&OK", closed by "&OK", Enter, Esc and the close box; its
 // two links open their pages and leave it open.
+#include "RowName.h"
 #include "UiTestSupport.h"
 
 #include "AppIcon.h"
@@ -67,7 +68,7 @@ TEST_P(AboutCloseTest, ClosesAtOnce)
 INSTANTIATE_TEST_SUITE_P(Rows, AboutCloseTest,
     ::testing::Values(CloseKeyCase {"Return", "Return"}, CloseKeyCase {"Enter", "Enter"},
         CloseKeyCase {"Escape", "Escape"}, CloseKeyCase {"CloseBox", "closeBox"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 TEST_F(AboutBoxTest, LinksOpenTheirPagesAndLeaveTheBoxOpen)
 {

@@ -4,6 +4,7 @@
 // from 1856) to 2099, it opens on today's date, "&Back" returns to that opening, a conception
 // in the current year is predicted from the official calendar, and the date check knows that
 // 1900 was no leap year. Without the option the window is unchanged (the main window's own tests).
+#include "RowName.h"
 #include "UiTestSupport.h"
 
 #include "frmDisplay.h"
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExtendedOpening,
             "ClockPastTheLists", {2100, 3, 5}, {"1", "January", "2069", "1", "January", "2099"}},
         OpeningCase {
             "ClockBeforeTheLists", {1899, 7, 4}, {"1", "January", "1871", "1", "January", "1901"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 // A conception in the current year, from the lists as they open and on the day a lunar month
 // begins; "&Back" then opens the lists on today again, not on the dates just chosen.
@@ -142,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExtendedPrediction,
         CurrentYearCase {"DayBeforeMonth5", {3, "May", 1990}, {14, "June", 2026}, "37", "Boy"},
         // 37 in lunar month 5: a girl.
         CurrentYearCase {"Month5Begins", {3, "May", 1990}, {15, "June", 2026}, "37", "Girl"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 // The calendar's leap years: 29 February 1900 does not exist, 29 February 1904 and 2000 do.
 struct LeapDayCase
@@ -183,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExtendedDateCheck,
         LeapDayCase {"Conception29February2000", {1, "May", 1970}, {29, "February", 2000}, nullptr},
         LeapDayCase {
             "Conception29February2096", {1, "May", 2070}, {29, "February", 2096}, nullptr}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 } // namespace
 } // namespace kq::testing

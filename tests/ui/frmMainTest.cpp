@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The main window as the user meets it: the lists, the date check, the prediction handing over
 // to the result window, the age message, the offers' stacking and the menus.
+#include "RowName.h"
 #include "UiTestSupport.h"
 
 #include "frmDisplay.h"
@@ -160,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, DateCheckTest,
             "Birth29Feb1915", {29, "February", 1915}, {1, "May", 1999}, Birth, "cmbDOBDate"},
         DateCheckCase {"BothImpossibleConceptionFirst", {31, "September", 1970},
             {30, "February", 2004}, Conception, "cmbConceptionDate"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 TEST_F(MainWindowTest, CreatingTheWindowRunsTheUpdateReminder)
 {
@@ -285,7 +286,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, PredictionTest,
         // The lists as they open: 45 and lunar month 12.
         PredictionCase {"InitialSelections", {1, "January", 1915}, {1, "January", 1960},
             {2009, 12, 1}, "45", "Boy", Blue, Predicted, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 TEST_F(MainWindowTest, AnAgeOutsideTheChartIsRefusedAndTheMainWindowStays)
 {
@@ -374,7 +375,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, StackingTest,
         StackingCase {"FiveAndAHalfRoundsToSix", 0.75f, 6, true, false},
         StackingCase {"SevenChangesNothing", 0.95f, 7, false, true},
         StackingCase {"JustBelowOne", 0.99999994f, 7, false, true}),
-    [](const auto &info) { return std::string(info.param.name); });
+    kq::test::RowName());
 
 TEST_F(MainWindowTest, TheMenusCarryTheirCaptionsAndMakeMoneyIsNotUsable)
 {
