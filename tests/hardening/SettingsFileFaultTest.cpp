@@ -8,6 +8,7 @@
 #include "Prediction.h"
 #include "QtSettingsStore.h"
 #include "ReminderSetting.h"
+#include "RowName.h"
 #include "RunProgram.h"
 #include "modHelp.h"
 
@@ -75,21 +76,44 @@ bool Root()
     return ::geteuid() == 0;
 }
 
-// A folder in place of the file: no user, not even root, can read it as settings or replace it.
-TEST(SettingsFileFault, UnreadableBecauseAFolderStandsInItsPlace)
+// Settings that cannot be kept, whoever runs the program (root included): a folder in place of
+// the file, which no one can read as settings or replace, or a settings folder that takes no new
+// files (/proc/self). Every run is then a first run that cannot keep its date: no question,
+// ever, nothing opened, no failure, and the prediction works.
+struct UnkeptCase
 {
+    const char *name;
+    bool folderInPlaceOfTheFile; // else the settings folder is /proc/self
+};
+
+class SettingsThatCannotBeKept : public ::testing::TestWithParam<UnkeptCase>
+{
+};
+
+TEST_P(SettingsThatCannotBeKept, NeverAskAndThePredictionWorks)
+{
+    const bool folderInPlace = GetParam().folderInPlaceOfTheFile;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    ProgramRun run(dir.path());
-    ASSERT_TRUE(QDir().mkpath(run.fileName()));
+    ProgramRun run(folderInPlace ? dir.path() : QStringLiteral("/proc/self"));
+    if (folderInPlace) {
+        ASSERT_TRUE(QDir().mkpath(run.fileName()));
+    }
     for (int call = 0; call < 3; ++call)
         modHelp::RunUpdateReminder(run.platform);
     EXPECT_TRUE(run.fake.messages.shown.isEmpty());
     EXPECT_TRUE(run.fake.browser.opened.isEmpty());
-    EXPECT_TRUE(QFileInfo(run.fileName()).isDir());
+    EXPECT_EQ(run.storedDate(), QString());
+    EXPECT_EQ(QFileInfo::exists(run.fileName()), folderInPlace); // left as it was
+    EXPECT_EQ(QFileInfo(run.fileName()).isDir(), folderInPlace);
     ExpectPredictionWorks(run.platform);
     EXPECT_TRUE(run.fake.messages.shown.isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Folders, SettingsThatCannotBeKept,
+    ::testing::Values(UnkeptCase {"FolderInPlaceOfTheFile", true},
+        UnkeptCase {"FolderThatTakesNoNewFiles", false}),
+    kq::test::RowName());
 
 // A later start of the program, in a process of its own (QSettings keeps what it has read
 // for the life of a process): whether it asked and whether it opened the download page.
@@ -161,20 +185,6 @@ TEST(SettingsFileFault, ReadOnlyFolderWithADateInIt)
     EXPECT_EQ(StoredBy(dir.path()), QStringLiteral("2010-03-01"));
     QFile::setPermissions(
         dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
-// A folder that cannot be written: /proc/self takes no new files, even from root. Every run is
-// then a first run that cannot keep its date: no question, ever, and no failure.
-TEST(SettingsFileFault, FolderThatCannotBeWrittenEvenByRoot)
-{
-    ProgramRun run(QStringLiteral("/proc/self"));
-    for (int call = 0; call < 3; ++call)
-        modHelp::RunUpdateReminder(run.platform);
-    EXPECT_TRUE(run.fake.messages.shown.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(run.fileName()));
-    EXPECT_EQ(run.storedDate(), QString());
-    ExpectPredictionWorks(run.platform);
-    EXPECT_TRUE(run.fake.messages.shown.isEmpty());
 }
 
 // Random bytes in place of the file: nothing is asked, and the store's rewrite leaves a file
