@@ -6,7 +6,6 @@
 #include "Referral.h"
 #include "FakePlatform.h"
 #include "RowName.h"
-#include "modMasterEdit.h"
 
 #include <QUrl>
 #include <QUrlQuery>
@@ -17,15 +16,11 @@ namespace {
 
 using kq::ReferralRequest;
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QByteArray pageScript()
-{
-    return qs(modMasterEdit::PageScriptUrl).toUtf8();
-}
+// The publisher's page script and site folder, written out from the configured site.
+const QByteArray PageScript
+    = QByteArrayLiteral(KQ_TEST_PUBLISHER_SITE "/kq-free-chinese-pregnancy-calendar/ssd.php");
+const QString SiteFolder
+    = QStringLiteral(KQ_TEST_PUBLISHER_SITE "/kq-free-chinese-pregnancy-calendar/");
 
 // A value as the page script can get it: written in UTF-8. A lone surrogate has no UTF-8 form
 // and comes back as a replacement character; every other text comes back as it is.
@@ -88,8 +83,8 @@ TEST_P(ReferralAddressTest, DecodesToExactlyTheSixValuesInOrder)
     ASSERT_TRUE(url.isValid()) << url.errorString().toStdString();
     EXPECT_FALSE(url.hasFragment());
     // The part before the query never changes.
-    EXPECT_EQ(url.adjusted(QUrl::RemoveQuery).toEncoded(), pageScript());
-    EXPECT_TRUE(address.startsWith(pageScript() + "?page=kqcs-refer-a-friend&taf1="));
+    EXPECT_EQ(url.adjusted(QUrl::RemoveQuery).toEncoded(), PageScript);
+    EXPECT_TRUE(address.startsWith(PageScript + "?page=kqcs-refer-a-friend&taf1="));
     EXPECT_EQ(url.toEncoded(), address); // handed to the browser byte for byte
 
     const QList<QPair<QString, QString>> expected = {
@@ -99,7 +94,7 @@ TEST_P(ReferralAddressTest, DecodesToExactlyTheSixValuesInOrder)
         {"taf3", asUtf8CarriesIt(request.Message)},
         {"taf4", asUtf8CarriesIt(request.FriendName)},
         {"taf5", asUtf8CarriesIt(request.FriendEmail)},
-        {"taf6", qs(modMasterEdit::SiteFolderUrl)},
+        {"taf6", SiteFolder},
     };
     EXPECT_EQ(QUrlQuery(url).queryItems(QUrl::FullyDecoded), expected);
 }
@@ -127,10 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReferralAddress, PlainFormIsSpelledOutInFull)
 {
-    const QByteArray expected = pageScript()
+    const QByteArray expected = PageScript
         + "?page=kqcs-refer-a-friend&taf1=Ann%20Lee&taf2=ann%40example.com&taf3=Hi%21"
           "&taf4=Bob&taf5=bob%40example.org&taf6="
-        + QUrl::toPercentEncoding(qs(modMasterEdit::SiteFolderUrl));
+        + QUrl::toPercentEncoding(SiteFolder);
     EXPECT_EQ(kq::ReferralAddress({"Ann Lee", "ann@example.com", "Hi!", "Bob", "bob@example.org"}),
         expected);
     EXPECT_TRUE(expected.contains("&taf6=https%3A%2F%2F"));
