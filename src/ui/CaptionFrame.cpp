@@ -9,11 +9,6 @@
 
 namespace kq {
 
-namespace {
-// Where the caption starts: the usual inset of a frame's caption from its left edge.
-constexpr int CaptionLeft = 8;
-} // namespace
-
 CaptionFrame::CaptionFrame(QWidget *parent, const QString &caption)
     : QWidget(parent)
     , captionText(labelText(caption))

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// The program's fonts: "Verdana" where the system has it, else "DejaVu Sans".
+// The program's fonts: "Verdana" where the system has it, else "DejaVu Sans"; in Chinese then
+// "Noto Sans CJK" in the script of the language, for the characters the first ones lack.
 #pragma once
 
 #include <QFont>
@@ -17,11 +18,26 @@ struct FontStyle
     bool underline = false;
 };
 
-// The families the program asks for. "Verdana" is named only where the system has it: asked for a
-// family it lacks, Qt first searches fontconfig's whole fallback list for it (once per style),
-// which costs the first window a noticeable part of its start-up time, and then takes what
+// The Chinese characters the windows are written in, if any.
+enum class ChineseScript { None, Simplified, Traditional };
+
+inline ChineseScript &chineseFontScript()
+{
+    static ChineseScript script = ChineseScript::None;
+    return script;
+}
+
+// Set once the language is known, before the first window is made.
+inline void UseChineseFontsFor(ChineseScript script)
+{
+    chineseFontScript() = script;
+}
+
+// The Latin families the program asks for. "Verdana" is named only where the system has it: asked
+// for a family it lacks, Qt first searches fontconfig's whole fallback list for it (once per
+// style), which costs the first window a noticeable part of its start-up time, and then takes what
 // fontconfig substitutes, on Debian "DejaVu Sans" anyway.
-inline const QStringList &programFontFamilies()
+inline const QStringList &latinFontFamilies()
 {
     static const QStringList families
         = QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
@@ -30,13 +46,31 @@ inline const QStringList &programFontFamilies()
     return families;
 }
 
+// The families the program asks for: the Latin ones, then, in Chinese, the CJK face of the
+// language's script (its Latin letters are never reached, so digits and addresses look as
+// they do in English).
+inline QStringList programFontFamilies()
+{
+    switch (chineseFontScript()) {
+    case ChineseScript::Simplified:
+        return latinFontFamilies() + QStringList {QStringLiteral("Noto Sans CJK SC")};
+    case ChineseScript::Traditional:
+        return latinFontFamilies() + QStringList {QStringLiteral("Noto Sans CJK TC")};
+    case ChineseScript::None:
+        break;
+    }
+    return latinFontFamilies();
+}
+
 inline QFont verdana(FontStyle style = {})
 {
     QFont font;
     font.setFamilies(programFontFamilies());
     font.setPointSizeF(style.pointSize);
     font.setBold(style.bold);
-    font.setItalic(style.italic);
+    // Chinese characters have no italic: a slanted copy of them reads badly, so they stand
+    // upright where the English is italic.
+    font.setItalic(style.italic && chineseFontScript() == ChineseScript::None);
     font.setUnderline(style.underline);
     return font;
 }
