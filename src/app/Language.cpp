@@ -6,7 +6,6 @@
 #include "Fonts.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -111,13 +110,6 @@ ProgramLanguage InstallTranslations(QCoreApplication &application)
             QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(toolkit);
     UseChineseFontsFor(ChineseScriptOf(language));
-    // Qt's own windows (the message boxes) find the Chinese characters in the same face.
-    if (ChineseScriptOf(language) != ChineseScript::None) {
-        QFont font = QGuiApplication::font();
-        font.setFamilies(
-            QStringList {font.family()} + programFontFamilies().mid(latinFontFamilies().size()));
-        QGuiApplication::setFont(font);
-    }
     return language;
 }
 

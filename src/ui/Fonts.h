@@ -4,6 +4,7 @@
 // "Noto Sans CJK" in the script of the language, for the characters the first ones lack.
 #pragma once
 
+#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
@@ -27,10 +28,39 @@ inline ChineseScript &chineseFontScript()
     return script;
 }
 
-// Set once the language is known, before the first window is made.
+// Whether a text holds Chinese characters (or full-width punctuation).
+inline bool hasChineseCharacters(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x2E80 && c.unicode() <= 0xFFEF && !c.isSurrogate())
+            return true;
+    return false;
+}
+
+// The CJK face of a script; empty for None.
+inline QString chineseFontFamily(ChineseScript script)
+{
+    switch (script) {
+    case ChineseScript::Simplified:
+        return QStringLiteral("Noto Sans CJK SC");
+    case ChineseScript::Traditional:
+        return QStringLiteral("Noto Sans CJK TC");
+    case ChineseScript::None:
+        break;
+    }
+    return {};
+}
+
+// Set once the language is known, before the first window is made. Qt's own windows (the
+// message boxes, the menus) then find the Chinese characters in the same face.
 inline void UseChineseFontsFor(ChineseScript script)
 {
+    static const QFont desktopFont = QApplication::font();
     chineseFontScript() = script;
+    QFont font = desktopFont;
+    if (script != ChineseScript::None)
+        font.setFamilies({desktopFont.family(), chineseFontFamily(script)});
+    QApplication::setFont(font);
 }
 
 // The Latin families the program asks for. "Verdana" is named only where the system has it: asked
@@ -51,15 +81,9 @@ inline const QStringList &latinFontFamilies()
 // they do in English).
 inline QStringList programFontFamilies()
 {
-    switch (chineseFontScript()) {
-    case ChineseScript::Simplified:
-        return latinFontFamilies() + QStringList {QStringLiteral("Noto Sans CJK SC")};
-    case ChineseScript::Traditional:
-        return latinFontFamilies() + QStringList {QStringLiteral("Noto Sans CJK TC")};
-    case ChineseScript::None:
-        break;
-    }
-    return latinFontFamilies();
+    if (chineseFontScript() == ChineseScript::None)
+        return latinFontFamilies();
+    return latinFontFamilies() + QStringList {chineseFontFamily(chineseFontScript())};
 }
 
 inline QFont verdana(FontStyle style = {})
