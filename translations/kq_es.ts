@@ -142,6 +142,26 @@
         <source>Mother&apos;s Chinese Age is %1. %2 %3</source>
         <translation>La edad lunar de la madre es %1. %2 %3</translation>
     </message>
+    <message>
+        <source>Congratulations!! Your Baby is predicted to be a</source>
+        <translation>¡Enhorabuena! Tu bebé será:</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>Niña</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Congratulations!! Your predicted to have a Baby</source>
+        <translation>¡Enhorabuena! Vas a tener:</translation>
+    </message>
 </context>
 <context>
     <name>kq::frmMain</name>

@@ -142,6 +142,26 @@
         <source>Mother&apos;s Chinese Age is %1. %2 %3</source>
         <translation>母亲的虚岁是 %1。%2 %3</translation>
     </message>
+    <message>
+        <source>Congratulations!! Your Baby is predicted to be a</source>
+        <translation>恭喜！预测您的宝宝是</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>女孩</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉红色</translation>
+    </message>
+    <message>
+        <source>Congratulations!! Your predicted to have a Baby</source>
+        <translation>恭喜！预测您将迎来</translation>
+    </message>
 </context>
 <context>
     <name>kq::frmMain</name>

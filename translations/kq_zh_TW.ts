@@ -142,6 +142,26 @@
         <source>Mother&apos;s Chinese Age is %1. %2 %3</source>
         <translation>母親的虛歲是 %1。%2 %3</translation>
     </message>
+    <message>
+        <source>Congratulations!! Your Baby is predicted to be a</source>
+        <translation>恭喜！預測您的寶寶是</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>女孩</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍色</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉紅色</translation>
+    </message>
+    <message>
+        <source>Congratulations!! Your predicted to have a Baby</source>
+        <translation>恭喜！預測您將迎來</translation>
+    </message>
 </context>
 <context>
     <name>kq::frmMain</name>

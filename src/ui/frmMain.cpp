@@ -292,9 +292,9 @@ void frmMain::cmdGetBabyGender_Click()
     // The result window is filled while hidden, then takes the main window's place.
     auto *display = new frmDisplay(context);
     display->setAge(result.MotherChineseAge);
-    display->ApplyGenderChart(result.Gender);
-    display->showColourOfGender(result.BabyColour, result.BabyColourName);
-    display->setCongratulation(QString::fromStdString(result.CongratulationMessage));
+    display->ApplyGenderChart(result.Answer.gender);
+    display->showColourOfGender(result.Answer.gender);
+    display->setCongratulation(result.Answer.congratulation);
 
     closeForSwitch();
     display->showInPlaceOfMain();
