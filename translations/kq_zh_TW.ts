@@ -46,7 +46,7 @@
     <name>kq::Texts</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家創業良機：開創自己的網路事業，線上賺錢。讓本軟體完全換上您網站的品牌。按這裡了解詳情。</translation>
+        <translation>居家創業良機：開創網路事業，線上賺錢。讓本軟體換上您網站的品牌。按這裡了解詳情。</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
-        <translation>居家創業良機：開創自己的網路事業，線上賺錢。讓本軟體完全換上您網站的品牌。</translation>
+        <translation>居家創業良機：開創網路事業，線上賺錢。讓本軟體換上您網站的品牌。</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
@@ -277,7 +277,7 @@ Mother&apos;s Age Must Be Between 18 to 45 at Time Of Conception !</source>
     </message>
     <message>
         <source>KQ Rurevir Ivideruzi Zuduzire is both an interesting as well as an informative tool which helps you in predicting the gender of your baby.</source>
-        <translation>KQ Rurevir Ivideruzi Zuduzire 是一款既有趣又實用的小工具，幫您預測寶寶的性別。</translation>
+        <translation>KQ Rurevir Ivideruzi Zuduzire 有趣又實用，幫您預測寶寶的性別。</translation>
     </message>
     <message>
         <source>&amp;File</source>
