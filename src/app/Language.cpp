@@ -109,7 +109,9 @@ ProgramLanguage InstallTranslations(QCoreApplication &application)
     if (toolkit->load(
             QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(toolkit);
-    UseChineseFontsFor(ChineseScriptOf(language));
+    // In Chinese the fonts fall back to the CJK face of the script; Spanish keeps them as they are.
+    if (const ChineseScript script = ChineseScriptOf(language); script != ChineseScript::None)
+        UseChineseFontsFor(script);
     return language;
 }
 
