@@ -401,6 +401,15 @@ protected:
 TEST_P(LanguagesFit, EveryTextFitsAndIsDrawn)
 {
     const Row &row = GetParam();
+    // Qt keeps the CJK face it found for a font for the rest of the process, so one process
+    // checks one Chinese script; ctest runs every row in a process of its own.
+    static ChineseScript scriptOfProcess = ChineseScript::None;
+    if (row.language.script != ChineseScript::None) {
+        if (scriptOfProcess != ChineseScript::None && scriptOfProcess != row.language.script)
+            GTEST_SKIP() << "the other Chinese script was checked in this process: run this row "
+                            "on its own (ctest does)";
+        scriptOfProcess = row.language.script;
+    }
     const LanguageScope language(row.language);
     if (*row.language.catalogue != '\0')
         ASSERT_TRUE(language.loaded) << "no catalogue " << row.language.catalogue;
