@@ -31,26 +31,17 @@ constexpr std::string_view ConceptionDayOf31Message
     = "Please Enter Correct Date Of of Conception !";
 constexpr std::string_view BirthDateMessage = "Please Enter Correct Date Of Birth !";
 
-constexpr std::string_view BoyText = "Boy";
-constexpr std::string_view GirlText = "Girl";
-constexpr std::string_view BlueText = "Blue";
-constexpr std::string_view PinkText = "Pink";
-
 // The date a selection names, when it exists in the calendar (Gregorian leap years).
 std::optional<year_month_day> toDate(const DateSelection &selection)
 {
     if (selection.Year < -32767 || selection.Year > 32767 || selection.Month < 1
-        || selection.Month > 12 || selection.Day < 1)
+        || selection.Month > 12 || selection.Day < 1 || selection.Day > 31)
         return std::nullopt;
-    static constexpr int DaysInMonth[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int y = selection.Year;
-    if (selection.Day > DaysInMonth[selection.Month - 1])
+    const year_month_day date {year {selection.Year},
+        month {static_cast<unsigned>(selection.Month)}, day {static_cast<unsigned>(selection.Day)}};
+    if (!date.ok())
         return std::nullopt;
-    if (selection.Month == 2 && selection.Day == 29
-        && !(y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)))
-        return std::nullopt;
-    return year_month_day {year {y}, month {static_cast<unsigned>(selection.Month)},
-        day {static_cast<unsigned>(selection.Day)}};
+    return date;
 }
 
 std::int16_t saturatedInt16(long long value)
@@ -103,23 +94,42 @@ std::optional<DateCheckFailure> CheckDateSelections(
     return std::nullopt;
 }
 
-void PredictionState::ApplyLunarMonthTable(int year, int month, int day) noexcept
+PredictionResult MakePredictionResult(const PredictionAnswer &answer)
 {
-    applyLunarMonth(year, month, day);
+    PredictionResult result;
+    result.Outcome = answer.outcome;
+    result.MotherChineseAge = answer.motherChineseAge;
+    result.Answer = answer;
+    if (answer.outcome != PredictionOutcome::Predicted)
+        return result;
+    result.ConceptionLunarMonth = answer.lunarMonth;
+    result.Gender = GenderText(answer.gender);
+    result.BabyColour = BabyColourOf(answer.gender);
+    result.BabyColourName = BabyColourNameText(answer.gender);
+    result.CongratulationMessage = CongratulationText(answer.congratulation);
+    result.Calendar = answer.calendar;
+    return result;
 }
 
-modDurorurOzivurediRuvidevo::LunarCalendar PredictionState::applyLunarMonth(
-    int year, int month, int day) noexcept
+void PredictionState::ApplyLunarMonthTable(int year, int month, int day) noexcept
+{
+    PredictionAnswer ignored;
+    applyLunarMonth(year, month, day, ignored);
+}
+
+void PredictionState::applyLunarMonth(
+    int year, int month, int day, PredictionAnswer &answer) noexcept
 {
     const auto inForce = modDurorurOzivurediRuvidevo::LookUpLunarMonthInForce(year, month, day);
     if (!inForce)
-        return modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
+        return;
     ConceptionLunarMonth = inForce->number;
-    return inForce->calendar;
+    answer.calendar = inForce->calendar;
+    answer.startDisputed = inForce->startDisputed;
 }
 
-PredictionResult PredictionState::PredictBabyGender(
-    const DateSelection &birth, const DateSelection &conception, year_month_day now)
+PredictionAnswer PredictionState::AnswerPrediction(
+    const DateSelection &birth, const DateSelection &conception, year_month_day now) noexcept
 {
     // A selection that names no real date leaves its variable as it was.
     if (const auto date = toDate(birth))
@@ -133,32 +143,30 @@ PredictionResult PredictionState::PredictBabyGender(
     // could not be formed never leaves an age counted from an earlier prediction's date.
     MotherChineseAge = saturatedInt16(ChineseAge(birth, conception));
 
+    PredictionAnswer answer;
+    answer.motherChineseAge = MotherChineseAge;
     if (MotherChineseAge < modDurorurOzivurediRuvidevo::YoungestChartAge
         || MotherChineseAge > modDurorurOzivurediRuvidevo::OldestChartAge) {
-        PredictionResult rejected;
-        rejected.Outcome = PredictionOutcome::AgeOutOfRange;
-        rejected.MotherChineseAge = MotherChineseAge;
-        return rejected;
+        answer.outcome = PredictionOutcome::AgeOutOfRange;
+        return answer;
     }
 
-    const auto calendar = applyLunarMonth(conception.Year, conception.Month, conception.Day);
-
+    answer.outcome = PredictionOutcome::Predicted;
+    applyLunarMonth(conception.Year, conception.Month, conception.Day, answer);
+    answer.lunarMonth = ConceptionLunarMonth;
     // No month has been found in this run yet: the result window's gender label keeps its
     // initial caption, "Boy".
-    const auto gender
-        = modDurorurOzivurediRuvidevo::LookUpGender(MotherChineseAge, ConceptionLunarMonth);
-    const bool boy = !gender || *gender == "Boy";
+    answer.gender
+        = modDurorurOzivurediRuvidevo::LookUpChartGender(MotherChineseAge, ConceptionLunarMonth)
+              .value_or(Gender::Boy);
+    answer.congratulation = CongratulationLineFor(conception, now);
+    return answer;
+}
 
-    // Calendar-month boundaries from the conception to today; days play no part.
-    const long long months
-        = (static_cast<long long>(static_cast<int>(now.year())) - conception.Year) * 12
-        + (static_cast<long long>(static_cast<unsigned>(now.month())) - conception.Month);
-
-    // Built in place: the texts are copied once, straight into the result.
-    return PredictionResult {PredictionOutcome::Predicted, MotherChineseAge, ConceptionLunarMonth,
-        std::string(boy ? BoyText : GirlText), boy ? BoyColour : GirlColour,
-        std::string(boy ? BlueText : PinkText),
-        std::string(months < 9 ? FewerThanNineMonthsText : NineMonthsOrMoreText), calendar};
+PredictionResult PredictionState::PredictBabyGender(
+    const DateSelection &birth, const DateSelection &conception, year_month_day now)
+{
+    return MakePredictionResult(AnswerPrediction(birth, conception, now));
 }
 
 } // namespace kq

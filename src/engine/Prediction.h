@@ -6,6 +6,7 @@
 // the caller passes today's date in.
 #pragma once
 
+#include "Gender.h"
 #include "LunarCalendar.h"
 
 #include <chrono>
@@ -57,6 +58,40 @@ constexpr long long ChineseAge(const DateSelection &birth, const DateSelection &
 
 enum class PredictionOutcome { Predicted, AgeOutOfRange };
 
+// The two congratulation lines: fewer than nine calendar months from the conception to today,
+// or nine and more.
+enum class CongratulationLine : std::uint8_t { FewerThanNineMonths, NineMonthsOrMore };
+
+// Calendar-month boundaries from the month of conception to today's month (days play no
+// part): fewer than nine give the first line; a conception in the future gives it too.
+constexpr CongratulationLine CongratulationLineFor(
+    const DateSelection &conception, std::chrono::year_month_day now) noexcept
+{
+    const long long months
+        = (static_cast<long long>(static_cast<int>(now.year())) - conception.Year) * 12
+        + (static_cast<long long>(static_cast<unsigned>(now.month())) - conception.Month);
+    return months < 9 ? CongratulationLine::FewerThanNineMonths
+                      : CongratulationLine::NineMonthsOrMore;
+}
+
+// A prediction as values, without a word of text: what decides every answer the program
+// gives. Two predictions with equal answers are shown alike.
+struct PredictionAnswer
+{
+    PredictionOutcome outcome = PredictionOutcome::AgeOutOfRange;
+    std::int16_t motherChineseAge = 0; // also for AgeOutOfRange
+    // The rest only for Predicted.
+    std::int16_t lunarMonth = 0; // 0 while no calendar has found a month in this run
+    modDurorurOzivurediRuvidevo::LunarCalendar calendar
+        = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
+    // Published reckonings put the first day of the lunar month one day apart.
+    bool startDisputed = false;
+    Gender gender = Gender::Boy;
+    CongratulationLine congratulation = CongratulationLine::FewerThanNineMonths;
+
+    friend constexpr bool operator==(const PredictionAnswer &, const PredictionAnswer &) = default;
+};
+
 struct Rgb
 {
     std::uint8_t red = 0;
@@ -68,12 +103,28 @@ struct Rgb
 inline constexpr Rgb BoyColour {0, 0, 255};
 inline constexpr Rgb GirlColour {255, 105, 180};
 
-// The two congratulation lines: fewer than nine calendar months from the conception to today,
-// or nine and more. The result window starts with the second.
+constexpr Rgb BabyColourOf(Gender gender) noexcept
+{
+    return gender == Gender::Boy ? BoyColour : GirlColour;
+}
+
+// The colour's own name: "Blue" for a boy, "Pink" for a girl.
+constexpr std::string_view BabyColourNameText(Gender gender) noexcept
+{
+    return gender == Gender::Boy ? std::string_view("Blue") : std::string_view("Pink");
+}
+
+// The two congratulation lines. The result window starts with the second.
 inline constexpr std::string_view FewerThanNineMonthsText
     = "Congratulations!! Your predicted to have a Baby";
 inline constexpr std::string_view NineMonthsOrMoreText
     = "Congratulations!! Your Baby is predicted to be a";
+
+constexpr std::string_view CongratulationText(CongratulationLine line) noexcept
+{
+    return line == CongratulationLine::FewerThanNineMonths ? FewerThanNineMonthsText
+                                                           : NineMonthsOrMoreText;
+}
 
 // The age message shown when the mother's Chinese age is outside 18 to 45; its second line
 // is also the reminder under the main window's banner.
@@ -83,6 +134,8 @@ inline constexpr std::string_view AgeOutOfRangeText
 inline constexpr std::string_view AgeRangeText
     = AgeOutOfRangeText.substr(AgeOutOfRangeText.find('\n') + 1);
 
+// The prediction with the program's own texts, all filled from Answer; a window may word the
+// gender and the congratulation line itself from Answer's values.
 struct PredictionResult
 {
     PredictionOutcome Outcome = PredictionOutcome::AgeOutOfRange;
@@ -95,7 +148,12 @@ struct PredictionResult
     // The calendar that gave the lunar month; only for Predicted.
     modDurorurOzivurediRuvidevo::LunarCalendar Calendar
         = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
+    // The same prediction as values.
+    PredictionAnswer Answer;
 };
+
+// The result with its texts for an answer; the texts stay empty for AgeOutOfRange.
+PredictionResult MakePredictionResult(const PredictionAnswer &answer);
 
 // Which of the date checks of the main window failed, with its message and the day list
 // that receives the focus. The conception date is checked first.
@@ -132,14 +190,19 @@ public:
     // 2012 the month comes from the program's own table.
     void ApplyLunarMonthTable(int year, int month, int day) noexcept;
 
-    // The whole procedure. `now` is today's date (only its year and month are used).
+    // The whole procedure, answered as values. `now` is today's date (only its year and month
+    // are used).
+    PredictionAnswer AnswerPrediction(const DateSelection &birth, const DateSelection &conception,
+        std::chrono::year_month_day now) noexcept;
+
+    // The whole procedure with the program's texts: MakePredictionResult(AnswerPrediction()).
     PredictionResult PredictBabyGender(const DateSelection &birth, const DateSelection &conception,
         std::chrono::year_month_day now);
 
 private:
-    // ApplyLunarMonthTable, telling which calendar answered (Classic when none did).
-    modDurorurOzivurediRuvidevo::LunarCalendar applyLunarMonth(
-        int year, int month, int day) noexcept;
+    // ApplyLunarMonthTable, telling which calendar answered and whether the month's start is
+    // disputed (Classic and undisputed when none did).
+    void applyLunarMonth(int year, int month, int day, PredictionAnswer &answer) noexcept;
 };
 
 } // namespace kq

@@ -69,13 +69,19 @@ std::optional<LunarMonthInForce> LookUpLunarMonthInForce(int year, int month, in
     return result;
 }
 
-std::optional<std::string_view> LookUpGender(std::int16_t age, std::int16_t lunarMonth) noexcept
+std::optional<kq::Gender> LookUpChartGender(int age, int lunarMonth) noexcept
 {
     if (age < YoungestChartAge || age > OldestChartAge || lunarMonth < 1 || lunarMonth > 12)
         return std::nullopt;
-    const ChartGender cell = GenderChart[static_cast<std::size_t>(age - YoungestChartAge)]
-                                        [static_cast<std::size_t>(lunarMonth - 1)];
-    return cell == ChartGender::Boy ? std::string_view("Boy") : std::string_view("Girl");
+    return GenderChart[static_cast<std::size_t>(age - YoungestChartAge)]
+                      [static_cast<std::size_t>(lunarMonth - 1)];
+}
+
+std::optional<std::string_view> LookUpGender(std::int16_t age, std::int16_t lunarMonth) noexcept
+{
+    if (const auto gender = LookUpChartGender(age, lunarMonth))
+        return kq::GenderText(*gender);
+    return std::nullopt;
 }
 
 } // namespace modDurorurOzivurediRuvidevo

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "ExtendedLunarMonthTable.h"
+#include "Gender.h"
 #include "LunarCalendar.h"
 #include "LunarYear.h"
 
@@ -187,13 +188,11 @@ inline constexpr std::array<LunarYear, 53> LunarMonthTable = {{
             {9, 16, 8}, {10, 15, 9}, {11, 14, 10}, {12, 13, 11}}}},
 }};
 
-enum class ChartGender : std::uint8_t { Boy, Girl };
-
 // Rows: the mother's Chinese age, 18 to 45. Columns: the lunar month of conception, 1 to 12.
-using GenderChartRow = std::array<ChartGender, 12>;
+using GenderChartRow = std::array<kq::Gender, 12>;
 inline constexpr std::array<GenderChartRow, 28> GenderChart = [] {
-    constexpr auto B = ChartGender::Boy;
-    constexpr auto G = ChartGender::Girl;
+    constexpr auto B = kq::Gender::Boy;
+    constexpr auto G = kq::Gender::Girl;
     return std::array<GenderChartRow, 28> {{
         /* 18 */ {G, B, G, B, B, B, B, B, B, B, B, B},
         /* 19 */ {B, G, B, G, G, B, B, B, B, B, G, G},
@@ -287,6 +286,9 @@ inline constexpr std::array<DisputedDay, 5> DisputedDays = {{
 // 1960 to 2012 (exactly as LookUpLunarMonth), from the official calendar outside it. No value
 // outside 1901 to 2099 or for a date that does not exist.
 std::optional<LunarMonthInForce> LookUpLunarMonthInForce(int year, int month, int day) noexcept;
+
+// The chart's gender for 18 <= age <= 45 and 1 <= lunarMonth <= 12, else no value.
+std::optional<kq::Gender> LookUpChartGender(int age, int lunarMonth) noexcept;
 
 // "Boy" or "Girl" from the chart for 18 <= age <= 45 and 1 <= lunarMonth <= 12, else no value.
 std::optional<std::string_view> LookUpGender(std::int16_t age, std::int16_t lunarMonth) noexcept;

@@ -174,10 +174,12 @@ TEST(Prediction, GirlIsPinkAndBoyIsBlue)
     EXPECT_EQ(boy.Gender, "Boy");
     EXPECT_EQ(boy.BabyColour, (kq::Rgb {0, 0, 255}));
     EXPECT_EQ(boy.BabyColourName, "Blue");
+    EXPECT_EQ(boy.Answer.gender, kq::Gender::Boy);
     const auto girl = state.PredictBabyGender(date(1980, 1, 1), date(2000, 6, 1), SomeToday);
     EXPECT_EQ(girl.Gender, "Girl");
     EXPECT_EQ(girl.BabyColour, (kq::Rgb {255, 105, 180}));
     EXPECT_EQ(girl.BabyColourName, "Pink");
+    EXPECT_EQ(girl.Answer.gender, kq::Gender::Girl);
 }
 
 TEST(PredictionState, StartsWithLunarMonth0AndNoDates)
