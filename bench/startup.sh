@@ -3,12 +3,15 @@
 # SPDX-License-Identifier: MIT
 # Start-up benchmark: time from launch until the main window is mapped, and resident memory once
 # it is shown, for the program and for a minimal Qt Widgets window (the floor any Qt program
-# pays). The two run alternately under a private Xvfb with a fresh HOME; prints the medians and
-# the ratio of the medians.
+# pays), in two cases: the C locale against the minimal window, and LANG=zh_CN.UTF-8 (the
+# program in Simplified Chinese, where its catalogue is present) against a minimal window that
+# shows Chinese text in the same locale. The two of each case run alternately under a private
+# Xvfb with a fresh HOME; prints the medians and the ratio of the medians.
 #
 # Usage: bench/startup.sh [RUNS] [PROGRAM]
-#   RUNS     launches of each program (default 15)
+#   RUNS     launches of each program in each case (default 15)
 #   PROGRAM  the program to measure (default: the Release build in build/bench-release)
+# KQ_STARTUP_CASES chooses the cases ("C zh_CN", the default; or one of them).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
@@ -21,9 +24,30 @@ build="$top/build/bench-release"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
       -DKQ_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target kq-pregnancy-calendar minimal-qt-window \
-      launch-and-wait >/dev/null
+      minimal-chinese-window launch-and-wait >/dev/null
 program=${2:-"$build/src/app/kq-pregnancy-calendar"}
 minimal="$build/bench/startup/minimal-qt-window"
+minimal_chinese="$build/bench/startup/minimal-chinese-window"
+cases=${KQ_STARTUP_CASES:-C zh_CN}
+
+# The Chinese case needs the zh_CN.UTF-8 locale and a Chinese font. They are set up here, for the
+# measurement only: the program itself needs neither (its package recommends the font).
+as_root() {
+    if [[ $(id -u) -eq 0 ]]; then "$@"
+    elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then sudo "$@"
+    else echo "startup.sh: please run as root: $*" >&2; return 1
+    fi
+}
+if [[ " $cases " == *" zh_CN "* ]]; then
+    if ! locale -a | grep -qix 'zh_CN\.utf-\?8'; then
+        [[ -d /usr/share/i18n/locales ]] \
+            || as_root apt-get install -y --no-install-recommends locales >/dev/null
+        as_root localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+    fi
+    if [[ -z $(fc-list :lang=zh-cn family) ]]; then
+        as_root apt-get install -y --no-install-recommends fonts-noto-cjk >/dev/null
+    fi
+fi
 waiter="$build/bench/startup/launch-and-wait"
 
 scratch=$(mktemp -d)
@@ -43,23 +67,41 @@ export DISPLAY=$display HOME=$scratch/home XDG_RUNTIME_DIR=$runtime
 unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-# One warm-up launch of each (the first run writes the program's one setting; file caches fill).
-"$waiter" "KQ Rurevir Ivideruzi Zuduzire v1.95" "$program" >/dev/null
-"$waiter" "Minimal Qt window" "$minimal" >/dev/null
-
-: >"$scratch/program" ; : >"$scratch/minimal"
-for _ in $(seq "$runs"); do
-    "$waiter" "KQ Rurevir Ivideruzi Zuduzire v1.95" "$program" >>"$scratch/program"
-    "$waiter" "Minimal Qt window" "$minimal" >>"$scratch/minimal"
-done
-
+title="KQ Rurevir Ivideruzi Zuduzire v1.95"
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-p_ms=$(cut -d' ' -f1 "$scratch/program" | median)
-m_ms=$(cut -d' ' -f1 "$scratch/minimal" | median)
-p_kb=$(cut -d' ' -f2 "$scratch/program" | median)
-m_kb=$(cut -d' ' -f2 "$scratch/minimal" | median)
-printf '%-22s %10s %12s\n' "" "window ms" "resident KiB"
-printf '%-22s %10s %12s\n' "program" "$p_ms" "$p_kb"
-printf '%-22s %10s %12s\n' "minimal Qt window" "$m_ms" "$m_kb"
-awk -v a="$p_ms" -v b="$m_ms" -v c="$p_kb" -v d="$m_kb" 'BEGIN {
-    printf "ratio (target)         %10.2f %12.2f   (time <= 1.25, memory <= 1.15)\n", a / b, c / d }'
+
+# One case: LOCALE, the floor's title and program, and the targets of the time and memory ratios.
+measure() {
+    local locale=$1 floor_title=$2 floor=$3 time_target=$4 memory_target=$5
+    # One warm-up launch of each (the first run writes the program's one setting; file caches
+    # fill).
+    LANG=$locale "$waiter" "$title" "$program" >/dev/null
+    LANG=$locale "$waiter" "$floor_title" "$floor" >/dev/null
+
+    : >"$scratch/program" ; : >"$scratch/floor"
+    for _ in $(seq "$runs"); do
+        LANG=$locale "$waiter" "$title" "$program" >>"$scratch/program"
+        LANG=$locale "$waiter" "$floor_title" "$floor" >>"$scratch/floor"
+    done
+
+    local p_ms m_ms p_kb m_kb
+    p_ms=$(cut -d' ' -f1 "$scratch/program" | median)
+    m_ms=$(cut -d' ' -f1 "$scratch/floor" | median)
+    p_kb=$(cut -d' ' -f2 "$scratch/program" | median)
+    m_kb=$(cut -d' ' -f2 "$scratch/floor" | median)
+    echo "LANG=$locale"
+    printf '%-28s %10s %12s\n' "" "window ms" "resident KiB"
+    printf '%-28s %10s %12s\n' "program" "$p_ms" "$p_kb"
+    printf '%-28s %10s %12s\n' "$floor_title" "$m_ms" "$m_kb"
+    awk -v a="$p_ms" -v b="$m_ms" -v c="$p_kb" -v d="$m_kb" -v t="$time_target" -v m="$memory_target" 'BEGIN {
+        printf "ratio (target)               %10.2f %12.2f   (time <= %s, memory <= %s)\n", a / b, c / d, t, m }'
+}
+
+unset LANGUAGE LC_ALL LC_MESSAGES
+for case in $cases; do
+    case $case in
+    C) measure C.UTF-8 "Minimal Qt window" "$minimal" 1.25 1.15 ;;
+    zh_CN) measure zh_CN.UTF-8 "Minimal Qt window, Chinese" "$minimal_chinese" 1.15 1.15 ;;
+    *) echo "startup.sh: unknown case $case (C or zh_CN)" >&2; exit 64 ;;
+    esac
+done

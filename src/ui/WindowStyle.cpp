@@ -7,6 +7,7 @@
 #include "CaptionFrame.h"
 #include "LinkLabel.h"
 #include "Platform.h"
+#include "SharedPalette.h"
 #include "Texts.h"
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 
 #include <utility>
 
@@ -81,10 +83,29 @@ void setButtonFace(QAbstractButton *button)
     button->setPalette(palette);
 }
 
+namespace {
+
+// A button of the program's windows: it hands the style the palette shared by every button of
+// its colours (SharedPalette.h).
+class Button : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void initStyleOption(QStyleOptionButton *option) const override
+    {
+        QPushButton::initStyleOption(option);
+        useSharedPalette(option->palette);
+    }
+};
+
+} // namespace
+
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
     const QRect &place, const FontStyle &font, const QString &description)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new Button(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(place);
     button->setFont(verdana(font));

@@ -5,9 +5,9 @@
 
 #include "CalendarDate.h"
 #include "CaptionFrame.h"
+#include "DateListBox.h"
 #include "DateLists.h"
 #include "LinkLabel.h"
-#include "ProgramStyle.h"
 #include "ScreenReader.h"
 #include "Texts.h"
 #include "Twips.h"
@@ -37,26 +37,14 @@ constexpr std::array<const char *, 12> MonthNames
         QT_TRANSLATE_NOOP("kq::frmMain", "September"), QT_TRANSLATE_NOOP("kq::frmMain", "October"),
         QT_TRANSLATE_NOOP("kq::frmMain", "November"), QT_TRANSLATE_NOOP("kq::frmMain", "December")};
 
-QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QStyle *style,
-    const QString &accessibleName)
+QComboBox *makeDateList(
+    QWidget *frame, const char *name, const QRect &place, const QString &accessibleName)
 {
-    auto *list = new QComboBox(frame);
-    if (style)
-        list->setStyle(style);
+    auto *list = new DateListBox(frame);
     list->setObjectName(QLatin1String(name));
     // What a screen reader announces with "combo box" and the current entry.
     nameForScreenReaders(list, accessibleName);
-    list->setEditable(false);
     list->setGeometry(place);
-    // The lists have no font of their own: they use the window's regular font. White on maroon,
-    // the face of the closed list included.
-    setBackground(list, Maroon, Qt::white);
-    setTextColour(list, Qt::white);
-    QPalette face = list->palette();
-    face.setColor(QPalette::Button, Maroon);
-    list->setPalette(face);
-    list->setAutoFillBackground(false);
-    list->setFocusPolicy(Qt::StrongFocus);
     return list;
 }
 
@@ -100,16 +88,14 @@ DateLists dateListsOf(const AppContext &context)
                                     : DateLists::standard();
 }
 
-// Gives the two year lists the years of `lists` and selects its opening dates; the lists are
-// birth day, month and year, then conception day, month and year.
+// Fills the two year lists with the years of `lists` and selects its opening dates; the lists
+// are birth day, month and year, then conception day, month and year.
 void offerDateLists(const DateLists &lists, const std::array<QComboBox *, 6> &dateLists)
 {
     const auto [birthDay, birthMonth, birthYear, conceptionDay, conceptionMonth, conceptionYear]
         = dateLists;
-    conceptionYear->clear();
     for (int year = lists.firstConceptionYear; year <= lists.lastYear; ++year)
         conceptionYear->addItem(QString::number(year));
-    birthYear->clear();
     for (int year = lists.firstBirthYear; year <= lists.lastYear; ++year)
         birthYear->addItem(QString::number(year));
     birthDay->setCurrentIndex(lists.openingBirth.Day - 1);
@@ -151,26 +137,22 @@ void frmMain::buildControls()
     Label61 = makeLinkLabel(Frame2, "Label61", forumBannerText(), twipsRect(120, 120, 6840, 705),
         {{9, false, false, true}, Qt::white, Align::Centre});
 
-    // The lists' own style, unless the whole program already uses it.
-    ProgramStyle *listStyle
-        = ProgramStyle::neededOnDateLists() ? ProgramStyle::sharedForDateLists() : nullptr;
-
     auto *Frame1 = makeFrame(client, "Frame1", twipsRect(0, 555, 7140, 3255), Qt::white);
     auto *Frame4 = makeFrame(Frame1, "Frame4", twipsRect(1590, 1440, 3975, 615), Qt::white,
         tr("--Date Of Conception Of The Child----"));
     cmbConceptionDate = makeDateList(Frame4, "cmbConceptionDate", twipsRect(360, 240, 600, 315),
-        listStyle, tr("Date of conception, day"));
+        tr("Date of conception, day"));
     cmbConceptionMonth = makeDateList(Frame4, "cmbConceptionMonth", twipsRect(1200, 240, 1305, 315),
-        listStyle, tr("Date of conception, month"));
+        tr("Date of conception, month"));
     cmbConceptionYear = makeDateList(Frame4, "cmbConceptionYear", twipsRect(2760, 240, 800, 315),
-        listStyle, tr("Date of conception, year"));
+        tr("Date of conception, year"));
     auto *Frame3 = makeFrame(Frame1, "Frame3", twipsRect(1590, 795, 3975, 615), Qt::white,
         tr("-----Date Of Birth Of The Mother------"));
-    cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315), listStyle,
+    cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315),
         tr("Mother's date of birth, day"));
-    cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315), listStyle,
+    cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315),
         tr("Mother's date of birth, month"));
-    cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315), listStyle,
+    cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315),
         tr("Mother's date of birth, year"));
 
     cmdGetBabyGender = makeButton(Frame1, "cmdGetBabyGender", tr("&Get My Baby's Gender"),
@@ -221,18 +203,9 @@ void frmMain::Form_Load()
         cmbDOBMonth->addItem(tr(name));
     for (const char *name : MonthNames)
         cmbConceptionMonth->addItem(tr(name));
-    for (int year = FirstConceptionListYear; year <= LastListYear; ++year)
-        cmbConceptionYear->addItem(QString::number(year));
-    for (int year = FirstBirthListYear; year <= LastListYear; ++year)
-        cmbDOBYear->addItem(QString::number(year));
-    for (QComboBox *list : {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate,
-             cmbConceptionMonth, cmbConceptionYear})
-        list->setCurrentIndex(0);
-    if (context.extendedCalendar) {
-        offerDateLists(DateLists::extended(today(context.platform)),
-            {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate, cmbConceptionMonth,
-                cmbConceptionYear});
-    }
+    offerDateLists(dateListsOf(context),
+        {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate, cmbConceptionMonth,
+            cmbConceptionYear});
     cmbDOBDate->setFocus();
 }
 

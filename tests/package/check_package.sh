@@ -3,10 +3,11 @@
 # SPDX-License-Identifier: MIT
 # Package check: builds the Debian package from the build tree with CPack, unpacks it into a
 # scratch root with dpkg -x and checks that every file is where a freedesktop desktop looks for
-# it, that the menu entry and the AppStream metadata validate, that the package depends on the
-# Qt 6 libraries the two programs are linked with, that it carries Debian's copyright file,
-# changelog, manual pages and the bash completion, and that lintian finds nothing above "info"
-# (an override in packaging/lintian-overrides needs its reason on the line above it).
+# it, that the menu entry and the AppStream metadata validate and carry their texts in every
+# language of the program, that the package depends on the Qt 6 libraries the two programs are
+# linked with and recommends a CJK font, that it carries Debian's copyright file, changelog,
+# manual pages and the bash completion, and that lintian finds nothing above "info" (an override
+# in packaging/lintian-overrides needs its reason on the line above it).
 # Usage: check_package.sh CPACK-CONFIG APP-ID [LINTIAN-OVERRIDES]
 set -euo pipefail
 
@@ -61,6 +62,29 @@ else
     fail "usr/share/applications/$id.desktop missing"
 fi
 
+# The menu entry in every language besides English: each of its texts, the desktop action's name
+# included, has its translation (the program's name stays as it is, and is given all the same).
+languages=(es zh_CN zh_TW)
+# The value of KEY in GROUP of the menu entry, or nothing.
+entry_value() {
+    awk -v group="[$2]" -v key="$3" '
+        /^\[/ { inside = ($0 == group); next }
+        inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }' "$1"
+}
+if [[ -f $desktop ]]; then
+    for language in "${languages[@]}"; do
+        for key in Name GenericName Comment Keywords; do
+            [[ -n $(entry_value "$desktop" "Desktop Entry" "$key[$language]") ]] \
+                || fail "the menu entry has no $key[$language]"
+        done
+        [[ -n $(entry_value "$desktop" "Desktop Action extended-calendar" "Name[$language]") ]] \
+            || fail "the menu entry's action has no Name[$language]"
+    done
+    [[ $(entry_value "$desktop" "Desktop Entry" "Name[zh_CN]") \
+        == "$(entry_value "$desktop" "Desktop Entry" Name)" ]] \
+        || fail "the program's name is translated in the menu entry"
+fi
+
 # The AppStream metadata: valid without the network, launching the menu entry above.
 metainfo=$usr/share/metainfo/$id.metainfo.xml
 if [[ -f $metainfo ]]; then
@@ -68,6 +92,14 @@ if [[ -f $metainfo ]]; then
         || { cat "$work/appstream.log"; fail "appstreamcli validate --no-net $id.metainfo.xml"; }
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
         || fail "the metadata does not launch $id.desktop"
+    # The summary and every paragraph of the description in every language besides English.
+    english_paragraphs=$(grep -c '<p>' "$metainfo" || true)
+    for language in "${languages[@]}"; do
+        grep -q "<summary xml:lang=\"$language\">[^<]" "$metainfo" \
+            || fail "the metadata has no summary in $language"
+        [[ $(grep -c "<p xml:lang=\"$language\">" "$metainfo" || true) == "$english_paragraphs" ]] \
+            || fail "the metadata's description lacks paragraphs in $language"
+    done
 else
     fail "usr/share/metainfo/$id.metainfo.xml missing"
 fi
@@ -104,6 +136,8 @@ for package in $qt_packages; do
 done
 [[ $depends == *fonts-dejavu-core* ]] || fail "Depends lacks fonts-dejavu-core (the font fallback)"
 [[ $depends != *-dev* ]] || fail "Depends names a development package"
+# The Chinese of the menu entry and the metadata needs a CJK font.
+[[ $(dpkg-deb -f "$deb" Recommends) == *fonts-noto-cjk* ]] || fail "Recommends lacks fonts-noto-cjk"
 
 # Debian's documentation: the copyright in its machine-readable format, with a licence text for
 # every licence a Files paragraph names; the changelog and the manual pages compressed with

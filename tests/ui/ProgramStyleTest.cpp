@@ -1,17 +1,25 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// The program's style: the date lists get the slim drop-down button whether the whole program
-// uses the style or only the lists do, the menu bar's overflow arrows still draw, and a control
-// drawn after others of the same or other colours looks as it does drawn first.
+// The program's style and the date lists' look: the lists get the slim drop-down button whether
+// the whole program uses the style or only the lists do, the menu bar's overflow arrows still
+// draw, the lists and buttons of every main and result window draw with one palette each (so
+// Fusion finds its drawings of them again), and a list or button drawn after others of the same
+// or other colours looks as drawn first.
+#include "RowName.h"
 #include "UiTestSupport.h"
 
+#include "DateListBox.h"
 #include "ProgramStyle.h"
+#include "WindowStyle.h"
+#include "frmDisplay.h"
 #include "frmMain.h"
 
 #include <QPainter>
 #include <QPixmapCache>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QSet>
 #include <QStyleFactory>
-#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
 namespace kq::testing {
@@ -43,7 +51,7 @@ protected:
 TEST_F(ProgramStyleTest, DateListsAreSlimWithOrWithoutTheApplicationStyle)
 {
     ASSERT_EQ(QApplication::style()->name().toLower(), QLatin1String("fusion"));
-    ASSERT_TRUE(ProgramStyle::neededOnDateLists());
+    ASSERT_EQ(qobject_cast<ProgramStyle *>(QApplication::style()), nullptr);
     auto *own = new frmMain(context);
     EXPECT_EQ(arrowWidth(own), 13);
     EXPECT_NE(control<QComboBox>(own, "cmbDOBYear")->style(), QApplication::style());
@@ -51,7 +59,6 @@ TEST_F(ProgramStyleTest, DateListsAreSlimWithOrWithoutTheApplicationStyle)
 
     ProgramStyle::installForApplication();
     ASSERT_NE(qobject_cast<ProgramStyle *>(QApplication::style()), nullptr);
-    EXPECT_FALSE(ProgramStyle::neededOnDateLists());
     auto *shared = new frmMain(context);
     EXPECT_EQ(arrowWidth(shared), 13);
     EXPECT_EQ(control<QComboBox>(shared, "cmbDOBYear")->style(), QApplication::style());
@@ -60,7 +67,7 @@ TEST_F(ProgramStyleTest, DateListsAreSlimWithOrWithoutTheApplicationStyle)
 
 TEST_F(ProgramStyleTest, MainWindowsShareOneListStyle)
 {
-    ASSERT_TRUE(ProgramStyle::neededOnDateLists());
+    ASSERT_EQ(qobject_cast<ProgramStyle *>(QApplication::style()), nullptr);
     auto *first = new frmMain(context);
     auto *second = new frmMain(context);
     QStyle *listStyle = control<QComboBox>(first, "cmbDOBYear")->style();
@@ -91,7 +98,59 @@ TEST_F(ProgramStyleTest, MenuBarOverflowArrowsStillDraw)
     }
 }
 
-// A date list or a button as a window draws it, with a palette of its own.
+// Records, for each date list and button, the cache keys of the palettes it is drawn with.
+class PaletteRecorder : public QProxyStyle
+{
+public:
+    PaletteRecorder()
+        : QProxyStyle(new ProgramStyle)
+    { }
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+        QPainter *painter, const QWidget *widget = nullptr) const override
+    {
+        if (control == CC_ComboBox)
+            keys[widget->objectName()].insert(option->palette.cacheKey());
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+        const QWidget *widget = nullptr) const override
+    {
+        if (element == PE_PanelButtonCommand)
+            keys[widget->objectName()].insert(option->palette.cacheKey());
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+    mutable QHash<QString, QSet<qint64>> keys;
+};
+
+TEST_F(ProgramStyleTest, ListsAndButtonsOfEveryWindowDrawWithOnePalette)
+{
+    PaletteRecorder recorder;
+    for (int round = 0; round < 3; ++round) {
+        for (QWidget *window :
+            std::initializer_list<QWidget *> {new frmMain(context), new frmDisplay(context)}) {
+            for (QWidget *control : window->findChildren<QWidget *>())
+                if (qobject_cast<QComboBox *>(control) || qobject_cast<QPushButton *>(control)) {
+                    control->setStyle(&recorder);
+                    control->grab();
+                }
+            delete window;
+        }
+    }
+    const QStringList drawn = recorder.keys.keys();
+    for (const char *name : {"cmbDOBDate", "cmbDOBMonth", "cmbDOBYear", "cmbConceptionDate",
+             "cmbConceptionMonth", "cmbConceptionYear", "cmdGetBabyGender", "cmdBack"})
+        EXPECT_TRUE(drawn.contains(QLatin1String(name))) << name;
+    QSet<qint64> lists;
+    for (auto found = recorder.keys.cbegin(); found != recorder.keys.cend(); ++found) {
+        EXPECT_EQ(found->size(), 1) << qPrintable(found.key());
+        if (found.key().startsWith(QLatin1String("cmb")))
+            lists.unite(*found);
+    }
+    // The six lists have the same colours.
+    EXPECT_EQ(lists.size(), 1);
+}
+
+// A date list or a button with colours of its own, as drawn.
 struct Look
 {
     bool list;
@@ -104,54 +163,42 @@ struct Look
 const QColor Maroon(64, 0, 0);
 const QColor Grey(192, 192, 192);
 
-QImage drawn(const ProgramStyle &style, const Look &look)
+QImage drawn(const Look &look)
 {
-    // Every window's controls have palettes of their own: setting a colour makes a new one.
-    QPalette palette = QApplication::palette();
+    QWidget window;
+    QWidget *control = nullptr;
+    if (look.list) {
+        auto *list = new DateListBox(&window);
+        list->addItem(QStringLiteral("1915"));
+        control = list;
+    } else {
+        auto *button
+            = makeButton(&window, "cmdBack", QStringLiteral("&Back"), {}, {8.25, true}, {});
+        button->setDown(look.pressed);
+        control = button;
+    }
+    control->resize(64, 21);
+    QPalette palette = control->palette();
     for (const auto role : {QPalette::Button, QPalette::Window, QPalette::Base})
         palette.setColor(role, look.face);
-    // The text of a disabled control keeps the application's colour.
     for (const auto role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
-        for (const auto group : {QPalette::Active, QPalette::Inactive})
-            palette.setColor(group, role, look.text);
-    palette.setCurrentColorGroup(look.enabled ? QPalette::Active : QPalette::Disabled);
-    QStyle::State state = look.enabled ? QStyle::State_Enabled : QStyle::State_None;
-    state |= look.pressed ? QStyle::State_Sunken : QStyle::State_Raised;
-
-    QImage image(64, 21, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    if (look.list) {
-        QStyleOptionComboBox option;
-        option.rect = image.rect();
-        option.state = state | (look.pressed ? QStyle::State_On : QStyle::State_Off);
-        option.palette = palette;
-        option.currentText = QStringLiteral("1915");
-        style.drawComplexControl(QStyle::CC_ComboBox, &option, &painter);
-        style.drawControl(QStyle::CE_ComboBoxLabel, &option, &painter);
-    } else {
-        QStyleOptionButton option;
-        option.rect = image.rect();
-        option.state = state;
-        option.palette = palette;
-        option.text = QStringLiteral("&Back");
-        style.drawControl(QStyle::CE_PushButton, &option, &painter);
-    }
-    return image;
+        palette.setColor(role, look.text);
+    control->setPalette(palette);
+    control->setEnabled(look.enabled);
+    return control->grab().toImage();
 }
 
-struct DrawnAfterCase
+struct DrawnAfterRow
 {
     const char *name;
     Look before;
     Look after;
 };
 
-const DrawnAfterCase DrawnAfterCases[] = {
+const DrawnAfterRow DrawnAfterRows[] = {
     {"MaroonListOfTheNextWindow", {true, Maroon, Qt::white}, {true, Maroon, Qt::white}},
     {"DisabledListAfterAnEnabledOne", {true, Maroon, Qt::white}, {true, Maroon, Qt::white, false}},
     {"EnabledListAfterADisabledOne", {true, Maroon, Qt::white, false}, {true, Maroon, Qt::white}},
-    {"OpenListAfterAClosedOne", {true, Maroon, Qt::white}, {true, Maroon, Qt::white, true, true}},
     {"GreyListAfterAMaroonOne", {true, Maroon, Qt::white}, {true, Grey, Qt::black}},
     {"ListWithOtherTextAfterAMaroonOne", {true, Maroon, Qt::white}, {true, Maroon, Qt::yellow}},
     {"ButtonOfTheNextWindow", {false, Grey, Qt::black}, {false, Grey, Qt::black}},
@@ -161,33 +208,32 @@ const DrawnAfterCase DrawnAfterCases[] = {
     {"MaroonButtonAfterAGreyOne", {false, Grey, Qt::black}, {false, Maroon, Qt::white}},
 };
 
-void PrintTo(const DrawnAfterCase &data, std::ostream *out)
+void PrintTo(const DrawnAfterRow &row, std::ostream *out)
 {
-    *out << data.name;
+    *out << row.name;
 }
 
-class ProgramStyleDrawnAfterTest : public ::testing::TestWithParam<DrawnAfterCase>
+class DrawnAfterTest : public ::testing::TestWithParam<DrawnAfterRow>
 {
 protected:
     void TearDown() override { QPixmapCache::clear(); }
 };
 
-TEST_P(ProgramStyleDrawnAfterTest, LooksAsDrawnFirst)
+TEST_P(DrawnAfterTest, LooksAsDrawnFirst)
 {
-    const DrawnAfterCase &data = GetParam();
+    const DrawnAfterRow &row = GetParam();
     QPixmapCache::clear();
-    const QImage first = drawn(ProgramStyle(), data.after);
+    const QImage first = drawn(row.after);
 
     QPixmapCache::clear();
-    const ProgramStyle style;
-    drawn(style, data.before);
-    EXPECT_EQ(drawn(style, data.after), first);
+    drawn(row.before);
+    EXPECT_EQ(drawn(row.after), first);
     // And again, as in a third window.
-    EXPECT_EQ(drawn(style, data.after), first);
+    EXPECT_EQ(drawn(row.after), first);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProgramStyleDrawnAfterTest, ::testing::ValuesIn(DrawnAfterCases),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DrawnAfterTest, ::testing::ValuesIn(DrawnAfterRows), kq::test::RowName());
 
 } // namespace
 } // namespace kq::testing
