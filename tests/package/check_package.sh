@@ -138,6 +138,8 @@ done
 [[ $depends != *-dev* ]] || fail "Depends names a development package"
 # The Chinese of the menu entry and the metadata needs a CJK font.
 [[ $(dpkg-deb -f "$deb" Recommends) == *fonts-noto-cjk* ]] || fail "Recommends lacks fonts-noto-cjk"
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-translations-l10n* ]] \
+    || fail "Recommends lacks qt6-translations-l10n (Qt's own texts in the user's language)"
 
 # Debian's documentation: the copyright in its machine-readable format, with a licence text for
 # every licence a Files paragraph names; the changelog and the manual pages compressed with
