@@ -37,8 +37,7 @@ std::optional<year_month_day> toDate(const DateSelection &selection)
     if (selection.Year < -32767 || selection.Year > 32767 || selection.Month < 1
         || selection.Month > 12 || selection.Day < 1 || selection.Day > 31)
         return std::nullopt;
-    const year_month_day date {year {selection.Year},
-        month {static_cast<unsigned>(selection.Month)}, day {static_cast<unsigned>(selection.Day)}};
+    const year_month_day date = CalendarDateOf(selection);
     if (!date.ok())
         return std::nullopt;
     return date;
@@ -73,14 +72,19 @@ int failedCheck(const DateSelection &date, LeapYearRule rule)
 
 } // namespace
 
+std::string_view DateCheckMessage(int check) noexcept
+{
+    if (check == 3)
+        return ConceptionDayOf31Message;
+    return check > 3 ? BirthDateMessage : ConceptionDateMessage;
+}
+
 std::optional<DateCheckFailure> CheckConceptionDate(
     const DateSelection &conception, LeapYearRule rule) noexcept
 {
-    if (const int check = failedCheck(conception, rule)) {
-        return DateCheckFailure {check,
-            check == 3 ? ConceptionDayOf31Message : ConceptionDateMessage,
-            DateCheckFailure::Focus::ConceptionDay};
-    }
+    if (const int check = failedCheck(conception, rule))
+        return DateCheckFailure {
+            check, DateCheckMessage(check), DateCheckFailure::Focus::ConceptionDay};
     return std::nullopt;
 }
 
@@ -90,7 +94,8 @@ std::optional<DateCheckFailure> CheckDateSelections(
     if (auto failure = CheckConceptionDate(conception, rule))
         return failure;
     if (const int check = failedCheck(birth, rule))
-        return DateCheckFailure {check + 3, BirthDateMessage, DateCheckFailure::Focus::BirthDay};
+        return DateCheckFailure {
+            check + 3, DateCheckMessage(check + 3), DateCheckFailure::Focus::BirthDay};
     return std::nullopt;
 }
 

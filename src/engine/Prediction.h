@@ -25,6 +25,21 @@ struct DateSelection
     int Year = 1960; // the text of the year list, as a number
 };
 
+// The date a selection names, as a calendar date; it need not exist (30 February).
+constexpr std::chrono::year_month_day CalendarDateOf(const DateSelection &selection) noexcept
+{
+    return std::chrono::year_month_day {std::chrono::year {selection.Year},
+        std::chrono::month {static_cast<unsigned>(selection.Month)},
+        std::chrono::day {static_cast<unsigned>(selection.Day)}};
+}
+
+// A calendar date as the main window's three lists would hold it.
+constexpr DateSelection SelectionOf(std::chrono::year_month_day date) noexcept
+{
+    return DateSelection {static_cast<int>(static_cast<unsigned>(date.day())),
+        static_cast<int>(static_cast<unsigned>(date.month())), static_cast<int>(date.year())};
+}
+
 // The year lists of the main window: births from 1915, conceptions over the years of the
 // lunar-month table, both to 2012.
 inline constexpr int FirstBirthListYear = 1915;
@@ -164,6 +179,9 @@ struct DateCheckFailure
     std::string_view message;
     Focus focus = Focus::ConceptionDay;
 };
+
+// The message of a date check (1 to 6, as DateCheckFailure::check counts them).
+std::string_view DateCheckMessage(int check) noexcept;
 
 // The six checks of the main window's date check, made in order; no value when both dates
 // exist in the calendar.
