@@ -7,8 +7,10 @@
 #include "AnswerRuns.h"
 #include "BatchRunner.h"
 #include "ConceptionEstimate.h"
+#include "DueDate.h"
 #include "EvaluationReport.h"
 #include "IsoDate.h"
+#include "Messages.h"
 #include "Predictor.h"
 #include "ReplyJson.h"
 #include "TextOutput.h"
@@ -23,8 +25,15 @@ namespace kq::cli {
 
 namespace {
 
-const char *const Description
-    = R"(Predicts a baby's gender by the Chinese pregnancy calendar, for fun.
+// A span of years or days, as the help names it: "1901 to 2099".
+QString span(int first, int last)
+{
+    return QStringLiteral("%1 to %2").arg(first).arg(last);
+}
+
+QString description()
+{
+    return QStringLiteral(R"(Predicts a baby's gender by the Chinese pregnancy calendar, for fun.
 
   kq-predict --birth DATE --conception DATE [--today DATE] [--json | --explain]
              [--around DAYS]
@@ -34,14 +43,18 @@ const char *const Description
   kq-predict --chart [--json]
   kq-predict --evaluate [--from-birth] [--json] < lines of "BIRTH CONCEPTION SEX"
 
-Dates are written YYYY-MM-DD: conception years 1901 to 2099, birth years 1856 to 2099.
-The lunar month comes from the program's own table for conceptions in 1960 to 2012, where
-the birth year must lie in 1915 to 2012 as in the main window, and from the extended
+Dates are written YYYY-MM-DD: conception years %1, birth years %2.
+The lunar month comes from the program's own table for conceptions in %3, where
+the birth year must lie in %4 as in the main window, and from the extended
 calendar (the official Chinese calendar) outside it; the answers say when it did.
 --due and --last-period estimate the date of conception and say that they did.
-Exit status: 0 predicted, 2 invalid date or input, 3 mother's age outside 18 to 45,
+Exit status: 0 predicted, 2 invalid date or input, 3 mother's age outside %5,
 64 wrong usage, 74 input or output failed; --evaluate: 0 when a record was evaluated,
-2 when none could be.)";
+2 when none could be.)")
+        .arg(span(FirstConceptionYear, LastYear), span(FirstBirthYear, LastYear),
+            span(FirstConceptionListYear, LastListYear), span(FirstBirthListYear, LastListYear),
+            QString::fromStdString(ChartAgesText()));
+}
 
 int usageError(const CliStreams &streams, const QString &message)
 {
@@ -105,10 +118,10 @@ int evaluate(const CliStreams &streams, Predictor &predictor, bool fromBirth, bo
 // estimated from a due date or the last period.
 struct PredictionQuestion
 {
-    std::string birth;
-    std::string conception;
+    TypedDate birth;
+    TypedDate conception;
     std::optional<EstimatedFrom> estimateFrom;
-    std::string estimateGiven;
+    TypedDate estimateGiven;
     int aroundDays = 0; // --around; 0 when not given
 };
 
@@ -127,17 +140,13 @@ int answerPrediction(const CliStreams &streams, Predictor &predictor,
 {
     Reply reply;
     if (question.estimateFrom) {
-        std::string error;
-        const auto estimate = EstimateConception(
-            *question.estimateFrom, question.estimateGiven, FirstConceptionYear, LastYear, error);
+        Rejection rejection;
+        const auto estimate = EstimateConception(*question.estimateFrom, question.estimateGiven,
+            FirstConceptionYear, LastYear, rejection);
         if (!estimate) {
-            reply.message = error;
+            reply = ReplyOf(rejection);
         } else {
-            const std::chrono::year_month_day date = estimate->conception;
-            reply = predictor.predict(question.birth,
-                FormatIsoDate(static_cast<int>(date.year()),
-                    static_cast<int>(unsigned(date.month())),
-                    static_cast<int>(unsigned(date.day()))));
+            reply = predictor.predict(question.birth, estimate->conception);
             reply.estimate = estimate;
         }
     } else {
@@ -148,9 +157,7 @@ int answerPrediction(const CliStreams &streams, Predictor &predictor,
     const bool around = question.aroundDays > 0
         && (reply.outcome == ReplyOutcome::Predicted
             || reply.outcome == ReplyOutcome::AgeOutOfRange);
-    const std::chrono::year_month_day conception {std::chrono::year {reply.conception.Year},
-        std::chrono::month {static_cast<unsigned>(reply.conception.Month)},
-        std::chrono::day {static_cast<unsigned>(reply.conception.Day)}};
+    const std::chrono::year_month_day conception = CalendarDateOf(reply.conception);
     std::vector<AnswerRun> runs;
     if (around)
         runs = AnswersAround(question.birth, conception, question.aroundDays, predictor.today());
@@ -185,27 +192,34 @@ int answerPrediction(const CliStreams &streams, Predictor &predictor,
 int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(Description));
+    parser.setApplicationDescription(description());
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption birthOption(QStringLiteral("birth"),
-        QStringLiteral("The mother's date of birth (years 1856 to 2099; 1915 to 2012 with a "
-                       "conception in 1960 to 2012)."),
+        QStringLiteral("The mother's date of birth (years %1; %2 with a conception in %3).")
+            .arg(span(FirstBirthYear, LastYear), span(FirstBirthListYear, LastListYear),
+                span(FirstConceptionListYear, LastListYear)),
         QStringLiteral("date"));
     const QCommandLineOption conceptionOption(QStringLiteral("conception"),
-        QStringLiteral("The date of conception (years 1901 to 2099)."), QStringLiteral("date"));
+        QStringLiteral("The date of conception (years %1).")
+            .arg(span(FirstConceptionYear, LastYear)),
+        QStringLiteral("date"));
     const QCommandLineOption dueOption(QStringLiteral("due"),
         QStringLiteral("The expected date of delivery, instead of --conception: conception is "
-                       "estimated at 266 days (38 weeks) before it."),
+                       "estimated at %1 days (%2 weeks) before it.")
+            .arg(DaysFromConceptionToDueDate)
+            .arg(DaysFromConceptionToDueDate / 7),
         QStringLiteral("date"));
     const QCommandLineOption lastPeriodOption(QStringLiteral("last-period"),
         QStringLiteral("The first day of the last menstrual period, instead of --conception: "
-                       "conception is estimated at 14 days after it."),
+                       "conception is estimated at %1 days after it.")
+            .arg(DaysFromLastPeriodToConception),
         QStringLiteral("date"));
     const QCommandLineOption aroundOption(QStringLiteral("around"),
         QStringLiteral("With a prediction: also the answers for every conception day within "
-                       "this many days (1 to 60) on either side, as runs of equal answers."),
+                       "this many days (%1) on either side, as runs of equal answers.")
+            .arg(span(FewestAroundDays, MostAroundDays)),
         QStringLiteral("days"));
     const QCommandLineOption todayOption(QStringLiteral("today"),
         QStringLiteral("Today's date for the congratulation line, instead of the system's local "
@@ -221,17 +235,20 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
         QStringLiteral("Read lines \"BIRTH CONCEPTION\" from standard input and write one JSON "
                        "object per line; blank lines are skipped."));
     const QCommandLineOption lunarMonthOption(QStringLiteral("lunar-month"),
-        QStringLiteral("Print the lunar month (1 to 12) in force on the date (1901 to 2099)."),
+        QStringLiteral("Print the lunar month (1 to 12) in force on the date (%1).")
+            .arg(span(FirstConceptionYear, LastYear)),
         QStringLiteral("date"));
     const QCommandLineOption chartOption(QStringLiteral("chart"),
-        QStringLiteral("Print the gender chart: ages 18 to 45 by lunar months 1 to 12."));
+        QStringLiteral("Print the gender chart: ages %1 by lunar months 1 to 12.")
+            .arg(QString::fromStdString(ChartAgesText())));
     const QCommandLineOption evaluateOption(QStringLiteral("evaluate"),
         QStringLiteral("Read records \"BIRTH CONCEPTION SEX\" (SEX: F, M, girl or boy) from "
                        "standard input and say how often the prediction was right: the table, "
                        "the accuracy and Cohen's kappa."));
     const QCommandLineOption fromBirthOption(QStringLiteral("from-birth"),
         QStringLiteral("With --evaluate: the second date is the baby's date of birth; "
-                       "conception is taken as 266 days before."));
+                       "conception is taken as %1 days before.")
+            .arg(DaysFromConceptionToDueDate));
     parser.addOptions({birthOption, conceptionOption, dueOption, lastPeriodOption, aroundOption,
         todayOption, jsonOption, explainOption, batchOption, lunarMonthOption, chartOption,
         evaluateOption, fromBirthOption});
@@ -333,15 +350,19 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     }
 
     if (predicting) {
+        // The dates are read here, once.
+        const auto typed = [&parser](const QCommandLineOption &option) -> TypedDate {
+            return ParseIsoDate(parser.value(option).toStdString());
+        };
         PredictionQuestion question;
-        question.birth = parser.value(birthOption).toStdString();
-        question.conception = parser.value(conceptionOption).toStdString();
+        question.birth = typed(birthOption);
+        question.conception = typed(conceptionOption);
         if (parser.isSet(dueOption)) {
             question.estimateFrom = EstimatedFrom::DueDate;
-            question.estimateGiven = parser.value(dueOption).toStdString();
+            question.estimateGiven = typed(dueOption);
         } else if (parser.isSet(lastPeriodOption)) {
             question.estimateFrom = EstimatedFrom::LastPeriod;
-            question.estimateGiven = parser.value(lastPeriodOption).toStdString();
+            question.estimateGiven = typed(lastPeriodOption);
         }
         question.aroundDays = *around;
         return answerPrediction(streams, predictor, question, json, explain);
@@ -355,7 +376,7 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     } else {
         streams.out << reply.result.ConceptionLunarMonth << '\n';
         if (reply.result.Calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended)
-            streams.out << "Calendar: " << ExtendedCalendarText << '\n';
+            streams.out << "Calendar: " << ExtendedCalendarText() << '\n';
         if (explain)
             streams.out << LunarMonthExplanationText(reply);
     }
