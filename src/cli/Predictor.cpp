@@ -29,22 +29,26 @@ constexpr YearRule birthRule(const DateSelection &conception) noexcept
         : YearRule {DateRole::Birth, FirstBirthYear, LastYear};
 }
 
+Rejection yearRejection(RejectionReason reason, const YearRule &rule)
+{
+    Rejection rejection;
+    rejection.reason = reason;
+    rejection.date = rule.date;
+    if (reason == RejectionReason::YearOutside) {
+        rejection.firstYear = rule.firstYear;
+        rejection.lastYear = rule.lastYear;
+    }
+    return rejection;
+}
+
 // Holds one date to the rule's years.
 std::optional<Rejection> held(TypedDate typed, const YearRule &rule, DateSelection &date)
 {
-    Rejection rejection;
-    rejection.date = rule.date;
-    if (!typed) {
-        rejection.reason = RejectionReason::NotWritten;
-        return rejection;
-    }
+    if (!typed)
+        return yearRejection(RejectionReason::NotWritten, rule);
     date = SelectionOf(*typed);
-    if (date.Year < rule.firstYear || date.Year > rule.lastYear) {
-        rejection.reason = RejectionReason::YearOutside;
-        rejection.firstYear = rule.firstYear;
-        rejection.lastYear = rule.lastYear;
-        return rejection;
-    }
+    if (date.Year < rule.firstYear || date.Year > rule.lastYear)
+        return yearRejection(RejectionReason::YearOutside, rule);
     return std::nullopt;
 }
 
@@ -108,12 +112,14 @@ Decision Predictor::decide(TypedDate birth, TypedDate conception)
 {
     Decision decision;
     // The conception date is checked first, as in the main window.
-    decision.rejection = held(conception, ConceptionRule, decision.conception);
-    if (decision.rejection)
+    if (auto failed = held(conception, ConceptionRule, decision.conception)) {
+        decision.rejection = std::move(failed);
         return decision;
-    decision.rejection = held(birth, birthRule(decision.conception), decision.birth);
-    if (decision.rejection)
+    }
+    if (auto failed = held(birth, birthRule(decision.conception), decision.birth)) {
+        decision.rejection = std::move(failed);
         return decision;
+    }
     // Both leap-year rules agree on every year of the lists; outside them only the Gregorian
     // one is right (29 February 1900 does not exist).
     if (const auto failure
@@ -121,7 +127,8 @@ Decision Predictor::decide(TypedDate birth, TypedDate conception)
         decision.rejection = dateCheckRejection(*failure);
         return decision;
     }
-    decision.answer = m_state.AnswerPrediction(decision.birth, decision.conception, m_today);
+    // Both dates exist now.
+    decision.answer = m_state.AnswerPrediction(*birth, *conception, m_today);
     return decision;
 }
 

@@ -38,7 +38,8 @@ std::optional<year_month_day> toDate(const DateSelection &selection)
         || selection.Month > 12 || selection.Day < 1 || selection.Day > 31)
         return std::nullopt;
     const year_month_day date = CalendarDateOf(selection);
-    if (!date.ok())
+    // Every month has its first 28 days; only a later day needs the calendar's month length.
+    if (selection.Day > 28 && !date.ok())
         return std::nullopt;
     return date;
 }
@@ -141,7 +142,20 @@ PredictionAnswer PredictionState::AnswerPrediction(
         MotherDateOfBirth = date;
     if (const auto date = toDate(conception))
         ConceptionDate = date;
+    return answerFrom(birth, conception, now);
+}
 
+PredictionAnswer PredictionState::AnswerPrediction(
+    year_month_day birth, year_month_day conception, year_month_day now) noexcept
+{
+    MotherDateOfBirth = birth;
+    ConceptionDate = conception;
+    return answerFrom(SelectionOf(birth), SelectionOf(conception), now);
+}
+
+PredictionAnswer PredictionState::answerFrom(
+    const DateSelection &birth, const DateSelection &conception, year_month_day now) noexcept
+{
     // The Chinese age: the difference of the years, plus one from 21 February of the
     // conception year on (the new-year step is fixed at 21 February). The mother's birthday
     // plays no part. The years are taken from the selections themselves, so that a date that

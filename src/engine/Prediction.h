@@ -212,12 +212,18 @@ public:
     // are used).
     PredictionAnswer AnswerPrediction(const DateSelection &birth, const DateSelection &conception,
         std::chrono::year_month_day now) noexcept;
+    // The same for two dates that exist in the calendar (both ok()).
+    PredictionAnswer AnswerPrediction(std::chrono::year_month_day birth,
+        std::chrono::year_month_day conception, std::chrono::year_month_day now) noexcept;
 
     // The whole procedure with the program's texts: MakePredictionResult(AnswerPrediction()).
     PredictionResult PredictBabyGender(const DateSelection &birth, const DateSelection &conception,
         std::chrono::year_month_day now);
 
 private:
+    // The procedure from the age on, once the dates are stored.
+    PredictionAnswer answerFrom(const DateSelection &birth, const DateSelection &conception,
+        std::chrono::year_month_day now) noexcept;
     // ApplyLunarMonthTable, telling which calendar answered and whether the month's start is
     // disputed (Classic and undisputed when none did).
     void applyLunarMonth(int year, int month, int day, PredictionAnswer &answer) noexcept;
