@@ -139,8 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
 namespace {
 
 // Predictions worked by hand from the lunar-month table's rows (the month in force is that of
-// the latest start on or before the day, else the one in force on 1 January) and the chart's
-// rows; the colour follows the gender.
+// the latest start on or before the day, else the one in force on 1 January), or outside 1960
+// to 2012 from the official tables, and the chart's rows; the colour follows the gender, and
+// the answer tells which calendar gave the month and whether its start is disputed.
 struct HandWorkedCase
 {
     const char *name;
@@ -149,6 +150,9 @@ struct HandWorkedCase
     int age;
     int lunarMonth;
     kq::Gender gender;
+    modDurorurOzivurediRuvidevo::LunarCalendar calendar
+        = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
+    bool startDisputed = false;
 };
 
 std::ostream &operator<<(std::ostream &os, const HandWorkedCase &c)
@@ -162,6 +166,8 @@ class HandWorkedPrediction : public testing::TestWithParam<HandWorkedCase>
 
 constexpr auto Boy = kq::Gender::Boy;
 constexpr auto Girl = kq::Gender::Girl;
+constexpr auto Classic = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
+constexpr auto Extended = modDurorurOzivurediRuvidevo::LunarCalendar::Extended;
 
 const HandWorkedCase HandWorkedCases[] = {
     // 2008: month 12 from 8 January, month 1 from 7 February, month 2 from 8 March.
@@ -185,6 +191,25 @@ const HandWorkedCase HandWorkedCases[] = {
     // Row 21 is "Boy" in month 1 only; 2000's month 1 begins on 5 February.
     {"Age21Month1", date(1979, 1, 1), date(2000, 2, 5), 21, 1, Boy},
     {"Age21Month4", date(1980, 1, 1), date(2000, 6, 1), 21, 4, Girl},
+    // Outside 1960 to 2012 the months are those of the official tables.
+    // Age 30 (1997 to 2026, plus one from 21 February), month 10 (began 9 November 2026):
+    // "Girl".
+    {"ThisYear", date(1997, 5, 5), date(2026, 12, 8), 30, 10, Girl, Extended},
+    // Age 30, month 11 (began 9 December 2026): "Boy".
+    {"ThisYearNextMonth", date(1997, 5, 5), date(2026, 12, 9), 30, 11, Boy, Extended},
+    // Age 18 (1884 to 1901, plus one from 21 February), month 2 (began 20 March 1901): "Boy".
+    {"FirstYearOfSpan", date(1884, 1, 1), date(1901, 3, 20), 18, 2, Boy, Extended},
+    // Age 45 (1856 to 1901, before 21 February), month 11 (began 22 December 1900): "Boy".
+    {"OldestMotherOnFirstDay", date(1856, 1, 1), date(1901, 1, 1), 45, 11, Boy, Extended},
+    // Age 28 (1951 to 1978, plus one). The program's table has month 7 still in force, where
+    // the official calendar has month 8 begun: the program's month stands ("Boy").
+    // 1978-09-02 is itself one of the days the reckonings dispute.
+    {"ProgramTableStands1978", date(1951, 1, 1), date(1978, 9, 2), 28, 7, Boy, Classic, true},
+    // Age 36 (2022 to 2057, plus one), month 9 of the official calendar, which began on the
+    // disputed 28 September 2057; row 36, month 9: "Boy".
+    {"MonthBeganOnADisputedDay", date(2022, 1, 1), date(2057, 10, 10), 36, 9, Boy, Extended, true},
+    // The day before the disputed day: month 8 (began 30 August 2057); row 36, month 8: "Girl".
+    {"DayBeforeADisputedDay", date(2022, 1, 1), date(2057, 9, 27), 36, 8, Girl, Extended},
 };
 
 } // namespace
@@ -193,7 +218,7 @@ TEST_P(HandWorkedPrediction, GivesTheTablesMonthTheChartsGenderAndItsColour)
 {
     const HandWorkedCase &c = GetParam();
     PredictionState state;
-    const auto result = state.PredictBabyGender(c.birth, c.conception, SomeToday);
+    const auto result = state.PredictBabyGender(c.birth, c.conception, today(2026, 12, 8));
     ASSERT_EQ(result.Outcome, PredictionOutcome::Predicted);
     EXPECT_EQ(result.MotherChineseAge, c.age);
     EXPECT_EQ(result.ConceptionLunarMonth, c.lunarMonth);
@@ -201,6 +226,9 @@ TEST_P(HandWorkedPrediction, GivesTheTablesMonthTheChartsGenderAndItsColour)
     EXPECT_EQ(result.Answer.gender, c.gender);
     EXPECT_EQ(result.Answer.lunarMonth, c.lunarMonth);
     EXPECT_EQ(result.Answer.motherChineseAge, c.age);
+    EXPECT_EQ(result.Calendar, c.calendar);
+    EXPECT_EQ(result.Answer.calendar, c.calendar);
+    EXPECT_EQ(result.Answer.startDisputed, c.startDisputed);
     if (c.gender == Boy) {
         EXPECT_EQ(result.Gender, "Boy");
         EXPECT_EQ(result.BabyColour, (kq::Rgb {0, 0, 255}));
@@ -272,77 +300,6 @@ TEST(PredictionState, ApplyLunarMonthTableChangesOnlyForCoveredDates)
     state.ApplyLunarMonthTable(2026, 12, 9);
     EXPECT_EQ(state.ConceptionLunarMonth, 11);
 }
-
-namespace {
-
-// Which calendar gave the month of a prediction. Months are those of the official tables
-// outside 1960 to 2012; the chart's answers are read off its rows by hand.
-struct CalendarCase
-{
-    const char *name;
-    DateSelection birth;
-    DateSelection conception;
-    int age;
-    int lunarMonth;
-    const char *gender;
-    modDurorurOzivurediRuvidevo::LunarCalendar calendar;
-    bool startDisputed = false;
-};
-
-std::ostream &operator<<(std::ostream &os, const CalendarCase &c)
-{
-    return os << c.name;
-}
-
-class PredictionCalendar : public testing::TestWithParam<CalendarCase>
-{
-};
-
-constexpr auto Classic = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
-constexpr auto Extended = modDurorurOzivurediRuvidevo::LunarCalendar::Extended;
-
-const CalendarCase CalendarCases[] = {
-    // Age 30 (1997 to 2026, plus one from 21 February), month 10 (began 9 November 2026):
-    // "Girl".
-    {"ThisYear", date(1997, 5, 5), date(2026, 12, 8), 30, 10, "Girl", Extended},
-    // Age 30, month 11 (began 9 December 2026): "Boy".
-    {"ThisYearNextMonth", date(1997, 5, 5), date(2026, 12, 9), 30, 11, "Boy", Extended},
-    // Age 18 (1884 to 1901, plus one from 21 February), month 2 (began 20 March 1901): "Boy".
-    {"FirstYearOfSpan", date(1884, 1, 1), date(1901, 3, 20), 18, 2, "Boy", Extended},
-    // Age 45 (1856 to 1901, before 21 February), month 11 (began 22 December 1900): "Boy".
-    {"OldestMotherOnFirstDay", date(1856, 1, 1), date(1901, 1, 1), 45, 11, "Boy", Extended},
-    // Age 21 (1979 to 2000, before 21 February), month 1 (began 5 February 2000): "Boy".
-    {"ProgramTable", date(1979, 1, 1), date(2000, 2, 5), 21, 1, "Boy", Classic},
-    // Age 28 (1951 to 1978, plus one). The program's table has month 7 still in force, where
-    // the official calendar has month 8 begun: the program's month stands ("Boy").
-    // 1978-09-02 is itself one of the days the reckonings dispute.
-    {"ProgramTableStands1978", date(1951, 1, 1), date(1978, 9, 2), 28, 7, "Boy", Classic, true},
-    // Age 36 (2022 to 2057, plus one), month 9 of the official calendar, which began on the
-    // disputed 28 September 2057; row 36, month 9: "Boy".
-    {"MonthBeganOnADisputedDay", date(2022, 1, 1), date(2057, 10, 10), 36, 9, "Boy", Extended,
-        true},
-    // The day before the disputed day: month 8 (began 30 August 2057); row 36, month 8: "Girl".
-    {"DayBeforeADisputedDay", date(2022, 1, 1), date(2057, 9, 27), 36, 8, "Girl", Extended},
-};
-
-} // namespace
-
-TEST_P(PredictionCalendar, TellsWhichCalendarGaveTheMonth)
-{
-    const CalendarCase &c = GetParam();
-    PredictionState state;
-    const auto result = state.PredictBabyGender(c.birth, c.conception, today(2026, 12, 8));
-    ASSERT_EQ(result.Outcome, PredictionOutcome::Predicted);
-    EXPECT_EQ(result.MotherChineseAge, c.age);
-    EXPECT_EQ(result.ConceptionLunarMonth, c.lunarMonth);
-    EXPECT_EQ(result.Gender, c.gender);
-    EXPECT_EQ(result.Calendar, c.calendar);
-    EXPECT_EQ(result.Answer.calendar, c.calendar);
-    EXPECT_EQ(result.Answer.startDisputed, c.startDisputed);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Calendars, PredictionCalendar, testing::ValuesIn(CalendarCases), kq::test::RowName());
 
 // A rejected age sets the dates and the age but looks up no lunar month.
 TEST(PredictionState, AgeOutOfRangeLeavesTheLunarMonthUntouched)
