@@ -45,8 +45,7 @@ std::vector<AnswerRun> AnswersAround(
     std::vector<AnswerRun> runs;
     for (int offset = -days; offset <= days; ++offset) {
         const year_month_day date = sys_days(conception) + std::chrono::days(offset);
-        const int year = static_cast<int>(date.year());
-        if (year < FirstConceptionYear || year > LastYear)
+        if (date.year() < year {FirstConceptionYear} || date.year() > year {LastYear})
             continue;
         const Decision decision = predictor.decide(birth, date);
         if (decision.rejection)
@@ -66,7 +65,7 @@ std::vector<AnswerRun> AnswersAround(
             run.gender = answer.gender;
             run.calendar = answer.calendar;
         }
-        runs.push_back(std::move(run));
+        runs.push_back(run);
     }
     return runs;
 }

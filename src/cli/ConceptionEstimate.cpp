@@ -29,8 +29,8 @@ std::optional<ConceptionEstimate> EstimateConception(EstimatedFrom from,
     estimate.given = *given;
     estimate.conception = from == EstimatedFrom::DueDate ? ConceptionFromDueDate(*given)
                                                          : ConceptionFromLastPeriod(*given);
-    const int year = static_cast<int>(estimate.conception.year());
-    if (year < firstYear || year > lastYear) {
+    const std::chrono::year year = estimate.conception.year();
+    if (year < std::chrono::year {firstYear} || year > std::chrono::year {lastYear}) {
         rejection = Rejection {};
         rejection.reason = RejectionReason::EstimateOutside;
         rejection.from = from;

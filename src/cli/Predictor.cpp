@@ -113,11 +113,11 @@ Decision Predictor::decide(TypedDate birth, TypedDate conception)
     Decision decision;
     // The conception date is checked first, as in the main window.
     if (auto failed = held(conception, ConceptionRule, decision.conception)) {
-        decision.rejection = std::move(failed);
+        decision.rejection = failed;
         return decision;
     }
     if (auto failed = held(birth, birthRule(decision.conception), decision.birth)) {
-        decision.rejection = std::move(failed);
+        decision.rejection = failed;
         return decision;
     }
     // Both leap-year rules agree on every year of the lists; outside them only the Gregorian
