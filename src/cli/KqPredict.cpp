@@ -56,11 +56,20 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother's age outside %5,
             QString::fromStdString(ChartAgesText()));
 }
 
-int usageError(const CliStreams &streams, const QString &message)
+int usageError(const CliStreams &streams, const Usage &usage)
 {
-    streams.err << "kq-predict: " << message.toStdString() << "\n"
-                << "Try 'kq-predict --help' for more information.\n";
+    streams.err << "kq-predict: " << UsageMessage(usage) << "\n" << UsageHintText() << "\n";
     return ExitUsage;
+}
+
+int usageError(const CliStreams &streams, UsageProblem problem)
+{
+    return usageError(streams, Usage {problem, {}, 0, 0});
+}
+
+void reportFailure(const CliStreams &streams, RunFailure failure)
+{
+    streams.err << "kq-predict: " << RunFailureMessage(failure) << "\n";
 }
 
 int exitStatusOf(const Reply &reply)
@@ -81,7 +90,7 @@ int finish(const CliStreams &streams, int status)
 {
     streams.out.flush();
     if (!streams.out) {
-        streams.err << "kq-predict: could not write the output\n";
+        reportFailure(streams, RunFailure::OutputNotWritten);
         return ExitIoError;
     }
     return status;
@@ -99,7 +108,7 @@ int evaluate(const CliStreams &streams, Predictor &predictor, bool fromBirth, bo
 {
     Evaluation evaluation(predictor, fromBirth ? SecondDate::BabyBirth : SecondDate::Conception);
     if (!evaluation.run(streams.in)) {
-        streams.err << "kq-predict: could not read all input\n";
+        reportFailure(streams, RunFailure::InputNotRead);
         return ExitIoError;
     }
     if (json) {
@@ -108,7 +117,7 @@ int evaluate(const CliStreams &streams, Predictor &predictor, bool fromBirth, bo
         streams.out << EvaluationText(evaluation.counts());
     }
     if (evaluation.counts().table.total() == 0) {
-        streams.err << "kq-predict: no record could be evaluated\n";
+        reportFailure(streams, RunFailure::NothingEvaluated);
         return ExitInvalidInput;
     }
     return ExitPredicted;
@@ -254,7 +263,8 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
         evaluateOption, fromBirthOption});
 
     if (!parser.parse(arguments))
-        return usageError(streams, parser.errorText());
+        return usageError(
+            streams, Usage {UsageProblem::ParserError, parser.errorText().toStdString(), 0, 0});
     if (parser.isSet(helpOption) || parser.isSet(versionOption)
         || parser.isSet(QStringLiteral("help-all"))) {
         parser.process(arguments); // prints the help or the version and ends the process
@@ -262,12 +272,13 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     }
     if (!parser.positionalArguments().isEmpty())
         return usageError(streams,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            Usage {UsageProblem::UnexpectedArgument,
+                parser.positionalArguments().first().toStdString(), 0, 0});
     for (const QCommandLineOption *option : {&birthOption, &conceptionOption, &dueOption,
              &lastPeriodOption, &aroundOption, &todayOption, &lunarMonthOption}) {
         if (parser.values(*option).size() > 1)
             return usageError(streams,
-                QStringLiteral("--%1 is given more than once").arg(option->names().first()));
+                Usage {UsageProblem::GivenTwice, option->names().first().toStdString(), 0, 0});
     }
 
     const int conceptionSources = int(parser.isSet(conceptionOption)) + int(parser.isSet(dueOption))
@@ -279,51 +290,39 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     const bool evaluating = parser.isSet(evaluateOption);
     const int modes = int(predicting) + int(batch) + int(lunarMonth) + int(chart) + int(evaluating);
     if (evaluating && modes > 1)
-        return usageError(streams,
-            QStringLiteral("--evaluate goes without a prediction, --batch, --lunar-month and "
-                           "--chart"));
+        return usageError(streams, UsageProblem::EvaluateAlone);
     if (parser.isSet(fromBirthOption) && !evaluating)
-        return usageError(streams, QStringLiteral("--from-birth goes with --evaluate only"));
+        return usageError(streams, UsageProblem::FromBirthWithoutEvaluate);
     if (modes == 0)
-        return usageError(streams,
-            QStringLiteral("give --birth and --conception, or --batch, --lunar-month or --chart"));
+        return usageError(streams, UsageProblem::NoQuestion);
     if (modes > 1)
-        return usageError(streams,
-            QStringLiteral("choose one of a prediction (--birth, --conception), --batch, "
-                           "--lunar-month and --chart"));
+        return usageError(streams, UsageProblem::TwoQuestions);
     if (conceptionSources > 1)
-        return usageError(
-            streams, QStringLiteral("give only one of --conception, --due and --last-period"));
+        return usageError(streams, UsageProblem::TwoConceptionSources);
     if (predicting && !(parser.isSet(birthOption) && conceptionSources == 1))
-        return usageError(streams,
-            QStringLiteral("a prediction needs --birth and one of --conception, --due and "
-                           "--last-period"));
+        return usageError(streams, UsageProblem::PredictionIncomplete);
     if (parser.isSet(aroundOption) && !predicting)
-        return usageError(streams, QStringLiteral("--around goes with a single prediction only"));
+        return usageError(streams, UsageProblem::AroundWithoutPrediction);
     const std::optional<int> around
         = parser.isSet(aroundOption) ? aroundDays(parser.value(aroundOption)) : 0;
     if (!around)
-        return usageError(streams,
-            QStringLiteral("--around needs a whole number of days from %1 to %2")
-                .arg(FewestAroundDays)
-                .arg(MostAroundDays));
+        return usageError(
+            streams, Usage {UsageProblem::AroundDays, {}, FewestAroundDays, MostAroundDays});
     const bool json = parser.isSet(jsonOption);
     const bool explain = parser.isSet(explainOption);
     if (explain && evaluating)
-        return usageError(streams, QStringLiteral("--explain does not go with --evaluate"));
+        return usageError(streams, UsageProblem::ExplainWithEvaluate);
     // The JSON answers have fixed keys, so the working is shown in text only.
     if (explain && (json || batch || chart))
-        return usageError(streams, QStringLiteral("--explain goes with a text answer only"));
+        return usageError(streams, UsageProblem::ExplainWithoutText);
     if (parser.isSet(todayOption) && !(predicting || batch))
-        return usageError(
-            streams, QStringLiteral("--today goes with a prediction or --batch only"));
+        return usageError(streams, UsageProblem::TodayWithoutPrediction);
 
     std::chrono::year_month_day today;
     if (parser.isSet(todayOption)) {
         const auto given = ParseCalendarDate(parser.value(todayOption).toStdString());
         if (!given)
-            return usageError(
-                streams, QStringLiteral("--today needs a date that exists, written YYYY-MM-DD"));
+            return usageError(streams, UsageProblem::TodayNotADate);
         today = *given;
     } else if (predicting || batch || evaluating) {
         today = streams.today();
@@ -343,7 +342,7 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     if (batch) {
         BatchRunner runner(predictor);
         if (!runner.run(streams.in, streams.out)) {
-            streams.err << "kq-predict: could not read all input or write all answers\n";
+            reportFailure(streams, RunFailure::BatchNotComplete);
             return ExitIoError;
         }
         return finish(streams, ExitPredicted);

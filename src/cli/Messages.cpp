@@ -71,4 +71,63 @@ std::string RejectionMessage(const Rejection &rejection)
     return "The input cannot be used";
 }
 
+std::string UsageMessage(const Usage &usage)
+{
+    switch (usage.problem) {
+    case UsageProblem::ParserError:
+        return usage.text;
+    case UsageProblem::UnexpectedArgument:
+        return "unexpected argument '" + usage.text + "'";
+    case UsageProblem::GivenTwice:
+        return "--" + usage.text + " is given more than once";
+    case UsageProblem::EvaluateAlone:
+        return "--evaluate goes without a prediction, --batch, --lunar-month and --chart";
+    case UsageProblem::FromBirthWithoutEvaluate:
+        return "--from-birth goes with --evaluate only";
+    case UsageProblem::NoQuestion:
+        return "give --birth and --conception, or --batch, --lunar-month or --chart";
+    case UsageProblem::TwoQuestions:
+        return "choose one of a prediction (--birth, --conception), --batch, --lunar-month and "
+               "--chart";
+    case UsageProblem::TwoConceptionSources:
+        return "give only one of --conception, --due and --last-period";
+    case UsageProblem::PredictionIncomplete:
+        return "a prediction needs --birth and one of --conception, --due and --last-period";
+    case UsageProblem::AroundWithoutPrediction:
+        return "--around goes with a single prediction only";
+    case UsageProblem::AroundDays:
+        return "--around needs a whole number of days from " + std::to_string(usage.first) + " to "
+            + std::to_string(usage.last);
+    case UsageProblem::ExplainWithEvaluate:
+        return "--explain does not go with --evaluate";
+    case UsageProblem::ExplainWithoutText:
+        return "--explain goes with a text answer only";
+    case UsageProblem::TodayWithoutPrediction:
+        return "--today goes with a prediction or --batch only";
+    case UsageProblem::TodayNotADate:
+        break;
+    }
+    return "--today needs a date that exists, written YYYY-MM-DD";
+}
+
+std::string UsageHintText()
+{
+    return "Try 'kq-predict --help' for more information.";
+}
+
+std::string RunFailureMessage(RunFailure failure)
+{
+    switch (failure) {
+    case RunFailure::OutputNotWritten:
+        return "could not write the output";
+    case RunFailure::InputNotRead:
+        return "could not read all input";
+    case RunFailure::BatchNotComplete:
+        return "could not read all input or write all answers";
+    case RunFailure::NothingEvaluated:
+        break;
+    }
+    return "no record could be evaluated";
+}
+
 } // namespace kq::cli
