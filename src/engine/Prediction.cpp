@@ -10,16 +10,9 @@
 
 namespace kq {
 
-// The conception lists offer exactly the years of the lunar-month table, or in an extended run
-// those of the official calendar.
-static_assert(FirstConceptionListYear == modDurorurOzivurediRuvidevo::FirstTableYear);
-static_assert(LastListYear == modDurorurOzivurediRuvidevo::LastTableYear);
+// In an extended run the conception lists offer exactly the years of the official calendar.
 static_assert(FirstExtendedConceptionYear == modDurorurOzivurediRuvidevo::FirstExtendedYear);
 static_assert(LastExtendedYear == modDurorurOzivurediRuvidevo::LastExtendedYear);
-// The oldest mother of the chart, conceiving on the first day of the span: her Chinese age
-// there is the difference of the years.
-static_assert(FirstExtendedConceptionYear - FirstExtendedBirthYear
-    == modDurorurOzivurediRuvidevo::OldestChartAge);
 
 namespace {
 
