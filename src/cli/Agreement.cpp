@@ -26,7 +26,7 @@ Agreement MeasureAgreement(const AgreementTable &table) noexcept
         return agreement;
 
     const double n = static_cast<double>(agreement.records);
-    const Sex sexes[2] = {Sex::Girl, Sex::Boy};
+    const Gender sexes[2] = {Gender::Girl, Gender::Boy};
     // p[i][j]: share of records predicted i whose baby is j; row[i] and column[j] the margins.
     double p[2][2];
     double row[2] = {0, 0};
@@ -76,6 +76,10 @@ Agreement MeasureAgreement(const AgreementTable &table) noexcept
     // Kappa lies between -1 and 1; the normal interval is cut off there.
     estimate.lower = std::max(-1.0, kappa - NormalQuantile975 * estimate.standardError);
     estimate.upper = std::min(1.0, kappa + NormalQuantile975 * estimate.standardError);
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 2; ++j)
+            if (row[i] * column[j] * n < FewestExpectedRecordsInACell)
+                estimate.intervalHolds = false;
     agreement.kappa = estimate;
     return agreement;
 }

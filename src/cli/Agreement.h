@@ -5,25 +5,25 @@
 // large-sample standard error and 95% confidence interval. Arithmetic only, no input or output.
 #pragma once
 
+#include "Gender.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 
 namespace kq::cli {
 
-enum class Sex { Girl, Boy };
-
 // Counts of records by predicted sex (row) and the baby's sex (column).
 class AgreementTable
 {
 public:
-    void add(Sex predicted, Sex baby) noexcept { ++m_counts[index(predicted)][index(baby)]; }
-    void add(Sex predicted, Sex baby, std::uint64_t count) noexcept
+    void add(Gender predicted, Gender baby) noexcept { ++m_counts[index(predicted)][index(baby)]; }
+    void add(Gender predicted, Gender baby, std::uint64_t count) noexcept
     {
         m_counts[index(predicted)][index(baby)] += count;
     }
 
-    std::uint64_t count(Sex predicted, Sex baby) const noexcept
+    std::uint64_t count(Gender predicted, Gender baby) const noexcept
     {
         return m_counts[index(predicted)][index(baby)];
     }
@@ -31,7 +31,7 @@ public:
     std::uint64_t agreeing() const noexcept;
 
 private:
-    static constexpr std::size_t index(Sex sex) noexcept { return sex == Sex::Girl ? 0 : 1; }
+    static constexpr std::size_t index(Gender sex) noexcept { return sex == Gender::Girl ? 0 : 1; }
 
     std::array<std::array<std::uint64_t, 2>, 2> m_counts {};
 };
@@ -39,12 +39,20 @@ private:
 // The two-sided 95% point of the standard normal distribution.
 inline constexpr double NormalQuantile975 = 1.959963984540054;
 
+// Cochran's rule for a 2x2 table (Cochran WG. Some methods for strengthening the common chi-
+// square tests. Biometrics 1954; 10: 417-451): a large-sample method holds only when every
+// cell expects at least 5 records (its row total times its column total over all records).
+inline constexpr double FewestExpectedRecordsInACell = 5.0;
+
 struct KappaEstimate
 {
     double kappa = 0;
     double standardError = 0;
     double lower = 0; // kappa - 1.96 standard errors, at least -1
     double upper = 0; // kappa + 1.96 standard errors, at most 1
+    // False when a cell expects fewer records than Cochran's rule asks: the large-sample
+    // standard error and interval then mean nothing, and no conclusion may be drawn.
+    bool intervalHolds = true;
 };
 
 struct Agreement

@@ -4,6 +4,7 @@
 #include "AnswerRuns.h"
 
 #include "IsoDate.h"
+#include "Messages.h"
 #include "ReplyJson.h"
 
 #include <QJsonObject>
@@ -16,25 +17,27 @@ namespace {
 
 using namespace std::chrono;
 
-std::string formatted(year_month_day date)
+ReplyOutcome outcomeOf(const PredictionAnswer &answer)
 {
-    return FormatIsoDate(static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
-        static_cast<int>(unsigned(date.day())));
+    return answer.outcome == PredictionOutcome::Predicted ? ReplyOutcome::Predicted
+                                                          : ReplyOutcome::AgeOutOfRange;
 }
 
-bool sameAnswer(const AnswerRun &run, const Reply &reply)
+// A run's answer: the age, and for a prediction the month, its calendar and the gender (the
+// congratulation line may change within a run).
+bool sameAnswer(const AnswerRun &run, const PredictionAnswer &answer)
 {
-    if (run.outcome != reply.outcome || run.motherChineseAge != reply.result.MotherChineseAge)
+    if (run.outcome != outcomeOf(answer) || run.motherChineseAge != answer.motherChineseAge)
         return false;
-    return reply.outcome != ReplyOutcome::Predicted
-        || (run.lunarMonth == reply.result.ConceptionLunarMonth
-            && run.calendar == reply.result.Calendar && run.gender == reply.result.Gender);
+    return answer.outcome != PredictionOutcome::Predicted
+        || (run.lunarMonth == answer.lunarMonth && run.calendar == answer.calendar
+            && run.gender == answer.gender);
 }
 
 } // namespace
 
 std::vector<AnswerRun> AnswersAround(
-    std::string_view birthText, year_month_day conception, int days, year_month_day today)
+    TypedDate birth, year_month_day conception, int days, year_month_day today)
 {
     // A predictor of its own, so that the question's own prediction is made as without
     // --around.
@@ -42,28 +45,27 @@ std::vector<AnswerRun> AnswersAround(
     std::vector<AnswerRun> runs;
     for (int offset = -days; offset <= days; ++offset) {
         const year_month_day date = sys_days(conception) + std::chrono::days(offset);
-        const int year = static_cast<int>(date.year());
-        if (year < FirstConceptionYear || year > LastYear)
+        if (date.year() < year {FirstConceptionYear} || date.year() > year {LastYear})
             continue;
-        const Reply reply = predictor.predict(birthText, formatted(date));
-        if (reply.outcome != ReplyOutcome::Predicted
-            && reply.outcome != ReplyOutcome::AgeOutOfRange)
+        const Decision decision = predictor.decide(birth, date);
+        if (decision.rejection)
             continue;
-        if (!runs.empty() && sameAnswer(runs.back(), reply)
+        const PredictionAnswer &answer = decision.answer;
+        if (!runs.empty() && sameAnswer(runs.back(), answer)
             && sys_days(runs.back().lastDay) + std::chrono::days(1) == sys_days(date)) {
             runs.back().lastDay = date;
             continue;
         }
         AnswerRun run;
         run.firstDay = run.lastDay = date;
-        run.outcome = reply.outcome;
-        run.motherChineseAge = reply.result.MotherChineseAge;
-        if (reply.outcome == ReplyOutcome::Predicted) {
-            run.lunarMonth = reply.result.ConceptionLunarMonth;
-            run.gender = reply.result.Gender;
-            run.calendar = reply.result.Calendar;
+        run.outcome = outcomeOf(answer);
+        run.motherChineseAge = answer.motherChineseAge;
+        if (answer.outcome == PredictionOutcome::Predicted) {
+            run.lunarMonth = answer.lunarMonth;
+            run.gender = answer.gender;
+            run.calendar = answer.calendar;
         }
-        runs.push_back(std::move(run));
+        runs.push_back(run);
     }
     return runs;
 }
@@ -71,7 +73,8 @@ std::vector<AnswerRun> AnswersAround(
 std::string AnswerRunsText(const std::vector<AnswerRun> &runs, year_month_day conception, int days)
 {
     std::string text = "Conceived within " + std::to_string(days) + (days == 1 ? " day" : " days")
-        + " of " + formatted(conception) + ":\n" + "First day   Last day    Age  Month  Gender\n";
+        + " of " + FormatIsoDate(conception) + ":\n"
+        + "First day   Last day    Age  Month  Gender\n";
     for (const AnswerRun &run : runs) {
         char row[64];
         if (run.outcome == ReplyOutcome::Predicted)
@@ -79,11 +82,11 @@ std::string AnswerRunsText(const std::vector<AnswerRun> &runs, year_month_day co
                 run.calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended
                     ? "%3d  %5d  %-4s  (extended calendar)"
                     : "%3d  %5d  %s",
-                run.motherChineseAge, run.lunarMonth, run.gender.c_str());
+                run.motherChineseAge, run.lunarMonth, std::string(GenderText(run.gender)).c_str());
         else
-            std::snprintf(
-                row, sizeof row, "%3d      -  none: age outside 18 to 45", run.motherChineseAge);
-        text += formatted(run.firstDay) + "  " + formatted(run.lastDay) + "  " + row + '\n';
+            std::snprintf(row, sizeof row, "%3d      -  none: age outside %s", run.motherChineseAge,
+                ChartAgesText().c_str());
+        text += FormatIsoDate(run.firstDay) + "  " + FormatIsoDate(run.lastDay) + "  " + row + '\n';
     }
     return text;
 }
@@ -93,14 +96,17 @@ QJsonArray AnswerRunsToJson(const std::vector<AnswerRun> &runs)
     QJsonArray array;
     for (const AnswerRun &run : runs) {
         QJsonObject object;
-        object.insert(QStringLiteral("firstDay"), QString::fromStdString(formatted(run.firstDay)));
-        object.insert(QStringLiteral("lastDay"), QString::fromStdString(formatted(run.lastDay)));
+        object.insert(
+            QStringLiteral("firstDay"), QString::fromStdString(FormatIsoDate(run.firstDay)));
+        object.insert(
+            QStringLiteral("lastDay"), QString::fromStdString(FormatIsoDate(run.lastDay)));
         object.insert(QStringLiteral("outcome"), QLatin1String(OutcomeName(run.outcome)));
         object.insert(QStringLiteral("motherChineseAge"), run.motherChineseAge);
         if (run.outcome == ReplyOutcome::Predicted) {
             object.insert(QStringLiteral("conceptionLunarMonth"), run.lunarMonth);
             object.insert(QStringLiteral("calendar"), QLatin1String(CalendarName(run.calendar)));
-            object.insert(QStringLiteral("gender"), QString::fromStdString(run.gender));
+            object.insert(QStringLiteral("gender"),
+                QString::fromStdString(std::string(GenderText(run.gender))));
         }
         array.append(object);
     }

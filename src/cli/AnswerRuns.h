@@ -27,7 +27,7 @@ struct AnswerRun
     ReplyOutcome outcome = ReplyOutcome::Predicted; // Predicted or AgeOutOfRange
     int motherChineseAge = 0;
     int lunarMonth = 0; // Predicted only
-    std::string gender; // Predicted only
+    Gender gender = Gender::Boy; // Predicted only
     // Predicted only: the calendar that gave the month
     modDurorurOzivurediRuvidevo::LunarCalendar calendar
         = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
@@ -36,8 +36,8 @@ struct AnswerRun
 // The runs from `days` days before `conception` to `days` days after it, in date order. Days
 // whose question is rejected whatever the day (outside the accepted conception years, or a
 // birth year outside the main window's list with a conception in its years) are left out.
-std::vector<AnswerRun> AnswersAround(std::string_view birthText,
-    std::chrono::year_month_day conception, int days, std::chrono::year_month_day today);
+std::vector<AnswerRun> AnswersAround(TypedDate birth, std::chrono::year_month_day conception,
+    int days, std::chrono::year_month_day today);
 
 // A table with a title line, a header and one row per run; a row whose month the extended
 // calendar gave says so.

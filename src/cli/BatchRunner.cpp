@@ -4,6 +4,7 @@
 #include "BatchRunner.h"
 
 #include "BatchLineReader.h"
+#include "IsoDate.h"
 #include "LineWords.h"
 #include "ReplyJson.h"
 #include "modDurorurOzivurediRuvidevo.h"
@@ -21,134 +22,101 @@ namespace lm = modDurorurOzivurediRuvidevo;
 constexpr int LowestAge = FirstConceptionYear - LastYear;
 constexpr int HighestAge = LastYear - FirstBirthYear + 1;
 constexpr int ChartAges = lm::OldestChartAge - lm::YoungestChartAge + 1;
-constexpr int ConceptionMonths = (LastYear - FirstConceptionYear + 1) * 12;
+// Per age and lunar month: two calendars, disputed or not, two congratulation lines.
+constexpr int AnswersPerCell = 2 * 2 * 2;
+
+std::string jsonOf(const Reply &reply)
+{
+    return CompactJson(ReplyToJson(reply)).toStdString();
+}
 
 } // namespace
 
 BatchRunner::BatchRunner(Predictor &predictor)
     : m_predictor(predictor)
-    , m_predicted(static_cast<std::size_t>(ChartAges) * 12 * 2 * 2)
+    , m_predicted(static_cast<std::size_t>(ChartAges) * 12 * AnswersPerCell)
     , m_ageOutOfRange(static_cast<std::size_t>(HighestAge - LowestAge + 1))
-    , m_nineMonthsOrMore(static_cast<std::size_t>(ConceptionMonths), -1)
 { }
 
-std::string *BatchRunner::predictedSlot(
-    int age, int lunarMonth, lm::LunarCalendar calendar, bool nineMonthsOrMore)
+std::string *BatchRunner::answerSlot(const PredictionAnswer &answer)
 {
-    if (age < lm::YoungestChartAge || age > lm::OldestChartAge || lunarMonth < 1 || lunarMonth > 12)
+    const int age = answer.motherChineseAge;
+    if (answer.outcome == PredictionOutcome::AgeOutOfRange) {
+        if (age < LowestAge || age > HighestAge)
+            return nullptr;
+        return &m_ageOutOfRange[static_cast<std::size_t>(age - LowestAge)];
+    }
+    if (age < lm::YoungestChartAge || age > lm::OldestChartAge || answer.lunarMonth < 1
+        || answer.lunarMonth > 12)
         return nullptr;
     std::size_t slot = static_cast<std::size_t>(age - lm::YoungestChartAge) * 12
-        + static_cast<std::size_t>(lunarMonth - 1);
-    slot = slot * 2 + (calendar == lm::LunarCalendar::Extended ? 1 : 0);
-    return &m_predicted[slot * 2 + (nineMonthsOrMore ? 1 : 0)];
+        + static_cast<std::size_t>(answer.lunarMonth - 1);
+    slot = slot * 2 + (answer.calendar == lm::LunarCalendar::Extended ? 1 : 0);
+    slot = slot * 2 + (answer.startDisputed ? 1 : 0);
+    slot = slot * 2 + (answer.congratulation == CongratulationLine::NineMonthsOrMore ? 1 : 0);
+    return &m_predicted[slot];
 }
 
-std::string *BatchRunner::ageOutOfRangeSlot(long long age)
+const std::string &BatchRunner::answered(const Decision &decision, long long lineNumber)
 {
-    if (age < LowestAge || age > HighestAge)
-        return nullptr;
-    return &m_ageOutOfRange[static_cast<std::size_t>(age - LowestAge)];
-}
-
-std::int8_t *BatchRunner::nineMonthsOrMore(int conceptionYear, int conceptionMonth)
-{
-    const int index = (conceptionYear - FirstConceptionYear) * 12 + conceptionMonth - 1;
-    if (index < 0 || index >= ConceptionMonths)
-        return nullptr;
-    return &m_nineMonthsOrMore[static_cast<std::size_t>(index)];
-}
-
-const std::string *BatchRunner::known(const AnswerKey &key)
-{
-    const std::string *slot = nullptr;
-    if (key.outcome == ReplyOutcome::AgeOutOfRange) {
-        slot = ageOutOfRangeSlot(key.age);
-    } else {
-        const std::int8_t *nine = nineMonthsOrMore(key.conceptionYear, key.conceptionMonth);
-        if (!nine || *nine < 0)
-            return nullptr;
-        slot = predictedSlot(static_cast<int>(key.age), key.lunarMonth, key.calendar, *nine == 1);
-    }
-    return slot && !slot->empty() ? slot : nullptr;
-}
-
-const std::string &BatchRunner::built(const Reply &reply, long long lineNumber)
-{
-    std::string *slot = nullptr;
-    switch (reply.outcome) {
-    case ReplyOutcome::Predicted: {
-        const PredictionResult &result = reply.result;
-        const bool nine = result.CongratulationMessage == NineMonthsOrMoreText;
-        if (std::int8_t *known = nineMonthsOrMore(reply.conception.Year, reply.conception.Month))
-            *known = nine ? 1 : 0;
-        slot = predictedSlot(
-            result.MotherChineseAge, result.ConceptionLunarMonth, result.Calendar, nine);
-        break;
-    }
-    case ReplyOutcome::AgeOutOfRange:
-        slot = ageOutOfRangeSlot(reply.result.MotherChineseAge);
-        break;
-    case ReplyOutcome::InvalidDate:
-        slot = &m_invalidDate[reply.message];
-        break;
-    case ReplyOutcome::InvalidInput:
-        return numbered(reply, lineNumber);
-    }
+    if (decision.rejection)
+        return rejected(*decision.rejection, lineNumber);
+    std::string *slot = answerSlot(decision.answer);
     if (!slot) {
-        m_scratch = CompactJson(ReplyToJson(reply)).toStdString();
+        m_scratch = jsonOf(ReplyOf(decision));
         return m_scratch;
     }
     if (slot->empty())
-        *slot = CompactJson(ReplyToJson(reply)).toStdString();
+        *slot = jsonOf(ReplyOf(decision));
     return *slot;
 }
 
-// An InvalidInput answer differs from the others with its message only in its line number:
-// the text Qt builds for line 1 is kept in two parts, before and after the number.
-const std::string &BatchRunner::numbered(const Reply &reply, long long lineNumber)
+// An InvalidInput answer differs from the others of its rejection only in its line number.
+// Qt writes an object's keys in sorted order, and "line" comes before a rejection's other keys
+// ("message", "outcome"): the answer is the number put before the text of the answer without
+// it.
+const std::string &BatchRunner::rejected(const Rejection &rejection, long long lineNumber)
 {
-    static constexpr std::string_view LineOne = "\"line\":1,";
-    NumberedAnswer &stored = m_invalidInput[reply.message];
-    if (stored.before.empty() && lineNumber > 0) {
-        Reply first = reply;
-        first.line = 1;
-        const std::string json = CompactJson(ReplyToJson(first)).toStdString();
-        const std::size_t at = json.find(LineOne);
-        if (at != std::string::npos) {
-            stored.before = json.substr(0, at + LineOne.size() - 2);
-            stored.after = json.substr(at + LineOne.size() - 1);
-        }
+    std::string *stored = nullptr;
+    for (auto &[known, text] : m_rejected)
+        if (known == rejection)
+            stored = &text;
+    if (!stored) {
+        const Reply reply = ReplyOf(rejection);
+        std::string json = jsonOf(reply);
+        if (reply.outcome == ReplyOutcome::InvalidInput)
+            json.erase(0, 1); // the opening brace, written with the line number
+        m_rejected.emplace_back(rejection, std::move(json));
+        stored = &m_rejected.back().second;
     }
-    if (stored.before.empty() || lineNumber <= 0) {
-        Reply numberedReply = reply;
-        numberedReply.line = lineNumber;
-        m_scratch = CompactJson(ReplyToJson(numberedReply)).toStdString();
-        return m_scratch;
-    }
-    m_scratch = stored.before;
-    m_scratch += std::to_string(lineNumber);
-    m_scratch += stored.after;
+    if (OutcomeOf(rejection.reason) != ReplyOutcome::InvalidInput)
+        return *stored;
+    // Without a line number (a line counted from 1 always has one) the key is left out.
+    m_scratch = lineNumber > 0 ? "{\"line\":" + std::to_string(lineNumber) + ',' : "{";
+    m_scratch += *stored;
     return m_scratch;
 }
 
 const std::string &BatchRunner::answer(std::string_view line, long long lineNumber)
 {
-    std::array<std::string_view, 2> words;
-    if (SplitLineWords(line, words) == words.size()) {
-        std::optional<Reply> rejection;
-        const auto key = m_predictor.answerKey(words[0], words[1], rejection);
-        if (rejection)
-            return built(*rejection, lineNumber);
-        if (key)
-            if (const std::string *stored = known(*key))
-                return *stored;
-        return built(m_predictor.predict(words[0], words[1]), lineNumber);
+    // Most lines are two dates and one space between them: when both halves read as dates they
+    // are the line's two words, found without splitting it.
+    constexpr std::size_t DateLength = 10;
+    if (line.size() == 2 * DateLength + 1 && line[DateLength] == ' ') {
+        const TypedDate birth = ParseIsoDate(line.substr(0, DateLength));
+        const TypedDate conception = ParseIsoDate(line.substr(DateLength + 1));
+        if (birth && conception)
+            return answered(m_predictor.decide(birth, conception), lineNumber);
     }
+    std::array<std::string_view, 2> words;
+    if (SplitLineWords(line, words) == words.size())
+        return answered(
+            m_predictor.decide(ParseIsoDate(words[0]), ParseIsoDate(words[1])), lineNumber);
     // A blank line never reaches here from run(), which skips it; a caller that passes one
     // gets the same answer as for any other line without two dates.
-    Reply reply;
-    reply.message = "Expected two dates, BIRTH CONCEPTION, separated by white space";
-    return built(reply, lineNumber);
+    Rejection rejection;
+    rejection.reason = RejectionReason::NotTwoDates;
+    return rejected(rejection, lineNumber);
 }
 
 bool BatchRunner::run(std::istream &input, std::ostream &output)
@@ -172,10 +140,10 @@ bool BatchRunner::run(std::istream &input, std::ostream &output)
     while (reader.next(line, tooLong)) {
         ++lineNumber;
         if (tooLong) {
-            Reply reply;
-            reply.message = "The line is longer than "
-                + std::to_string(BatchLineReader::DefaultLineLimit) + " characters";
-            block += built(reply, lineNumber);
+            Rejection rejection;
+            rejection.reason = RejectionReason::LineTooLong;
+            rejection.limit = static_cast<long long>(BatchLineReader::DefaultLineLimit);
+            block += rejected(rejection, lineNumber);
         } else if (IsBlankLine(line)) {
             // A blank line (nothing but white space, such as the CR of a CRLF file's empty
             // line) holds no question and gets no answer, so a script that leaves blank lines

@@ -10,32 +10,18 @@
 #include "ConceptionEstimate.h"
 
 #include "DueDate.h"
-#include "IsoDate.h"
+#include "Rejection.h"
 
 namespace kq::cli {
 
-namespace {
-
-std::string formatted(std::chrono::year_month_day date)
+std::optional<ConceptionEstimate> EstimateConception(EstimatedFrom from,
+    std::optional<std::chrono::year_month_day> given, int firstYear, int lastYear,
+    Rejection &rejection)
 {
-    return FormatIsoDate(static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
-        static_cast<int>(unsigned(date.day())));
-}
-
-const char *givenName(EstimatedFrom from)
-{
-    return from == EstimatedFrom::DueDate ? "due date" : "first day of the last period";
-}
-
-} // namespace
-
-std::optional<ConceptionEstimate> EstimateConception(
-    EstimatedFrom from, std::string_view text, int firstYear, int lastYear, std::string &error)
-{
-    const auto given = ParseCalendarDate(text);
-    if (!given) {
-        error = std::string("The ") + givenName(from)
-            + " must be a date that exists, written YYYY-MM-DD";
+    if (!given || !given->ok()) {
+        rejection = Rejection {};
+        rejection.reason = RejectionReason::EstimateNotADate;
+        rejection.from = from;
         return std::nullopt;
     }
     ConceptionEstimate estimate;
@@ -43,23 +29,17 @@ std::optional<ConceptionEstimate> EstimateConception(
     estimate.given = *given;
     estimate.conception = from == EstimatedFrom::DueDate ? ConceptionFromDueDate(*given)
                                                          : ConceptionFromLastPeriod(*given);
-    const int year = static_cast<int>(estimate.conception.year());
-    if (year < firstYear || year > lastYear) {
-        error = "The estimated date of conception, " + formatted(estimate.conception) + " ("
-            + EstimateBasisText(estimate) + "), must be in the years " + std::to_string(firstYear)
-            + " to " + std::to_string(lastYear);
+    const std::chrono::year year = estimate.conception.year();
+    if (year < std::chrono::year {firstYear} || year > std::chrono::year {lastYear}) {
+        rejection = Rejection {};
+        rejection.reason = RejectionReason::EstimateOutside;
+        rejection.from = from;
+        rejection.firstYear = firstYear;
+        rejection.lastYear = lastYear;
+        rejection.estimate = estimate;
         return std::nullopt;
     }
     return estimate;
-}
-
-std::string EstimateBasisText(const ConceptionEstimate &estimate)
-{
-    if (estimate.from == EstimatedFrom::DueDate)
-        return std::to_string(DaysFromConceptionToDueDate) + " days before the due date "
-            + formatted(estimate.given);
-    return std::to_string(DaysFromLastPeriodToConception)
-        + " days after the first day of the last period " + formatted(estimate.given);
 }
 
 const char *EstimatedFromName(EstimatedFrom from)

@@ -6,10 +6,10 @@
 
 #include <chrono>
 #include <optional>
-#include <string>
-#include <string_view>
 
 namespace kq::cli {
+
+struct Rejection;
 
 enum class EstimatedFrom { DueDate, LastPeriod };
 
@@ -18,17 +18,16 @@ struct ConceptionEstimate
     EstimatedFrom from = EstimatedFrom::DueDate;
     std::chrono::year_month_day given; // the due date or the first day of the last period
     std::chrono::year_month_day conception;
+
+    friend bool operator==(const ConceptionEstimate &, const ConceptionEstimate &) = default;
 };
 
-// The estimate from a date written YYYY-MM-DD, or, in `error`, one line saying why there is
-// none: the date is not written so or does not exist, or the estimate falls outside the
-// conception years firstYear to lastYear.
-std::optional<ConceptionEstimate> EstimateConception(
-    EstimatedFrom from, std::string_view text, int firstYear, int lastYear, std::string &error);
-
-// "266 days before the due date 2008-11-13", "14 days after the first day of the last period
-// 2008-02-07".
-std::string EstimateBasisText(const ConceptionEstimate &estimate);
+// The estimate from a date as typed (no value: not written YYYY-MM-DD), or, in `rejection`,
+// why there is none: the date does not exist, or the estimate falls outside the conception
+// years firstYear to lastYear.
+std::optional<ConceptionEstimate> EstimateConception(EstimatedFrom from,
+    std::optional<std::chrono::year_month_day> given, int firstYear, int lastYear,
+    Rejection &rejection);
 
 // "dueDate" or "lastPeriod", as the JSON answers name it.
 const char *EstimatedFromName(EstimatedFrom from);

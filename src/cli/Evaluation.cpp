@@ -36,12 +36,12 @@ std::uint64_t EvaluationCounts::skippedTotal() const
     return total;
 }
 
-std::optional<Sex> ParseSex(std::string_view text) noexcept
+std::optional<Gender> ParseSex(std::string_view text) noexcept
 {
     if (equalsIgnoringCase(text, "f") || equalsIgnoringCase(text, "girl"))
-        return Sex::Girl;
+        return Gender::Girl;
     if (equalsIgnoringCase(text, "m") || equalsIgnoringCase(text, "boy"))
-        return Sex::Boy;
+        return Gender::Boy;
     return std::nullopt;
 }
 
@@ -56,30 +56,23 @@ std::optional<SkipReason> Evaluation::evaluate(std::string_view line)
     if (SplitLineWords(line, words) != words.size())
         return SkipReason::NotThreeFields;
 
-    std::string conception(words[1]);
+    TypedDate conception = ParseIsoDate(words[1]);
     if (m_secondDate == SecondDate::BabyBirth) {
-        const auto babyBirth = ParseCalendarDate(words[1]);
-        if (!babyBirth)
+        // The baby's date of birth taken as its due date.
+        if (!conception || !conception->ok())
             return SkipReason::BadDate;
-        const std::chrono::year_month_day estimated = ConceptionFromDueDate(*babyBirth);
-        conception = FormatIsoDate(int(estimated.year()), int(unsigned(estimated.month())),
-            int(unsigned(estimated.day())));
+        conception = ConceptionFromDueDate(*conception);
     }
-    const Reply reply = m_predictor.predict(words[0], conception);
-    switch (reply.outcome) {
-    case ReplyOutcome::Predicted:
-        break;
-    case ReplyOutcome::AgeOutOfRange:
-        return SkipReason::AgeOutOfRange;
-    case ReplyOutcome::InvalidDate:
-    case ReplyOutcome::InvalidInput:
+    const Decision decision = m_predictor.decide(ParseIsoDate(words[0]), conception);
+    if (decision.rejection)
         return SkipReason::BadDate;
-    }
+    if (decision.answer.outcome != PredictionOutcome::Predicted)
+        return SkipReason::AgeOutOfRange;
 
     const auto baby = ParseSex(words[2]);
     if (!baby)
         return SkipReason::UnknownSex;
-    m_counts.table.add(reply.result.Gender == "Girl" ? Sex::Girl : Sex::Boy, *baby);
+    m_counts.table.add(decision.answer.gender, *baby);
     return std::nullopt;
 }
 

@@ -21,7 +21,7 @@ namespace kq::cli {
 enum class SkipReason {
     NotThreeFields, // not three fields separated by white space, or longer than a line may be
     BadDate, // a date that is not YYYY-MM-DD, does not exist, or lies outside the calendar
-    AgeOutOfRange, // the mother's Chinese age outside 18 to 45
+    AgeOutOfRange, // the mother's Chinese age outside the chart's ages
     UnknownSex, // the third field is none of F, M, girl, boy (in any case)
 };
 inline constexpr std::size_t SkipReasonCount = 4;
@@ -42,7 +42,7 @@ struct EvaluationCounts
 };
 
 // F, M, girl or boy, in any case.
-std::optional<Sex> ParseSex(std::string_view text) noexcept;
+std::optional<Gender> ParseSex(std::string_view text) noexcept;
 
 class Evaluation
 {

@@ -3,6 +3,9 @@
 // The --evaluate report and the study paragraph of --explain.
 #include "EvaluationReport.h"
 
+#include "Messages.h"
+#include "TextColumns.h"
+
 #include <QJsonArray>
 
 #include <cstdio>
@@ -15,17 +18,32 @@ namespace {
 struct SkipLabel
 {
     SkipReason reason;
-    const char *text; // the report's label
     const char *key; // the JSON key
 };
 
 constexpr SkipLabel SkipLabels[] = {
-    {SkipReason::BadDate, "bad date", "badDate"},
-    {SkipReason::AgeOutOfRange, "age outside 18 to 45", "ageOutOfRange"},
-    {SkipReason::UnknownSex, "unknown sex", "unknownSex"},
-    {SkipReason::NotThreeFields, "not three fields", "notThreeFields"},
+    {SkipReason::BadDate, "badDate"},
+    {SkipReason::AgeOutOfRange, "ageOutOfRange"},
+    {SkipReason::UnknownSex, "unknownSex"},
+    {SkipReason::NotThreeFields, "notThreeFields"},
 };
 static_assert(std::size(SkipLabels) == SkipReasonCount);
+
+// The report's label of a reason.
+std::string skipText(SkipReason reason)
+{
+    switch (reason) {
+    case SkipReason::BadDate:
+        return "bad date";
+    case SkipReason::AgeOutOfRange:
+        return "age outside " + ChartAgesText();
+    case SkipReason::UnknownSex:
+        return "unknown sex";
+    case SkipReason::NotThreeFields:
+        break;
+    }
+    return "not three fields";
+}
 
 std::string fixed(double value, int decimals)
 {
@@ -36,16 +54,6 @@ std::string fixed(double value, int decimals)
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);
     return text;
-}
-
-std::string padLeft(const std::string &text, std::size_t width)
-{
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
-
-std::string padRight(const std::string &text, std::size_t width)
-{
-    return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
 }
 
 QJsonValue count(std::uint64_t value)
@@ -63,19 +71,19 @@ std::string EvaluationText(const EvaluationCounts &counts)
     text << "Records evaluated: " << agreement.records << '\n'
          << "Records skipped:   " << counts.skippedTotal() << '\n';
     for (const SkipLabel &label : SkipLabels)
-        text << "  " << padRight(std::string(label.text) + ":", 24)
+        text << "  " << PadRight(skipText(label.reason) + ":", 24)
              << counts.skippedCount(label.reason) << '\n';
 
     std::size_t width = 10;
-    for (const Sex predicted : {Sex::Girl, Sex::Boy})
-        for (const Sex baby : {Sex::Girl, Sex::Boy})
+    for (const Gender predicted : {Gender::Girl, Gender::Boy})
+        for (const Gender baby : {Gender::Girl, Gender::Boy})
             width = std::max(width, std::to_string(table.count(predicted, baby)).size() + 2);
     text << '\n'
-         << padRight("", 16) << padLeft("Girl born", width) << padLeft("Boy born", width) << '\n';
-    for (const Sex predicted : {Sex::Girl, Sex::Boy})
-        text << padRight(predicted == Sex::Girl ? "Predicted girl" : "Predicted boy", 16)
-             << padLeft(std::to_string(table.count(predicted, Sex::Girl)), width)
-             << padLeft(std::to_string(table.count(predicted, Sex::Boy)), width) << '\n';
+         << PadRight("", 16) << PadLeft("Girl born", width) << PadLeft("Boy born", width) << '\n';
+    for (const Gender predicted : {Gender::Girl, Gender::Boy})
+        text << PadRight(predicted == Gender::Girl ? "Predicted girl" : "Predicted boy", 16)
+             << PadLeft(std::to_string(table.count(predicted, Gender::Girl)), width)
+             << PadLeft(std::to_string(table.count(predicted, Gender::Boy)), width) << '\n';
     text << '\n';
 
     if (!agreement.accuracy) {
@@ -90,6 +98,14 @@ std::string EvaluationText(const EvaluationCounts &counts)
         return text.str();
     }
     const KappaEstimate &kappa = *agreement.kappa;
+    if (!kappa.intervalHolds) {
+        text << "Cohen's kappa: " << fixed(kappa.kappa, 4) << '\n'
+             << "Too few records for a 95% confidence interval (a cell of the table expects fewer\n"
+                "than "
+             << FewestExpectedRecordsInACell
+             << " records, Cochran's rule): no conclusion is drawn from these records.\n";
+        return text.str();
+    }
     text << "Cohen's kappa: " << fixed(kappa.kappa, 4) << ", 95% confidence interval "
          << fixed(kappa.lower, 4) << " to " << fixed(kappa.upper, 4) << " (standard error "
          << fixed(kappa.standardError, 4) << ")\n";
@@ -113,22 +129,30 @@ QJsonObject EvaluationToJson(const EvaluationCounts &counts)
     QJsonObject skipped {{QStringLiteral("total"), count(counts.skippedTotal())}};
     for (const SkipLabel &label : SkipLabels)
         skipped.insert(QLatin1String(label.key), count(counts.skippedCount(label.reason)));
-    const auto row = [&table](Sex predicted) {
-        return QJsonObject {{QStringLiteral("girl"), count(table.count(predicted, Sex::Girl))},
-            {QStringLiteral("boy"), count(table.count(predicted, Sex::Boy))}};
+    const auto row = [&table](Gender predicted) {
+        return QJsonObject {{QStringLiteral("girl"), count(table.count(predicted, Gender::Girl))},
+            {QStringLiteral("boy"), count(table.count(predicted, Gender::Boy))}};
     };
 
     QJsonObject object {
         {QStringLiteral("evaluated"), count(agreement.records)},
         {QStringLiteral("skipped"), skipped},
         {QStringLiteral("table"),
-            QJsonObject {{QStringLiteral("predictedGirl"), row(Sex::Girl)},
-                {QStringLiteral("predictedBoy"), row(Sex::Boy)}}},
+            QJsonObject {{QStringLiteral("predictedGirl"), row(Gender::Girl)},
+                {QStringLiteral("predictedBoy"), row(Gender::Boy)}}},
         {QStringLiteral("accuracy"),
             agreement.accuracy ? QJsonValue(*agreement.accuracy) : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("kappa"), QJsonValue(QJsonValue::Null)},
     };
-    if (agreement.kappa) {
+    if (agreement.kappa && !agreement.kappa->intervalHolds) {
+        // Too few records for the interval (Cochran's rule): null, with the reason.
+        const QJsonValue none(QJsonValue::Null);
+        object.insert(QStringLiteral("kappa"),
+            QJsonObject {{QStringLiteral("value"), agreement.kappa->kappa},
+                {QStringLiteral("standardError"), none}, {QStringLiteral("lower95"), none},
+                {QStringLiteral("upper95"), none},
+                {QStringLiteral("noInterval"), QStringLiteral("tooFewRecords")}});
+    } else if (agreement.kappa) {
         const KappaEstimate &kappa = *agreement.kappa;
         object.insert(QStringLiteral("kappa"),
             QJsonObject {{QStringLiteral("value"), kappa.kappa},

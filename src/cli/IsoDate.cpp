@@ -24,39 +24,35 @@ int digits(std::string_view text, std::size_t from, std::size_t count)
 
 } // namespace
 
-std::optional<DateSelection> ParseIsoDate(std::string_view text) noexcept
+std::optional<std::chrono::year_month_day> ParseIsoDate(std::string_view text) noexcept
 {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return std::nullopt;
     for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
         if (!isDigit(text[i]))
             return std::nullopt;
-    DateSelection date;
-    date.Year = digits(text, 0, 4);
-    date.Month = digits(text, 5, 2);
-    date.Day = digits(text, 8, 2);
-    if (date.Month < 1 || date.Month > 12 || date.Day < 1 || date.Day > 31)
+    const int month = digits(text, 5, 2);
+    const int day = digits(text, 8, 2);
+    if (month < 1 || month > 12 || day < 1 || day > 31)
         return std::nullopt;
-    return date;
+    return std::chrono::year_month_day {std::chrono::year {digits(text, 0, 4)},
+        std::chrono::month {static_cast<unsigned>(month)},
+        std::chrono::day {static_cast<unsigned>(day)}};
 }
 
 std::optional<std::chrono::year_month_day> ParseCalendarDate(std::string_view text) noexcept
 {
     const auto date = ParseIsoDate(text);
-    if (!date)
+    if (!date || !date->ok())
         return std::nullopt;
-    const std::chrono::year_month_day ymd {std::chrono::year {date->Year},
-        std::chrono::month {static_cast<unsigned>(date->Month)},
-        std::chrono::day {static_cast<unsigned>(date->Day)}};
-    if (!ymd.ok())
-        return std::nullopt;
-    return ymd;
+    return date;
 }
 
-std::string FormatIsoDate(int year, int month, int day)
+std::string FormatIsoDate(std::chrono::year_month_day date)
 {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", year, month, day);
+    std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u", static_cast<int>(date.year()),
+        static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
     return buffer;
 }
 

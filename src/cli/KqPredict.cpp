@@ -7,8 +7,10 @@
 #include "AnswerRuns.h"
 #include "BatchRunner.h"
 #include "ConceptionEstimate.h"
+#include "DueDate.h"
 #include "EvaluationReport.h"
 #include "IsoDate.h"
+#include "Messages.h"
 #include "Predictor.h"
 #include "ReplyJson.h"
 #include "TextOutput.h"
@@ -23,8 +25,15 @@ namespace kq::cli {
 
 namespace {
 
-const char *const Description
-    = R"(Predicts a baby's gender by the Chinese pregnancy calendar, for fun.
+// A span of years or days, as the help names it: "1901 to 2099".
+QString span(int first, int last)
+{
+    return QStringLiteral("%1 to %2").arg(first).arg(last);
+}
+
+QString description()
+{
+    return QStringLiteral(R"(Predicts a baby's gender by the Chinese pregnancy calendar, for fun.
 
   kq-predict --birth DATE --conception DATE [--today DATE] [--json | --explain]
              [--around DAYS]
@@ -34,20 +43,33 @@ const char *const Description
   kq-predict --chart [--json]
   kq-predict --evaluate [--from-birth] [--json] < lines of "BIRTH CONCEPTION SEX"
 
-Dates are written YYYY-MM-DD: conception years 1901 to 2099, birth years 1856 to 2099.
-The lunar month comes from the program's own table for conceptions in 1960 to 2012, where
-the birth year must lie in 1915 to 2012 as in the main window, and from the extended
+Dates are written YYYY-MM-DD: conception years %1, birth years %2.
+The lunar month comes from the program's own table for conceptions in %3, where
+the birth year must lie in %4 as in the main window, and from the extended
 calendar (the official Chinese calendar) outside it; the answers say when it did.
 --due and --last-period estimate the date of conception and say that they did.
-Exit status: 0 predicted, 2 invalid date or input, 3 mother's age outside 18 to 45,
+Exit status: 0 predicted, 2 invalid date or input, 3 mother's age outside %5,
 64 wrong usage, 74 input or output failed; --evaluate: 0 when a record was evaluated,
-2 when none could be.)";
+2 when none could be.)")
+        .arg(span(FirstConceptionYear, LastYear), span(FirstBirthYear, LastYear),
+            span(FirstConceptionListYear, LastListYear), span(FirstBirthListYear, LastListYear),
+            QString::fromStdString(ChartAgesText()));
+}
 
-int usageError(const CliStreams &streams, const QString &message)
+int usageError(const CliStreams &streams, const Usage &usage)
 {
-    streams.err << "kq-predict: " << message.toStdString() << "\n"
-                << "Try 'kq-predict --help' for more information.\n";
+    streams.err << "kq-predict: " << UsageMessage(usage) << "\n" << UsageHintText() << "\n";
     return ExitUsage;
+}
+
+int usageError(const CliStreams &streams, UsageProblem problem)
+{
+    return usageError(streams, Usage {problem, {}, 0, 0});
+}
+
+void reportFailure(const CliStreams &streams, RunFailure failure)
+{
+    streams.err << "kq-predict: " << RunFailureMessage(failure) << "\n";
 }
 
 int exitStatusOf(const Reply &reply)
@@ -68,7 +90,7 @@ int finish(const CliStreams &streams, int status)
 {
     streams.out.flush();
     if (!streams.out) {
-        streams.err << "kq-predict: could not write the output\n";
+        reportFailure(streams, RunFailure::OutputNotWritten);
         return ExitIoError;
     }
     return status;
@@ -86,7 +108,7 @@ int evaluate(const CliStreams &streams, Predictor &predictor, bool fromBirth, bo
 {
     Evaluation evaluation(predictor, fromBirth ? SecondDate::BabyBirth : SecondDate::Conception);
     if (!evaluation.run(streams.in)) {
-        streams.err << "kq-predict: could not read all input\n";
+        reportFailure(streams, RunFailure::InputNotRead);
         return ExitIoError;
     }
     if (json) {
@@ -95,7 +117,7 @@ int evaluate(const CliStreams &streams, Predictor &predictor, bool fromBirth, bo
         streams.out << EvaluationText(evaluation.counts());
     }
     if (evaluation.counts().table.total() == 0) {
-        streams.err << "kq-predict: no record could be evaluated\n";
+        reportFailure(streams, RunFailure::NothingEvaluated);
         return ExitInvalidInput;
     }
     return ExitPredicted;
@@ -105,10 +127,10 @@ int evaluate(const CliStreams &streams, Predictor &predictor, bool fromBirth, bo
 // estimated from a due date or the last period.
 struct PredictionQuestion
 {
-    std::string birth;
-    std::string conception;
+    TypedDate birth;
+    TypedDate conception;
     std::optional<EstimatedFrom> estimateFrom;
-    std::string estimateGiven;
+    TypedDate estimateGiven;
     int aroundDays = 0; // --around; 0 when not given
 };
 
@@ -127,17 +149,13 @@ int answerPrediction(const CliStreams &streams, Predictor &predictor,
 {
     Reply reply;
     if (question.estimateFrom) {
-        std::string error;
-        const auto estimate = EstimateConception(
-            *question.estimateFrom, question.estimateGiven, FirstConceptionYear, LastYear, error);
+        Rejection rejection;
+        const auto estimate = EstimateConception(*question.estimateFrom, question.estimateGiven,
+            FirstConceptionYear, LastYear, rejection);
         if (!estimate) {
-            reply.message = error;
+            reply = ReplyOf(rejection);
         } else {
-            const std::chrono::year_month_day date = estimate->conception;
-            reply = predictor.predict(question.birth,
-                FormatIsoDate(static_cast<int>(date.year()),
-                    static_cast<int>(unsigned(date.month())),
-                    static_cast<int>(unsigned(date.day()))));
+            reply = predictor.predict(question.birth, estimate->conception);
             reply.estimate = estimate;
         }
     } else {
@@ -148,9 +166,7 @@ int answerPrediction(const CliStreams &streams, Predictor &predictor,
     const bool around = question.aroundDays > 0
         && (reply.outcome == ReplyOutcome::Predicted
             || reply.outcome == ReplyOutcome::AgeOutOfRange);
-    const std::chrono::year_month_day conception {std::chrono::year {reply.conception.Year},
-        std::chrono::month {static_cast<unsigned>(reply.conception.Month)},
-        std::chrono::day {static_cast<unsigned>(reply.conception.Day)}};
+    const std::chrono::year_month_day conception = CalendarDateOf(reply.conception);
     std::vector<AnswerRun> runs;
     if (around)
         runs = AnswersAround(question.birth, conception, question.aroundDays, predictor.today());
@@ -185,27 +201,34 @@ int answerPrediction(const CliStreams &streams, Predictor &predictor,
 int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(Description));
+    parser.setApplicationDescription(description());
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption birthOption(QStringLiteral("birth"),
-        QStringLiteral("The mother's date of birth (years 1856 to 2099; 1915 to 2012 with a "
-                       "conception in 1960 to 2012)."),
+        QStringLiteral("The mother's date of birth (years %1; %2 with a conception in %3).")
+            .arg(span(FirstBirthYear, LastYear), span(FirstBirthListYear, LastListYear),
+                span(FirstConceptionListYear, LastListYear)),
         QStringLiteral("date"));
     const QCommandLineOption conceptionOption(QStringLiteral("conception"),
-        QStringLiteral("The date of conception (years 1901 to 2099)."), QStringLiteral("date"));
+        QStringLiteral("The date of conception (years %1).")
+            .arg(span(FirstConceptionYear, LastYear)),
+        QStringLiteral("date"));
     const QCommandLineOption dueOption(QStringLiteral("due"),
         QStringLiteral("The expected date of delivery, instead of --conception: conception is "
-                       "estimated at 266 days (38 weeks) before it."),
+                       "estimated at %1 days (%2 weeks) before it.")
+            .arg(DaysFromConceptionToDueDate)
+            .arg(DaysFromConceptionToDueDate / 7),
         QStringLiteral("date"));
     const QCommandLineOption lastPeriodOption(QStringLiteral("last-period"),
         QStringLiteral("The first day of the last menstrual period, instead of --conception: "
-                       "conception is estimated at 14 days after it."),
+                       "conception is estimated at %1 days after it.")
+            .arg(DaysFromLastPeriodToConception),
         QStringLiteral("date"));
     const QCommandLineOption aroundOption(QStringLiteral("around"),
         QStringLiteral("With a prediction: also the answers for every conception day within "
-                       "this many days (1 to 60) on either side, as runs of equal answers."),
+                       "this many days (%1) on either side, as runs of equal answers.")
+            .arg(span(FewestAroundDays, MostAroundDays)),
         QStringLiteral("days"));
     const QCommandLineOption todayOption(QStringLiteral("today"),
         QStringLiteral("Today's date for the congratulation line, instead of the system's local "
@@ -221,23 +244,27 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
         QStringLiteral("Read lines \"BIRTH CONCEPTION\" from standard input and write one JSON "
                        "object per line; blank lines are skipped."));
     const QCommandLineOption lunarMonthOption(QStringLiteral("lunar-month"),
-        QStringLiteral("Print the lunar month (1 to 12) in force on the date (1901 to 2099)."),
+        QStringLiteral("Print the lunar month (1 to 12) in force on the date (%1).")
+            .arg(span(FirstConceptionYear, LastYear)),
         QStringLiteral("date"));
     const QCommandLineOption chartOption(QStringLiteral("chart"),
-        QStringLiteral("Print the gender chart: ages 18 to 45 by lunar months 1 to 12."));
+        QStringLiteral("Print the gender chart: ages %1 by lunar months 1 to 12.")
+            .arg(QString::fromStdString(ChartAgesText())));
     const QCommandLineOption evaluateOption(QStringLiteral("evaluate"),
         QStringLiteral("Read records \"BIRTH CONCEPTION SEX\" (SEX: F, M, girl or boy) from "
                        "standard input and say how often the prediction was right: the table, "
                        "the accuracy and Cohen's kappa."));
     const QCommandLineOption fromBirthOption(QStringLiteral("from-birth"),
         QStringLiteral("With --evaluate: the second date is the baby's date of birth; "
-                       "conception is taken as 266 days before."));
+                       "conception is taken as %1 days before.")
+            .arg(DaysFromConceptionToDueDate));
     parser.addOptions({birthOption, conceptionOption, dueOption, lastPeriodOption, aroundOption,
         todayOption, jsonOption, explainOption, batchOption, lunarMonthOption, chartOption,
         evaluateOption, fromBirthOption});
 
     if (!parser.parse(arguments))
-        return usageError(streams, parser.errorText());
+        return usageError(
+            streams, Usage {UsageProblem::ParserError, parser.errorText().toStdString(), 0, 0});
     if (parser.isSet(helpOption) || parser.isSet(versionOption)
         || parser.isSet(QStringLiteral("help-all"))) {
         parser.process(arguments); // prints the help or the version and ends the process
@@ -245,12 +272,13 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     }
     if (!parser.positionalArguments().isEmpty())
         return usageError(streams,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            Usage {UsageProblem::UnexpectedArgument,
+                parser.positionalArguments().first().toStdString(), 0, 0});
     for (const QCommandLineOption *option : {&birthOption, &conceptionOption, &dueOption,
              &lastPeriodOption, &aroundOption, &todayOption, &lunarMonthOption}) {
         if (parser.values(*option).size() > 1)
             return usageError(streams,
-                QStringLiteral("--%1 is given more than once").arg(option->names().first()));
+                Usage {UsageProblem::GivenTwice, option->names().first().toStdString(), 0, 0});
     }
 
     const int conceptionSources = int(parser.isSet(conceptionOption)) + int(parser.isSet(dueOption))
@@ -262,51 +290,39 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     const bool evaluating = parser.isSet(evaluateOption);
     const int modes = int(predicting) + int(batch) + int(lunarMonth) + int(chart) + int(evaluating);
     if (evaluating && modes > 1)
-        return usageError(streams,
-            QStringLiteral("--evaluate goes without a prediction, --batch, --lunar-month and "
-                           "--chart"));
+        return usageError(streams, UsageProblem::EvaluateAlone);
     if (parser.isSet(fromBirthOption) && !evaluating)
-        return usageError(streams, QStringLiteral("--from-birth goes with --evaluate only"));
+        return usageError(streams, UsageProblem::FromBirthWithoutEvaluate);
     if (modes == 0)
-        return usageError(streams,
-            QStringLiteral("give --birth and --conception, or --batch, --lunar-month or --chart"));
+        return usageError(streams, UsageProblem::NoQuestion);
     if (modes > 1)
-        return usageError(streams,
-            QStringLiteral("choose one of a prediction (--birth, --conception), --batch, "
-                           "--lunar-month and --chart"));
+        return usageError(streams, UsageProblem::TwoQuestions);
     if (conceptionSources > 1)
-        return usageError(
-            streams, QStringLiteral("give only one of --conception, --due and --last-period"));
+        return usageError(streams, UsageProblem::TwoConceptionSources);
     if (predicting && !(parser.isSet(birthOption) && conceptionSources == 1))
-        return usageError(streams,
-            QStringLiteral("a prediction needs --birth and one of --conception, --due and "
-                           "--last-period"));
+        return usageError(streams, UsageProblem::PredictionIncomplete);
     if (parser.isSet(aroundOption) && !predicting)
-        return usageError(streams, QStringLiteral("--around goes with a single prediction only"));
+        return usageError(streams, UsageProblem::AroundWithoutPrediction);
     const std::optional<int> around
         = parser.isSet(aroundOption) ? aroundDays(parser.value(aroundOption)) : 0;
     if (!around)
-        return usageError(streams,
-            QStringLiteral("--around needs a whole number of days from %1 to %2")
-                .arg(FewestAroundDays)
-                .arg(MostAroundDays));
+        return usageError(
+            streams, Usage {UsageProblem::AroundDays, {}, FewestAroundDays, MostAroundDays});
     const bool json = parser.isSet(jsonOption);
     const bool explain = parser.isSet(explainOption);
     if (explain && evaluating)
-        return usageError(streams, QStringLiteral("--explain does not go with --evaluate"));
+        return usageError(streams, UsageProblem::ExplainWithEvaluate);
     // The JSON answers have fixed keys, so the working is shown in text only.
     if (explain && (json || batch || chart))
-        return usageError(streams, QStringLiteral("--explain goes with a text answer only"));
+        return usageError(streams, UsageProblem::ExplainWithoutText);
     if (parser.isSet(todayOption) && !(predicting || batch))
-        return usageError(
-            streams, QStringLiteral("--today goes with a prediction or --batch only"));
+        return usageError(streams, UsageProblem::TodayWithoutPrediction);
 
     std::chrono::year_month_day today;
     if (parser.isSet(todayOption)) {
         const auto given = ParseCalendarDate(parser.value(todayOption).toStdString());
         if (!given)
-            return usageError(
-                streams, QStringLiteral("--today needs a date that exists, written YYYY-MM-DD"));
+            return usageError(streams, UsageProblem::TodayNotADate);
         today = *given;
     } else if (predicting || batch || evaluating) {
         today = streams.today();
@@ -326,22 +342,26 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     if (batch) {
         BatchRunner runner(predictor);
         if (!runner.run(streams.in, streams.out)) {
-            streams.err << "kq-predict: could not read all input or write all answers\n";
+            reportFailure(streams, RunFailure::BatchNotComplete);
             return ExitIoError;
         }
         return finish(streams, ExitPredicted);
     }
 
     if (predicting) {
+        // The dates are read here, once.
+        const auto typed = [&parser](const QCommandLineOption &option) -> TypedDate {
+            return ParseIsoDate(parser.value(option).toStdString());
+        };
         PredictionQuestion question;
-        question.birth = parser.value(birthOption).toStdString();
-        question.conception = parser.value(conceptionOption).toStdString();
+        question.birth = typed(birthOption);
+        question.conception = typed(conceptionOption);
         if (parser.isSet(dueOption)) {
             question.estimateFrom = EstimatedFrom::DueDate;
-            question.estimateGiven = parser.value(dueOption).toStdString();
+            question.estimateGiven = typed(dueOption);
         } else if (parser.isSet(lastPeriodOption)) {
             question.estimateFrom = EstimatedFrom::LastPeriod;
-            question.estimateGiven = parser.value(lastPeriodOption).toStdString();
+            question.estimateGiven = typed(lastPeriodOption);
         }
         question.aroundDays = *around;
         return answerPrediction(streams, predictor, question, json, explain);
@@ -355,7 +375,7 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     } else {
         streams.out << reply.result.ConceptionLunarMonth << '\n';
         if (reply.result.Calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended)
-            streams.out << "Calendar: " << ExtendedCalendarText << '\n';
+            streams.out << "Calendar: " << ExtendedCalendarText() << '\n';
         if (explain)
             streams.out << LunarMonthExplanationText(reply);
     }

@@ -4,6 +4,7 @@
 #include "ReplyJson.h"
 
 #include "IsoDate.h"
+#include "Messages.h"
 #include "modDurorurOzivurediRuvidevo.h"
 
 #include <QJsonArray>
@@ -18,10 +19,8 @@ void insertEstimate(QJsonObject &object, const Reply &reply)
 {
     if (!reply.estimate)
         return;
-    const std::chrono::year_month_day date = reply.estimate->conception;
     object.insert(QStringLiteral("estimatedConceptionDate"),
-        QString::fromStdString(FormatIsoDate(static_cast<int>(date.year()),
-            static_cast<int>(unsigned(date.month())), static_cast<int>(unsigned(date.day())))));
+        QString::fromStdString(FormatIsoDate(reply.estimate->conception)));
     object.insert(
         QStringLiteral("estimatedFrom"), QLatin1String(EstimatedFromName(reply.estimate->from)));
 }
@@ -35,7 +34,8 @@ QJsonObject rejectionToJson(const Reply &reply)
 {
     QJsonObject object;
     object.insert(QStringLiteral("outcome"), QLatin1String(OutcomeName(reply.outcome)));
-    object.insert(QStringLiteral("message"), QString::fromStdString(reply.message));
+    object.insert(
+        QStringLiteral("message"), QString::fromStdString(RejectionMessage(reply.rejection)));
     if (reply.outcome == ReplyOutcome::AgeOutOfRange)
         object.insert(QStringLiteral("motherChineseAge"), reply.result.MotherChineseAge);
     if (reply.outcome == ReplyOutcome::InvalidInput && reply.line > 0)
@@ -104,9 +104,8 @@ QJsonObject ChartToJson()
     for (int age = lm::YoungestChartAge; age <= lm::OldestChartAge; ++age) {
         QJsonArray row;
         for (int month = 1; month <= 12; ++month) {
-            const auto gender = lm::LookUpGender(
-                static_cast<std::int16_t>(age), static_cast<std::int16_t>(month));
-            row.append(QString::fromUtf8(gender->data(), static_cast<qsizetype>(gender->size())));
+            const std::string_view gender = GenderText(*lm::LookUpChartGender(age, month));
+            row.append(QString::fromUtf8(gender.data(), static_cast<qsizetype>(gender.size())));
         }
         chart.insert(QString::number(age), row);
     }

@@ -3,7 +3,10 @@
 // Text for people: the prediction, its working and the gender chart.
 #include "TextOutput.h"
 
+#include "DueDate.h"
 #include "IsoDate.h"
+#include "Messages.h"
+#include "TextColumns.h"
 #include "modDurorurOzivurediRuvidevo.h"
 
 #include <sstream>
@@ -22,23 +25,32 @@ std::string trimmedRight(std::string text)
     return text;
 }
 
-std::string padLeft(const std::string &text, std::size_t width)
-{
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
-
 std::string genderOf(int age, int month)
 {
-    const auto gender
-        = lm::LookUpGender(static_cast<std::int16_t>(age), static_cast<std::int16_t>(month));
-    return gender ? std::string(*gender) : std::string("-");
+    const auto gender = lm::LookUpChartGender(age, month);
+    return gender ? std::string(GenderText(*gender)) : std::string("-");
+}
+
+std::string extendedYears()
+{
+    return std::to_string(lm::FirstExtendedYear) + " to " + std::to_string(lm::LastExtendedYear);
+}
+
+std::string classicYears()
+{
+    return std::to_string(lm::FirstTableYear) + " to " + std::to_string(lm::LastTableYear);
+}
+
+std::string formatted(const DateSelection &date)
+{
+    return FormatIsoDate(CalendarDateOf(date));
 }
 
 std::string monthHeader(const char *label)
 {
     std::string header = label;
     for (int month = 1; month <= 12; ++month)
-        header += padLeft(std::to_string(month) + " ", CellWidth);
+        header += PadLeft(std::to_string(month) + " ", CellWidth);
     return trimmedRight(header);
 }
 
@@ -48,7 +60,7 @@ std::string chartRow(const std::string &label, int age, int marked)
     std::string row = label;
     for (int month = 1; month <= 12; ++month) {
         const std::string gender = genderOf(age, month);
-        row += padLeft(month == marked ? "[" + gender + "]" : gender + " ", CellWidth);
+        row += PadLeft(month == marked ? "[" + gender + "]" : gender + " ", CellWidth);
     }
     return trimmedRight(row);
 }
@@ -57,12 +69,14 @@ std::string monthBeganText(const DateSelection &date)
 {
     const auto inForce = lm::LookUpLunarMonthInForce(date.Year, date.Month, date.Day);
     if (!inForce)
-        return "the table has no lunar month for " + FormatIsoDate(date.Year, date.Month, date.Day);
+        return "the table has no lunar month for " + formatted(date);
     std::string text = "lunar month " + std::to_string(inForce->number);
     if (inForce->startKnown)
         return text + ", which began on "
-            + FormatIsoDate(inForce->startYear, inForce->startMonth, inForce->startDay);
-    return text + ", which began before 1960-01-01, where the table starts";
+            + formatted(DateSelection {inForce->startDay, inForce->startMonth, inForce->startYear});
+    return text + ", which began before "
+        + formatted(DateSelection {1, 1, modDurorurOzivurediRuvidevo::FirstTableYear})
+        + ", where the table starts";
 }
 
 // The working's words on the calendar, only where the extended calendar answered: inside
@@ -72,8 +86,8 @@ std::string calendarWorkingText(const DateSelection &date)
     const auto inForce = lm::LookUpLunarMonthInForce(date.Year, date.Month, date.Day);
     if (!inForce || inForce->calendar != lm::LunarCalendar::Extended)
         return {};
-    std::string text = "  Calendar: extended, the official Chinese calendar of 1901 to 2099 (the\n"
-                       "    program's own lunar-month table covers 1960 to 2012 only)\n";
+    std::string text = "  Calendar: extended, the official Chinese calendar of " + extendedYears()
+        + " (the\n    program's own lunar-month table covers " + classicYears() + " only)\n";
     if (inForce->startDisputed)
         text += "  Disputed: published reckonings put the first day of this lunar month one day\n"
                 "    apart (the new moon falls close to midnight in China); the official\n"
@@ -83,13 +97,15 @@ std::string calendarWorkingText(const DateSelection &date)
 
 std::string estimatedDateText(const ConceptionEstimate &estimate)
 {
-    const std::chrono::year_month_day date = estimate.conception;
-    return FormatIsoDate(static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
-               static_cast<int>(unsigned(date.day())))
-        + ", " + EstimateBasisText(estimate);
+    return FormatIsoDate(estimate.conception) + ", " + EstimateBasisText(estimate);
 }
 
 } // namespace
+
+std::string ExtendedCalendarText()
+{
+    return "extended (the official Chinese calendar of " + extendedYears() + ")";
+}
 
 std::string PredictionText(const Reply &reply)
 {
@@ -100,7 +116,7 @@ std::string PredictionText(const Reply &reply)
     text << "Mother's Chinese age:      " << result.MotherChineseAge << '\n'
          << "Lunar month of conception: " << result.ConceptionLunarMonth << '\n';
     if (result.Calendar == lm::LunarCalendar::Extended)
-        text << "Calendar:                  " << ExtendedCalendarText << '\n';
+        text << "Calendar:                  " << ExtendedCalendarText() << '\n';
     text << "Gender:                    " << result.Gender << '\n'
          << "Colour:                    " << result.BabyColourName
          << '\n'
@@ -120,8 +136,10 @@ std::string ExplanationText(const Reply &reply)
     if (reply.estimate) {
         // The rule as ConceptionEstimate.cpp gives it, with its sources.
         text << "  Estimated conception: " << estimatedDateText(*reply.estimate) << '\n'
-             << "    (by Naegele's rule the due date is 280 days after the first day of the last\n"
-             << "    period, and conception falls about 14 days after that day: an estimate)\n";
+             << "    (by Naegele's rule the due date is " << DaysFromLastPeriodToDueDate
+             << " days after the first day of the last\n"
+             << "    period, and conception falls about " << DaysFromLastPeriodToConception
+             << " days after that day: an estimate)\n";
     }
     text << "  Base age: " << conception.Year << " - " << birth.Year << " = " << baseAge
          << " (year of conception minus year of birth; the birthday plays no part)\n";
@@ -131,14 +149,13 @@ std::string ExplanationText(const Reply &reply)
     else
         text << "  New-year step: none, conceived before 21 February: Chinese age " << baseAge
              << '\n';
-    text << "  Conceived on " << FormatIsoDate(conception.Year, conception.Month, conception.Day)
-         << ": " << monthBeganText(conception) << '\n'
+    text << "  Conceived on " << formatted(conception) << ": " << monthBeganText(conception) << '\n'
          << calendarWorkingText(conception);
     const int age = reply.result.MotherChineseAge;
     text << "  Chart row for age " << age << ", month of conception in brackets:\n"
          << "  " << monthHeader("Month ") << '\n'
          << "  "
-         << chartRow(padLeft(std::to_string(age), 5) + " ", age, reply.result.ConceptionLunarMonth)
+         << chartRow(PadLeft(std::to_string(age), 5) + " ", age, reply.result.ConceptionLunarMonth)
          << '\n';
     return text.str();
 }
@@ -146,8 +163,7 @@ std::string ExplanationText(const Reply &reply)
 std::string LunarMonthExplanationText(const Reply &reply)
 {
     const DateSelection &date = reply.conception;
-    return FormatIsoDate(date.Year, date.Month, date.Day) + ": " + monthBeganText(date) + '\n'
-        + calendarWorkingText(date);
+    return formatted(date) + ": " + monthBeganText(date) + '\n' + calendarWorkingText(date);
 }
 
 std::string ChartText()
@@ -162,7 +178,7 @@ std::string ChartText()
 
 std::string RejectionText(const Reply &reply)
 {
-    std::string message = reply.message;
+    std::string message = RejectionMessage(reply.rejection);
     for (std::size_t at; (at = message.find("\r\n")) != std::string::npos;)
         message.replace(at, 2, "\n");
     message += '\n';

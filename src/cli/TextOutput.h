@@ -13,8 +13,7 @@ namespace kq::cli {
 
 // What a text answer says, on a line of its own after "Calendar: ", where the extended
 // calendar gave the lunar month.
-inline constexpr std::string_view ExtendedCalendarText
-    = "extended (the official Chinese calendar of 1901 to 2099)";
+std::string ExtendedCalendarText();
 
 // Age, lunar month, gender, colour name and the congratulation line; with an estimated date
 // of conception a line for it first, and with the extended calendar a line saying so.

@@ -10,10 +10,13 @@
 
 namespace kq {
 
+inline constexpr int DaysFromLastPeriodToDueDate = 280;
 inline constexpr int DaysFromLastPeriodToConception = 14;
-inline constexpr int DaysFromConceptionToDueDate = 266;
+inline constexpr int DaysFromConceptionToDueDate
+    = DaysFromLastPeriodToDueDate - DaysFromLastPeriodToConception;
 
-constexpr std::chrono::year_month_day ConceptionFromDueDate(std::chrono::year_month_day due) noexcept
+constexpr std::chrono::year_month_day ConceptionFromDueDate(
+    std::chrono::year_month_day due) noexcept
 {
     return std::chrono::sys_days(due) - std::chrono::days(DaysFromConceptionToDueDate);
 }

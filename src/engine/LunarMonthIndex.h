@@ -6,6 +6,7 @@
 // which a lunar month begins.
 #pragma once
 
+#include "LunarMonthInForce.h"
 #include "LunarYear.h"
 
 #include <array>
@@ -15,22 +16,10 @@
 
 namespace modDurorurOzivurediRuvidevo {
 
-// What the search finds for a date: the lunar month in force, and where its start lies.
-struct FoundLunarMonth
-{
-    std::int16_t number = 0;
-    bool startKnown = false;
-    int startYear = 0;
-    int startMonth = 0;
-    int startDay = 0;
-};
-
 template <std::size_t Years>
 class LunarMonthIndex
 {
 public:
-    using Found = FoundLunarMonth;
-
     // startBefore: the start of the month in force on the table's first day, when the calendar
     // knows it (no value when it does not).
     constexpr LunarMonthIndex(
@@ -68,8 +57,9 @@ public:
     // False when a Gregorian month holds more starts than a word can hold.
     constexpr bool isPacked() const noexcept { return m_packed; }
 
-    // The one search. The date must exist and lie within the table's years.
-    constexpr Found find(int year, int month, int day, bool withStart) const noexcept
+    // The one search: the month in force with its start (the calendar and the dispute are the
+    // caller's to fill). The date must exist and lie within the table's years.
+    constexpr LunarMonthInForce find(int year, int month, int day, bool withStart) const noexcept
     {
         const std::size_t at = static_cast<std::size_t>(year - m_firstYear) * 12
             + static_cast<std::size_t>(month - 1);
@@ -79,7 +69,7 @@ public:
         int number = (word & NumberMask) + (day >= first) + (day >= second);
         if (number > 12)
             number -= 12;
-        Found found {static_cast<std::int16_t>(number)};
+        LunarMonthInForce found {static_cast<std::int16_t>(number)};
         if (!withStart)
             return found;
         if (day >= first) {

@@ -10,16 +10,9 @@
 
 namespace kq {
 
-// The conception lists offer exactly the years of the lunar-month table, or in an extended run
-// those of the official calendar.
-static_assert(FirstConceptionListYear == modDurorurOzivurediRuvidevo::FirstTableYear);
-static_assert(LastListYear == modDurorurOzivurediRuvidevo::LastTableYear);
+// In an extended run the conception lists offer exactly the years of the official calendar.
 static_assert(FirstExtendedConceptionYear == modDurorurOzivurediRuvidevo::FirstExtendedYear);
 static_assert(LastExtendedYear == modDurorurOzivurediRuvidevo::LastExtendedYear);
-// The oldest mother of the chart, conceiving on the first day of the span: her Chinese age
-// there is the difference of the years.
-static_assert(FirstExtendedConceptionYear - FirstExtendedBirthYear
-    == modDurorurOzivurediRuvidevo::OldestChartAge);
 
 namespace {
 
@@ -37,9 +30,9 @@ std::optional<year_month_day> toDate(const DateSelection &selection)
     if (selection.Year < -32767 || selection.Year > 32767 || selection.Month < 1
         || selection.Month > 12 || selection.Day < 1 || selection.Day > 31)
         return std::nullopt;
-    const year_month_day date {year {selection.Year},
-        month {static_cast<unsigned>(selection.Month)}, day {static_cast<unsigned>(selection.Day)}};
-    if (!date.ok())
+    const year_month_day date = CalendarDateOf(selection);
+    // Every month has its first 28 days; only a later day needs the calendar's month length.
+    if (selection.Day > 28 && !date.ok())
         return std::nullopt;
     return date;
 }
@@ -58,13 +51,16 @@ int failedCheck(const DateSelection &date, LeapYearRule rule)
     // Wide enough for any int selection: a position is one less than its number.
     const long long dayPosition = static_cast<long long>(date.Day) - 1;
     const long long monthPosition = static_cast<long long>(date.Month) - 1;
-    const bool leap = rule == LeapYearRule::Gregorian
-        ? modDurorurOzivurediRuvidevo::LunarRows::isLeapYear(date.Year)
-        : date.Year % 4 == 0;
-    if (monthPosition == 1 && leap && dayPosition >= 29)
-        return 1;
-    if (monthPosition == 1 && !leap && dayPosition >= 28)
-        return 2;
+    // Only a day past the 28th of February asks whether the year is a leap year.
+    if (monthPosition == 1 && dayPosition >= 28) {
+        const bool leap = rule == LeapYearRule::Gregorian
+            ? modDurorurOzivurediRuvidevo::LunarRows::isLeapYear(date.Year)
+            : date.Year % 4 == 0;
+        if (leap && dayPosition >= 29)
+            return 1;
+        if (!leap)
+            return 2;
+    }
     if ((monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10)
         && dayPosition == 30)
         return 3;
@@ -73,14 +69,19 @@ int failedCheck(const DateSelection &date, LeapYearRule rule)
 
 } // namespace
 
+std::string_view DateCheckMessage(int check) noexcept
+{
+    if (check == 3)
+        return ConceptionDayOf31Message;
+    return check > 3 ? BirthDateMessage : ConceptionDateMessage;
+}
+
 std::optional<DateCheckFailure> CheckConceptionDate(
     const DateSelection &conception, LeapYearRule rule) noexcept
 {
-    if (const int check = failedCheck(conception, rule)) {
-        return DateCheckFailure {check,
-            check == 3 ? ConceptionDayOf31Message : ConceptionDateMessage,
-            DateCheckFailure::Focus::ConceptionDay};
-    }
+    if (const int check = failedCheck(conception, rule))
+        return DateCheckFailure {
+            check, DateCheckMessage(check), DateCheckFailure::Focus::ConceptionDay};
     return std::nullopt;
 }
 
@@ -90,7 +91,8 @@ std::optional<DateCheckFailure> CheckDateSelections(
     if (auto failure = CheckConceptionDate(conception, rule))
         return failure;
     if (const int check = failedCheck(birth, rule))
-        return DateCheckFailure {check + 3, BirthDateMessage, DateCheckFailure::Focus::BirthDay};
+        return DateCheckFailure {
+            check + 3, DateCheckMessage(check + 3), DateCheckFailure::Focus::BirthDay};
     return std::nullopt;
 }
 
@@ -136,7 +138,20 @@ PredictionAnswer PredictionState::AnswerPrediction(
         MotherDateOfBirth = date;
     if (const auto date = toDate(conception))
         ConceptionDate = date;
+    return answerFrom(birth, conception, now);
+}
 
+PredictionAnswer PredictionState::AnswerPrediction(
+    year_month_day birth, year_month_day conception, year_month_day now) noexcept
+{
+    MotherDateOfBirth = birth;
+    ConceptionDate = conception;
+    return answerFrom(SelectionOf(birth), SelectionOf(conception), now);
+}
+
+PredictionAnswer PredictionState::answerFrom(
+    const DateSelection &birth, const DateSelection &conception, year_month_day now) noexcept
+{
     // The Chinese age: the difference of the years, plus one from 21 February of the
     // conception year on (the new-year step is fixed at 21 February). The mother's birthday
     // plays no part. The years are taken from the selections themselves, so that a date that

@@ -6,6 +6,7 @@
 // the caller passes today's date in.
 #pragma once
 
+#include "ChartSpan.h"
 #include "Gender.h"
 #include "LunarCalendar.h"
 
@@ -25,17 +26,34 @@ struct DateSelection
     int Year = 1960; // the text of the year list, as a number
 };
 
-// The year lists of the main window: births from 1915, conceptions over the years of the
-// lunar-month table, both to 2012.
-inline constexpr int FirstBirthListYear = 1915;
-inline constexpr int FirstConceptionListYear = 1960;
-inline constexpr int LastListYear = 2012;
+// The date a selection names, as a calendar date; it need not exist (30 February).
+constexpr std::chrono::year_month_day CalendarDateOf(const DateSelection &selection) noexcept
+{
+    return std::chrono::year_month_day {std::chrono::year {selection.Year},
+        std::chrono::month {static_cast<unsigned>(selection.Month)},
+        std::chrono::day {static_cast<unsigned>(selection.Day)}};
+}
 
-// The years an extended run offers: conceptions over the official calendar's span, births from
-// 45 years before its first year (the oldest mother the chart knows).
-inline constexpr int FirstExtendedBirthYear = 1856;
+// A calendar date as the main window's three lists would hold it.
+constexpr DateSelection SelectionOf(std::chrono::year_month_day date) noexcept
+{
+    return DateSelection {static_cast<int>(static_cast<unsigned>(date.day())),
+        static_cast<int>(static_cast<unsigned>(date.month())), static_cast<int>(date.year())};
+}
+
+// The year lists of the main window: births from 1915, conceptions over the years of the
+// lunar-month table, both to its last year.
+inline constexpr int FirstBirthListYear = 1915;
+inline constexpr int FirstConceptionListYear = modDurorurOzivurediRuvidevo::FirstTableYear;
+inline constexpr int LastListYear = modDurorurOzivurediRuvidevo::LastTableYear;
+
+// The years an extended run offers: conceptions over the official calendar's span (held to its
+// table where the engine is compiled), births from the oldest mother the chart knows before its
+// first year.
 inline constexpr int FirstExtendedConceptionYear = 1901;
 inline constexpr int LastExtendedYear = 2099;
+inline constexpr int FirstExtendedBirthYear
+    = FirstExtendedConceptionYear - modDurorurOzivurediRuvidevo::OldestChartAge;
 
 // How the date check tells a leap year. The main window's own rule takes every year divisible
 // by 4, which is right for every year of its lists; the Gregorian rule also leaves out the
@@ -165,6 +183,9 @@ struct DateCheckFailure
     Focus focus = Focus::ConceptionDay;
 };
 
+// The message of a date check (1 to 6, as DateCheckFailure::check counts them).
+std::string_view DateCheckMessage(int check) noexcept;
+
 // The six checks of the main window's date check, made in order; no value when both dates
 // exist in the calendar.
 std::optional<DateCheckFailure> CheckDateSelections(const DateSelection &birth,
@@ -194,12 +215,18 @@ public:
     // are used).
     PredictionAnswer AnswerPrediction(const DateSelection &birth, const DateSelection &conception,
         std::chrono::year_month_day now) noexcept;
+    // The same for two dates that exist in the calendar (both ok()).
+    PredictionAnswer AnswerPrediction(std::chrono::year_month_day birth,
+        std::chrono::year_month_day conception, std::chrono::year_month_day now) noexcept;
 
     // The whole procedure with the program's texts: MakePredictionResult(AnswerPrediction()).
     PredictionResult PredictBabyGender(const DateSelection &birth, const DateSelection &conception,
         std::chrono::year_month_day now);
 
 private:
+    // The procedure from the age on, once the dates are stored.
+    PredictionAnswer answerFrom(const DateSelection &birth, const DateSelection &conception,
+        std::chrono::year_month_day now) noexcept;
     // ApplyLunarMonthTable, telling which calendar answered and whether the month's start is
     // disputed (Classic and undisputed when none did).
     void applyLunarMonth(int year, int month, int day, PredictionAnswer &answer) noexcept;

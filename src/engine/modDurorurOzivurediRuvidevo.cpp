@@ -58,15 +58,14 @@ std::optional<LunarMonthInForce> LookUpLunarMonthInForce(int year, int month, in
     if (year < FirstExtendedYear || year > LastExtendedYear || !exists(year, month, day))
         return std::nullopt;
     const bool classic = year >= FirstTableYear && year <= LastTableYear;
-    const auto found = classic ? ClassicIndex.find(year, month, day, true)
-                               : ExtendedIndex.find(year, month, day, true);
-    LunarMonthInForce result {found.number, found.startKnown, found.startYear, found.startMonth,
-        found.startDay, classic ? LunarCalendar::Classic : LunarCalendar::Extended, false};
+    LunarMonthInForce found = classic ? ClassicIndex.find(year, month, day, true)
+                                      : ExtendedIndex.find(year, month, day, true);
+    found.calendar = classic ? LunarCalendar::Classic : LunarCalendar::Extended;
     if (year >= DisputedDays.front().year && year <= DisputedDays.back().year + 1) {
-        result.startDisputed = isDisputed(dateKey(year, month, day),
+        found.startDisputed = isDisputed(dateKey(year, month, day),
             found.startKnown ? dateKey(found.startYear, found.startMonth, found.startDay) : 0);
     }
-    return result;
+    return found;
 }
 
 std::optional<kq::Gender> LookUpChartGender(int age, int lunarMonth) noexcept

@@ -6,9 +6,11 @@
 // Pure data and pure functions: no I/O, no Qt.
 #pragma once
 
+#include "ChartSpan.h"
 #include "ExtendedLunarMonthTable.h"
 #include "Gender.h"
 #include "LunarCalendar.h"
+#include "LunarMonthInForce.h"
 #include "LunarYear.h"
 
 #include <array>
@@ -17,11 +19,6 @@
 #include <string_view>
 
 namespace modDurorurOzivurediRuvidevo {
-
-inline constexpr int FirstTableYear = 1960;
-inline constexpr int LastTableYear = 2012;
-inline constexpr int YoungestChartAge = 18;
-inline constexpr int OldestChartAge = 45;
 
 // Where the calendar gives a new month's first day as one of two days (1975-07-09/10 and
 // seven more), the earlier day is taken as the start: every month then lasts 29 or 30 days.
@@ -244,22 +241,6 @@ static_assert(GenderChart.size() == OldestChartAge - YoungestChartAge + 1);
 // lunar-month start on or before it, else the number in force on 1 January. No value for a
 // year outside 1960 to 2012, or for a date that does not exist.
 std::optional<std::int16_t> LookUpLunarMonth(int year, int month, int day) noexcept;
-
-// The lunar month in force on a date together with the Gregorian day on which it began.
-// The start may lie in the year before; for the month in force from 1 January 1960 to
-// 27 January 1960 the program's table does not say when it began (startKnown is false).
-struct LunarMonthInForce
-{
-    std::int16_t number = 0;
-    bool startKnown = false;
-    int startYear = 0;
-    int startMonth = 0;
-    int startDay = 0;
-    LunarCalendar calendar = LunarCalendar::Classic;
-    // The start is one of the days on which published reckonings differ by one day (see
-    // DisputedDays), or the date itself is such a day.
-    bool startDisputed = false;
-};
 
 // The five days of 1901 to 2099 whose lunar month published reckonings give differently:
 // the new moon falls close to midnight in China, and an astronomical reckoning with a modern

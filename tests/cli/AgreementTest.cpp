@@ -4,12 +4,15 @@
 // its large-sample standard error and 95% interval, on tables worked out by hand.
 #include "Agreement.h"
 
+#include "RowName.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
 using namespace kq::cli;
+using kq::Gender;
 
 namespace {
 
@@ -21,6 +24,8 @@ struct AgreementCase
     double accuracy;
     bool kappaDefined;
     double kappa, standardError, lower, upper;
+    // Cochran's rule: every cell expects at least 5 records (row total x column total / n).
+    bool intervalHolds = true;
 };
 
 // Worked by hand with p_o the share on the diagonal, p_e = sum of row share x column share,
@@ -47,20 +52,32 @@ const AgreementCase AgreementCases[] = {
     // .75 .25, columns .25 .75; p_e = .375, kappa = -.375/.625 = -.6 (not -1).
     // B = 2.56 (.75 (.25 + .25)^2 + .25 (.75 + .75)^2) = 2.56 * .75 = 1.92, C = (-.6 - .6)^2
     // = 1.44; var = .48 / (40 * .390625) = .03072, SE = .1752712; interval -.6 -+ .3435253.
+    // The cell predicted boy, born girl expects 10 x 10 / 40 = 2.5 records: too few.
     {"EveryPredictionWrongUnbalanced", 0, 30, 10, 0, 0.0, true, -0.6, 0.1752712, -0.9435253,
-        -0.2564747},
+        -0.2564747, false},
     // Chance: 2,500 in each cell. p_o = p_e = .5, kappa = 0, (1 - k)^2 = 1; A = 2 * .25 (1 -
     // 1)^2 = 0, B = .25 (.5 + .5)^2 + .25 (.5 + .5)^2 = .5, C = (0 - .5)^2 = .25;
     // var = .25 / (10000 * .25) = 1/10000, SE = .01; interval -+ .0195996.
     {"ChanceAgreement", 2500, 2500, 2500, 2500, 0.5, true, 0.0, 0.01, -0.0195996, 0.0195996},
     // Always "girl": p_o = p_e = .6 (the share of girls), kappa = 0 for any such sample, so
     // its variance is 0: A = .6 (1 - 1.6)^2 = .216, B = .4 (.6 + 0)^2 = .144, C = .36.
-    {"AlwaysTheSamePrediction", 30, 20, 0, 0, 0.6, true, 0.0, 0.0, 0.0, 0.0},
+    // No boy predicted: the boy row expects no record at all.
+    {"AlwaysTheSamePrediction", 30, 20, 0, 0, 0.6, true, 0.0, 0.0, 0.0, 0.0, false},
     // n = 3; p = 1/3 0 / 1/3 1/3; rows 1/3 2/3, columns 2/3 1/3; p_o = 2/3, p_e = 4/9,
     // kappa = (2/9)/(5/9) = .4. A = 1/3 (1 - 1*.6)^2 + 1/3 (1 - 1*.6)^2 = .1066667,
     // B = .36 * 1/3 (1/3 + 1/3)^2 = .0533333, C = (.4 - 4/9*.6)^2 = (.1333333)^2 = .0177778;
     // var = .1422222 / (3 * 25/81) = .1536, SE = .3919184; upper .4 + .7681459 is cut to 1.
-    {"IntervalCutOffAtOne", 1, 0, 1, 1, 2.0 / 3.0, true, 0.4, 0.3919184, -0.3681459, 1.0},
+    {"IntervalCutOffAtOne", 1, 0, 1, 1, 2.0 / 3.0, true, 0.4, 0.3919184, -0.3681459, 1.0, false},
+    // Cochran's bound itself: rows 10 10, columns 10 10 of 20 records, 5 expected in each cell.
+    // p = .3 .2 / .2 .3, p_o = .6, p_e = .5, kappa = .2; 1 - k = .8;
+    // A = 2 * .3 (1 - 1*.8)^2 = .024, B = .64 * 2 * .2 (.5 + .5)^2 = .256, C = (.2 - .4)^2 = .04;
+    // var = .24 / (20 * .25) = .048, SE = .2190890; interval .2 -+ .4294066.
+    {"FiveExpectedInEveryCell", 6, 4, 4, 6, 0.6, true, 0.2, 0.2190890, -0.2294066, 0.6294066},
+    // One record fewer (rows 10 9, columns 9 10): the cell predicted boy, born girl expects
+    // 9 x 9 / 19 = 4.26 records. p_o = 12/19, p_e = (90 + 90)/361, kappa = (228 - 180) / 181
+    // = 48/181; SE .2197559 by the same formula (worked with a calculator).
+    {"JustBelowFiveExpected", 6, 4, 3, 6, 12.0 / 19.0, true, 48.0 / 181.0, 0.2197559, -0.1655203,
+        0.6959070, false},
     // Every prediction and every baby a girl: p_e = 1 and kappa is 0/0.
     {"OneCellOnly", 50, 0, 0, 0, 1.0, false, 0, 0, 0, 0},
 };
@@ -75,10 +92,10 @@ TEST_P(MeasureAgreementOf, HandWorkedTable)
 {
     const AgreementCase &c = GetParam();
     AgreementTable table;
-    table.add(Sex::Girl, Sex::Girl, c.girlGirl);
-    table.add(Sex::Girl, Sex::Boy, c.girlBoy);
-    table.add(Sex::Boy, Sex::Girl, c.boyGirl);
-    table.add(Sex::Boy, Sex::Boy, c.boyBoy);
+    table.add(Gender::Girl, Gender::Girl, c.girlGirl);
+    table.add(Gender::Girl, Gender::Boy, c.girlBoy);
+    table.add(Gender::Boy, Gender::Girl, c.boyGirl);
+    table.add(Gender::Boy, Gender::Boy, c.boyBoy);
 
     const Agreement agreement = MeasureAgreement(table);
     EXPECT_EQ(agreement.records, c.girlGirl + c.girlBoy + c.boyGirl + c.boyBoy);
@@ -92,10 +109,11 @@ TEST_P(MeasureAgreementOf, HandWorkedTable)
     EXPECT_NEAR(kappa.standardError, c.standardError, 5e-7);
     EXPECT_NEAR(kappa.lower, c.lower, 5e-7);
     EXPECT_NEAR(kappa.upper, c.upper, 5e-7);
+    EXPECT_EQ(kappa.intervalHolds, c.intervalHolds);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, MeasureAgreementOf, testing::ValuesIn(AgreementCases),
-    [](const testing::TestParamInfo<AgreementCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Tables, MeasureAgreementOf, testing::ValuesIn(AgreementCases), kq::test::RowName());
 
 TEST(MeasureAgreement, NothingWithoutRecords)
 {
@@ -110,8 +128,8 @@ TEST(MeasureAgreement, NothingWithoutRecords)
 TEST(MeasureAgreement, LargeCountsStayFinite)
 {
     AgreementTable table;
-    table.add(Sex::Girl, Sex::Girl, 9'999'999);
-    table.add(Sex::Boy, Sex::Boy, 1);
+    table.add(Gender::Girl, Gender::Girl, 9'999'999);
+    table.add(Gender::Boy, Gender::Boy, 1);
     const Agreement agreement = MeasureAgreement(table);
     EXPECT_EQ(agreement.records, 10'000'000u);
     ASSERT_TRUE(agreement.kappa.has_value());

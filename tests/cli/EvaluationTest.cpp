@@ -7,8 +7,11 @@
 #include "EvaluationReport.h"
 #include "KqPredict.h"
 
+#include "CliRun.h"
+#include "RowName.h"
+#include "RunProgram.h"
+
 #include <QJsonDocument>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -18,43 +21,11 @@
 #include <streambuf>
 
 using namespace kq::cli;
+using namespace kq::test;
+using kq::Gender;
 using namespace std::chrono;
 
 namespace {
-
-const year_month_day FixedToday = year {2009} / December / day {1};
-
-struct CliRun
-{
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(QStringList arguments, std::istream &in)
-{
-    arguments.prepend(QStringLiteral("kq-predict"));
-    std::ostringstream out, err;
-    CliRun result;
-    result.status = RunKqPredict(arguments, {in, out, err, [] { return FixedToday; }});
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
-
-CliRun run(const QStringList &arguments, const std::string &input = {})
-{
-    std::istringstream in(input);
-    return run(arguments, in);
-}
-
-QJsonObject parseObject(const std::string &text)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
-    return document.object();
-}
 
 // Records whose prediction is known from the chart. The mother was born 1980-06-15:
 // - conceived 2008-02-21: Chinese age 2008 - 1980 + 1 = 29 (on or after 21 February), lunar
@@ -79,7 +50,7 @@ struct SexCase
 {
     const char *name;
     const char *text;
-    std::optional<Sex> sex;
+    std::optional<Gender> sex;
 };
 
 class ParseSexOf : public testing::TestWithParam<SexCase>
@@ -87,15 +58,15 @@ class ParseSexOf : public testing::TestWithParam<SexCase>
 };
 
 const SexCase SexCases[] = {
-    {"UpperF", "F", Sex::Girl},
-    {"LowerF", "f", Sex::Girl},
-    {"GirlLower", "girl", Sex::Girl},
-    {"GirlUpper", "GIRL", Sex::Girl},
-    {"GirlMixed", "gIrL", Sex::Girl},
-    {"UpperM", "M", Sex::Boy},
-    {"LowerM", "m", Sex::Boy},
-    {"BoyCapitalised", "Boy", Sex::Boy},
-    {"BoyUpper", "BOY", Sex::Boy},
+    {"UpperF", "F", Gender::Girl},
+    {"LowerF", "f", Gender::Girl},
+    {"GirlLower", "girl", Gender::Girl},
+    {"GirlUpper", "GIRL", Gender::Girl},
+    {"GirlMixed", "gIrL", Gender::Girl},
+    {"UpperM", "M", Gender::Boy},
+    {"LowerM", "m", Gender::Boy},
+    {"BoyCapitalised", "Boy", Gender::Boy},
+    {"BoyUpper", "BOY", Gender::Boy},
     {"Empty", "", std::nullopt},
     {"OtherLetter", "G", std::nullopt},
     {"Female", "female", std::nullopt},
@@ -114,8 +85,7 @@ TEST_P(ParseSexOf, AcceptsFMGirlBoyInAnyCase)
     EXPECT_EQ(ParseSex(GetParam().text), GetParam().sex);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseSexOf, testing::ValuesIn(SexCases),
-    [](const testing::TestParamInfo<SexCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, ParseSexOf, testing::ValuesIn(SexCases), RowName());
 
 namespace {
 
@@ -126,8 +96,8 @@ struct LineCase
     std::string line;
     SecondDate secondDate;
     std::optional<SkipReason> skipped; // none: counted in the table
-    Sex predicted = Sex::Girl; // when counted
-    Sex baby = Sex::Girl; // when counted
+    Gender predicted = Gender::Girl; // when counted
+    Gender baby = Gender::Girl; // when counted
 };
 
 class EvaluateLine : public testing::TestWithParam<LineCase>
@@ -136,9 +106,9 @@ class EvaluateLine : public testing::TestWithParam<LineCase>
 
 const LineCase LineCases[] = {
     {"GirlPredictedGirlBorn", PredictedGirl + " F", SecondDate::Conception, {}},
-    {"BoyPredictedGirlBorn", PredictedBoy + " girl", SecondDate::Conception, {}, Sex::Boy},
+    {"BoyPredictedGirlBorn", PredictedBoy + " girl", SecondDate::Conception, {}, Gender::Boy},
     {"TabsAndCarriageReturn", "\t1980-06-15\t 2008-03-20  BOY\r", SecondDate::Conception, {},
-        Sex::Boy, Sex::Boy},
+        Gender::Boy, Gender::Boy},
     {"TwoFields", PredictedGirl, SecondDate::Conception, SkipReason::NotThreeFields},
     {"FourFields", PredictedGirl + " F x", SecondDate::Conception, SkipReason::NotThreeFields},
     {"CommaSeparated", "1980-06-15,2008-02-21,F", SecondDate::Conception,
@@ -161,10 +131,10 @@ const LineCase LineCases[] = {
     // 2008-11-13 - 266 days = 2008-02-21 (8 days to the end of February, then 31 + 30 + 31 +
     // 30 + 31 + 31 + 30 + 31 days to the end of October, 13 in November: 8 + 245 + 13 = 266):
     // age 29, month 1, Girl.
-    {"FromBirthGirl", "1980-06-15 2008-11-13 F", SecondDate::BabyBirth, {}, Sex::Girl},
+    {"FromBirthGirl", "1980-06-15 2008-11-13 F", SecondDate::BabyBirth, {}, Gender::Girl},
     // One day earlier the conception falls on 2008-02-20, before the new-year step: age 28,
     // lunar month 1, and the chart's row 28 reads Boy for month 1.
-    {"FromBirthOneDayEarlier", "1980-06-15 2008-11-12 F", SecondDate::BabyBirth, {}, Sex::Boy},
+    {"FromBirthOneDayEarlier", "1980-06-15 2008-11-12 F", SecondDate::BabyBirth, {}, Gender::Boy},
     {"FromBirthImpossibleDay", "1980-06-15 2008-11-31 F", SecondDate::BabyBirth,
         SkipReason::BadDate},
     // Born 1901-03-01: conceived 1900-06-08 (22 days to 30 June, 243 for July to February of
@@ -191,11 +161,11 @@ TEST_P(EvaluateLine, IsCountedOrSkippedWithItsReason)
     const EvaluationCounts &counts = evaluation.counts();
 
     AgreementTable expected;
-    expected.add(Sex::Girl, Sex::Boy);
+    expected.add(Gender::Girl, Gender::Boy);
     if (!c.skipped)
         expected.add(c.predicted, c.baby);
-    for (const Sex predicted : {Sex::Girl, Sex::Boy})
-        for (const Sex baby : {Sex::Girl, Sex::Boy})
+    for (const Gender predicted : {Gender::Girl, Gender::Boy})
+        for (const Gender baby : {Gender::Girl, Gender::Boy})
             EXPECT_EQ(counts.table.count(predicted, baby), expected.count(predicted, baby));
     for (std::size_t reason = 0; reason < SkipReasonCount; ++reason)
         EXPECT_EQ(counts.skipped[reason],
@@ -204,8 +174,7 @@ TEST_P(EvaluateLine, IsCountedOrSkippedWithItsReason)
     EXPECT_EQ(counts.skippedTotal(), c.skipped ? 1u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, EvaluateLine, testing::ValuesIn(LineCases),
-    [](const testing::TestParamInfo<LineCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lines, EvaluateLine, testing::ValuesIn(LineCases), RowName());
 
 // Blank lines hold no record: they are neither counted nor skipped, even as the last line
 // without a line break.
@@ -275,7 +244,8 @@ class EvaluateReport : public testing::TestWithParam<ReportCase>
 
 const ReportCase ReportCases[] = {
     // 3 girls predicted and born, 2 boys predicted and born: 5 of 5 right; p_e = .6*.6 +
-    // .4*.4 = .52, kappa = (1 - .52)/(1 - .52) = 1 with variance 0 (see AgreementTest).
+    // .4*.4 = .52, kappa = (1 - .52)/(1 - .52) = 1. A cell expects 2 x 2 / 5 = 0.8 records,
+    // fewer than Cochran's 5: no interval and no conclusion.
     {"EverySexAsPredicted", repeated(PredictedGirl + " F", 3) + repeated(PredictedBoy + " m", 2),
         ExitPredicted,
         "Records evaluated: 5\n" + NoneSkipped
@@ -283,12 +253,12 @@ const ReportCase ReportCases[] = {
               "Predicted boy            0         2\n"
               "\n"
               "Accuracy:      100.00% (5 of 5 predictions right)\n"
-              "Cohen's kappa: 1.0000, 95% confidence interval 1.0000 to 1.0000 (standard error "
-              "0.0000)\n"
-              "The interval lies above 0: on these records the calendar agreed with the babies' "
-              "sex more often than chance would.\n"},
+              "Cohen's kappa: 1.0000\n"
+              "Too few records for a 95% confidence interval (a cell of the table expects fewer\n"
+              "than 5 records, Cochran's rule): no conclusion is drawn from these records.\n"},
     // 2 girls predicted, boys born; 2 boys predicted, girls born: 0 of 4 right; p_e = .5,
-    // kappa = (0 - .5)/(1 - .5) = -1 with variance 0. The malformed lines are skipped.
+    // kappa = (0 - .5)/(1 - .5) = -1; each cell expects 2 x 2 / 4 = 1 record, too few for an
+    // interval (the large-sample one would be -1 to -1). The malformed lines are skipped.
     {"EverySexOpposite",
         repeated(PredictedGirl + " boy", 2) + "nonsense\n" + repeated(PredictedBoy + " Girl", 2)
             + PredictedBoy + " ?\n1962-01-01 1979-01-01 F\n1980-02-30 2008-02-21 F\n",
@@ -305,10 +275,9 @@ const ReportCase ReportCases[] = {
         "Predicted boy            2         0\n"
         "\n"
         "Accuracy:      0.00% (0 of 4 predictions right)\n"
-        "Cohen's kappa: -1.0000, 95% confidence interval -1.0000 to -1.0000 (standard error "
-        "0.0000)\n"
-        "The interval lies below 0: on these records the calendar agreed with the babies' sex "
-        "less often than chance would.\n"},
+        "Cohen's kappa: -1.0000\n"
+        "Too few records for a 95% confidence interval (a cell of the table expects fewer\n"
+        "than 5 records, Cochran's rule): no conclusion is drawn from these records.\n"},
     // The hand-worked table of AgreementTest: 20 5 / 10 15, kappa .4, SE .1269961, interval
     // .1510923 to .6489077; 35 of 50 right.
     {"HandWorkedTable",
@@ -353,15 +322,14 @@ const ReportCase ReportCases[] = {
 TEST_P(EvaluateReport, AsText)
 {
     const ReportCase &c = GetParam();
-    const CliRun result = run({"--evaluate"}, c.input);
+    const CliRun result = RunCli({"--evaluate"}, c.input);
     EXPECT_EQ(result.status, c.status);
     EXPECT_EQ(result.out, c.text);
     EXPECT_EQ(
         result.err, c.status == ExitPredicted ? "" : "kq-predict: no record could be evaluated\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Records, EvaluateReport, testing::ValuesIn(ReportCases),
-    [](const testing::TestParamInfo<ReportCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Records, EvaluateReport, testing::ValuesIn(ReportCases), RowName());
 
 TEST(EvaluateReport, AsJson)
 {
@@ -370,16 +338,16 @@ TEST(EvaluateReport, AsJson)
     // 2008-12-11 gives 2008-03-20 (a boy predicted), 28 days later. One bad date.
     const std::string girl = "1980-06-15 2008-11-13";
     const std::string boy = "1980-06-15 2008-12-11";
-    const CliRun result = run({"--evaluate", "--from-birth", "--json"},
+    const CliRun result = RunCli({"--evaluate", "--from-birth", "--json"},
         repeated(girl + " F", 20) + repeated(girl + " M", 5) + "1980-06-15 2008-12-32 F\n"
             + repeated(boy + " F", 10) + repeated(boy + " M", 15));
     EXPECT_EQ(result.status, ExitPredicted);
     ASSERT_EQ(result.out.back(), '\n');
     ASSERT_EQ(result.out.find('\n'), result.out.size() - 1); // one line
-    QJsonObject object = parseObject(result.out);
+    QJsonObject object = ParseObject(result.out);
     const QJsonObject kappa = object.take("kappa").toObject();
     EXPECT_NEAR(object.take("accuracy").toDouble(), 0.7, 1e-12);
-    EXPECT_EQ(object, parseObject(R"({"evaluated": 50,
+    EXPECT_EQ(object, ParseObject(R"({"evaluated": 50,
         "skipped": {"total": 1, "badDate": 1, "ageOutOfRange": 0, "unknownSex": 0,
                     "notThreeFields": 0},
         "table": {"predictedGirl": {"girl": 20, "boy": 5},
@@ -390,10 +358,18 @@ TEST(EvaluateReport, AsJson)
     EXPECT_NEAR(kappa["lower95"].toDouble(), 0.1510923, 5e-7);
     EXPECT_NEAR(kappa["upper95"].toDouble(), 0.6489077, 5e-7);
 
-    const CliRun none = run({"--evaluate", "--json"}, "nonsense\n");
+    // Two records, each predicted wrong: kappa -1, but each cell expects one record, too few
+    // for the interval (Cochran's rule): null, with the reason.
+    const CliRun two
+        = RunCli({"--evaluate", "--json"}, PredictedGirl + " M\n" + PredictedBoy + " F\n");
+    EXPECT_EQ(two.status, ExitPredicted);
+    EXPECT_EQ(ParseObject(two.out)["kappa"].toObject(), ParseObject(R"({"value": -1,
+        "standardError": null, "lower95": null, "upper95": null, "noInterval": "tooFewRecords"})"));
+
+    const CliRun none = RunCli({"--evaluate", "--json"}, "nonsense\n");
     EXPECT_EQ(none.status, ExitInvalidInput);
     EXPECT_EQ(
-        parseObject(none.out), parseObject(R"({"evaluated": 0, "accuracy": null, "kappa": null,
+        ParseObject(none.out), ParseObject(R"({"evaluated": 0, "accuracy": null, "kappa": null,
         "skipped": {"total": 1, "badDate": 0, "ageOutOfRange": 0, "unknownSex": 0,
                     "notThreeFields": 1},
         "table": {"predictedGirl": {"girl": 0, "boy": 0},
@@ -467,7 +443,7 @@ TEST(EvaluateReport, ReadFailureIsAnInputError)
 {
     FailingInput buffer;
     std::istream in(&buffer);
-    const CliRun result = run({"--evaluate"}, in);
+    const CliRun result = RunCli({"--evaluate"}, in);
     EXPECT_EQ(result.status, ExitIoError);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "kq-predict: could not read all input\n");
@@ -477,7 +453,7 @@ TEST(EvaluateReport, ReadFailureIsAnInputError)
 TEST(Explain, EndsWithTheSwedishStudy)
 {
     const QStringList question {"--birth", "1980-06-15", "--conception", "2008-02-21"};
-    const CliRun explained = run(QStringList(question) << "--explain");
+    const CliRun explained = RunCli(QStringList(question) << "--explain");
     const std::string paragraph
         = "\n"
           "How good is the calendar? Over 2,840,755 singleton births in Sweden (1973-2006), its\n"
@@ -489,28 +465,21 @@ TEST(Explain, EndsWithTheSwedishStudy)
     EXPECT_EQ(explained.out.substr(explained.out.size() - paragraph.size()), paragraph);
     EXPECT_NE(explained.out.find("[Girl]   Boy   Girl"), std::string::npos); // the chart row
 
-    EXPECT_EQ(run(question).out.find("Sweden"), std::string::npos);
-    EXPECT_EQ(run({"--lunar-month", "2008-02-21", "--explain"}).out,
+    EXPECT_EQ(RunCli(question).out.find("Sweden"), std::string::npos);
+    EXPECT_EQ(RunCli({"--lunar-month", "2008-02-21", "--explain"}).out,
         "1\n2008-02-21: lunar month 1, which began on 2008-02-07\n");
 }
 
 // The built program: standard input through a pipe, the exit statuses.
 TEST(EvaluateProcess, ReadsStandardInput)
 {
-    QProcess process;
-    process.start(QStringLiteral(KQ_PREDICT_PATH), {"--evaluate", "--json"});
-    ASSERT_TRUE(process.waitForStarted());
-    process.write(QByteArray::fromStdString(PredictedGirl + " F\n" + PredictedBoy + " F\n"));
-    process.closeWriteChannel();
-    ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 0);
-    const QJsonObject object = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const ProgramRun evaluated
+        = RunProgram(QStringLiteral(KQ_PREDICT_PATH), {"--evaluate", "--json"},
+            QByteArray::fromStdString(PredictedGirl + " F\n" + PredictedBoy + " F\n"));
+    EXPECT_EQ(evaluated.status, 0);
+    const QJsonObject object = QJsonDocument::fromJson(evaluated.out).object();
     EXPECT_EQ(object["evaluated"], 2);
     EXPECT_EQ(object["table"]["predictedBoy"]["girl"], 1);
 
-    process.start(QStringLiteral(KQ_PREDICT_PATH), {"--evaluate"});
-    ASSERT_TRUE(process.waitForStarted());
-    process.closeWriteChannel();
-    ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_EQ(RunProgram(QStringLiteral(KQ_PREDICT_PATH), {"--evaluate"}).status, 2);
 }

@@ -7,6 +7,8 @@
 
 #include "modDurorurOzivurediRuvidevo.h"
 
+#include "RowName.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -21,6 +23,8 @@ namespace {
 
 constexpr std::string_view NotYetNine = "Congratulations!! Your predicted to have a Baby";
 constexpr std::string_view NineOrMore = "Congratulations!! Your Baby is predicted to be a";
+constexpr auto FewerThanNine = kq::CongratulationLine::FewerThanNineMonths;
+constexpr auto NineAndMore = kq::CongratulationLine::NineMonthsOrMore;
 
 DateSelection date(int y, int m, int d)
 {
@@ -83,8 +87,7 @@ TEST_P(ChineseAge, CountsYearsPlusTheStepFrom21February)
         c.accepted ? PredictionOutcome::Predicted : PredictionOutcome::AgeOutOfRange);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ages, ChineseAge, testing::ValuesIn(AgeCases),
-    [](const testing::TestParamInfo<AgeCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ages, ChineseAge, testing::ValuesIn(AgeCases), kq::test::RowName());
 
 namespace {
 
@@ -94,6 +97,7 @@ struct CongratulationCase
     DateSelection conception;
     year_month_day now;
     std::string_view line;
+    kq::CongratulationLine value;
 };
 
 std::ostream &operator<<(std::ostream &os, const CongratulationCase &c)
@@ -106,14 +110,14 @@ class CongratulationLine : public testing::TestWithParam<CongratulationCase>
 };
 
 const CongratulationCase CongratulationCases[] = {
-    {"EightMonthsLater", date(2009, 3, 15), today(2009, 11, 30), NotYetNine},
-    {"NineMonthBoundaries", date(2009, 3, 15), today(2009, 12, 1), NineOrMore},
-    {"DaysPlayNoPart", date(2009, 3, 31), today(2009, 12, 1), NineOrMore},
-    {"AcrossTheYearEight", date(2009, 5, 1), today(2010, 1, 31), NotYetNine},
-    {"AcrossTheYearNine", date(2009, 4, 30), today(2010, 1, 1), NineOrMore},
-    {"SameMonth", date(2009, 3, 15), today(2009, 3, 1), NotYetNine},
-    {"InTheFuture", date(2012, 12, 1), today(2010, 1, 1), NotYetNine},
-    {"YearsAgo", date(1960, 1, 28), today(2026, 1, 1), NineOrMore},
+    {"EightMonthsLater", date(2009, 3, 15), today(2009, 11, 30), NotYetNine, FewerThanNine},
+    {"NineMonthBoundaries", date(2009, 3, 15), today(2009, 12, 1), NineOrMore, NineAndMore},
+    {"DaysPlayNoPart", date(2009, 3, 31), today(2009, 12, 1), NineOrMore, NineAndMore},
+    {"AcrossTheYearEight", date(2009, 5, 1), today(2010, 1, 31), NotYetNine, FewerThanNine},
+    {"AcrossTheYearNine", date(2009, 4, 30), today(2010, 1, 1), NineOrMore, NineAndMore},
+    {"SameMonth", date(2009, 3, 15), today(2009, 3, 1), NotYetNine, FewerThanNine},
+    {"InTheFuture", date(2012, 12, 1), today(2010, 1, 1), NotYetNine, FewerThanNine},
+    {"YearsAgo", date(1960, 1, 28), today(2026, 1, 1), NineOrMore, NineAndMore},
 };
 
 } // namespace
@@ -126,61 +130,118 @@ TEST_P(CongratulationLine, CountsCalendarMonthBoundariesToToday)
         = state.PredictBabyGender(date(c.conception.Year - 30, 1, 1), c.conception, c.now);
     ASSERT_EQ(result.Outcome, PredictionOutcome::Predicted);
     EXPECT_EQ(result.CongratulationMessage, c.line);
+    EXPECT_EQ(result.Answer.congratulation, c.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Months, CongratulationLine, testing::ValuesIn(CongratulationCases),
-    [](const testing::TestParamInfo<CongratulationCase> &info) {
-        return std::string(info.param.name);
-    });
+INSTANTIATE_TEST_SUITE_P(
+    Months, CongratulationLine, testing::ValuesIn(CongratulationCases), kq::test::RowName());
 
-// Every age and every lunar month of every day: the result carries the chart's answer, its
-// colour and colour name, and the month the table gives.
-TEST(Prediction, ResultFollowsTheTableAndTheChartForEveryDay)
+namespace {
+
+// Predictions worked by hand from the lunar-month table's rows (the month in force is that of
+// the latest start on or before the day, else the one in force on 1 January), or outside 1960
+// to 2012 from the official tables, and the chart's rows; the colour follows the gender, and
+// the answer tells which calendar gave the month and whether its start is disputed.
+struct HandWorkedCase
 {
+    const char *name;
+    DateSelection birth;
+    DateSelection conception;
+    int age;
+    int lunarMonth;
+    kq::Gender gender;
+    modDurorurOzivurediRuvidevo::LunarCalendar calendar
+        = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
+    bool startDisputed = false;
+};
+
+std::ostream &operator<<(std::ostream &os, const HandWorkedCase &c)
+{
+    return os << c.name;
+}
+
+class HandWorkedPrediction : public testing::TestWithParam<HandWorkedCase>
+{
+};
+
+constexpr auto Boy = kq::Gender::Boy;
+constexpr auto Girl = kq::Gender::Girl;
+constexpr auto Classic = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
+constexpr auto Extended = modDurorurOzivurediRuvidevo::LunarCalendar::Extended;
+
+const HandWorkedCase HandWorkedCases[] = {
+    // 2008: month 12 from 8 January, month 1 from 7 February, month 2 from 8 March.
+    // Row 28: month 1 Boy, month 11 Girl; row 29: month 1 Girl.
+    {"Before21February", date(1980, 6, 15), date(2008, 2, 20), 28, 1, Boy},
+    {"On21February", date(1980, 6, 15), date(2008, 2, 21), 29, 1, Girl},
+    {"EarlyJanuary", date(1980, 6, 15), date(2008, 1, 5), 28, 11, Girl},
+    {"FirstOfMarch", date(1980, 6, 15), date(2008, 3, 1), 29, 1, Girl},
+    // 1980 has month 11 in force on 1 January; row 18, month 11: Boy.
+    {"YoungestOnNewYearsDay", date(1962, 12, 31), date(1980, 1, 1), 18, 11, Boy},
+    // 2005: month 12 from 10 January; row 45, month 12: Boy.
+    {"OldestInJanuary", date(1960, 5, 5), date(2005, 1, 20), 45, 12, Boy},
+    // 2009: month 5 from 24 May runs on through the leap month to 21 July; row 30: Girl.
+    {"InALeapMonth", date(1980, 6, 15), date(2009, 7, 1), 30, 5, Girl},
+    // 1976: month 12 begins on 1 January itself; row 26, month 12: Girl.
+    {"MonthBeginningOnNewYearsDay", date(1950, 6, 1), date(1976, 1, 1), 26, 12, Girl},
+    // The table's first day: month 12 in force; row 20, month 12: Boy.
+    {"FirstDayOfTheTable", date(1940, 1, 1), date(1960, 1, 1), 20, 12, Boy},
+    // The table's last day: month 11 from 13 December 2012; row 33, month 11: Girl.
+    {"LastDayOfTheTable", date(1980, 1, 1), date(2012, 12, 31), 33, 11, Girl},
+    // Row 21 is "Boy" in month 1 only; 2000's month 1 begins on 5 February.
+    {"Age21Month1", date(1979, 1, 1), date(2000, 2, 5), 21, 1, Boy},
+    {"Age21Month4", date(1980, 1, 1), date(2000, 6, 1), 21, 4, Girl},
+    // Outside 1960 to 2012 the months are those of the official tables.
+    // Age 30 (1997 to 2026, plus one from 21 February), month 10 (began 9 November 2026):
+    // "Girl".
+    {"ThisYear", date(1997, 5, 5), date(2026, 12, 8), 30, 10, Girl, Extended},
+    // Age 30, month 11 (began 9 December 2026): "Boy".
+    {"ThisYearNextMonth", date(1997, 5, 5), date(2026, 12, 9), 30, 11, Boy, Extended},
+    // Age 18 (1884 to 1901, plus one from 21 February), month 2 (began 20 March 1901): "Boy".
+    {"FirstYearOfSpan", date(1884, 1, 1), date(1901, 3, 20), 18, 2, Boy, Extended},
+    // Age 45 (1856 to 1901, before 21 February), month 11 (began 22 December 1900): "Boy".
+    {"OldestMotherOnFirstDay", date(1856, 1, 1), date(1901, 1, 1), 45, 11, Boy, Extended},
+    // Age 28 (1951 to 1978, plus one). The program's table has month 7 still in force, where
+    // the official calendar has month 8 begun: the program's month stands ("Boy").
+    // 1978-09-02 is itself one of the days the reckonings dispute.
+    {"ProgramTableStands1978", date(1951, 1, 1), date(1978, 9, 2), 28, 7, Boy, Classic, true},
+    // Age 36 (2022 to 2057, plus one), month 9 of the official calendar, which began on the
+    // disputed 28 September 2057; row 36, month 9: "Boy".
+    {"MonthBeganOnADisputedDay", date(2022, 1, 1), date(2057, 10, 10), 36, 9, Boy, Extended, true},
+    // The day before the disputed day: month 8 (began 30 August 2057); row 36, month 8: "Girl".
+    {"DayBeforeADisputedDay", date(2022, 1, 1), date(2057, 9, 27), 36, 8, Girl, Extended},
+};
+
+} // namespace
+
+TEST_P(HandWorkedPrediction, GivesTheTablesMonthTheChartsGenderAndItsColour)
+{
+    const HandWorkedCase &c = GetParam();
     PredictionState state;
-    for (sys_days d = sys_days {today(1960, 1, 1)}; d <= sys_days {today(2012, 12, 31)};
-         d += days {7}) {
-        const year_month_day ymd {d};
-        const DateSelection conception {static_cast<int>(static_cast<unsigned>(ymd.day())),
-            static_cast<int>(static_cast<unsigned>(ymd.month())), static_cast<int>(ymd.year())};
-        // Ages 18 to 45 in turn (45 only from 21 February, when the new-year step adds one).
-        const int spread = static_cast<int>((d.time_since_epoch().count() / 7 % 27 + 27) % 27);
-        const int birthYear = conception.Year - 18 - spread;
-        const auto result = state.PredictBabyGender(date(birthYear, 1, 1), conception, SomeToday);
-        ASSERT_EQ(result.Outcome, PredictionOutcome::Predicted);
-        const auto month = modDurorurOzivurediRuvidevo::LookUpLunarMonth(
-            conception.Year, conception.Month, conception.Day);
-        ASSERT_EQ(result.ConceptionLunarMonth, *month);
-        const auto gender
-            = modDurorurOzivurediRuvidevo::LookUpGender(result.MotherChineseAge, *month);
-        ASSERT_EQ(result.Gender, *gender);
-        if (result.Gender == "Boy") {
-            EXPECT_EQ(result.BabyColour, kq::BoyColour);
-            EXPECT_EQ(result.BabyColourName, "Blue");
-        } else {
-            EXPECT_EQ(result.BabyColour, (kq::Rgb {255, 105, 180}));
-            EXPECT_EQ(result.BabyColourName, "Pink");
-        }
+    const auto result = state.PredictBabyGender(c.birth, c.conception, today(2026, 12, 8));
+    ASSERT_EQ(result.Outcome, PredictionOutcome::Predicted);
+    EXPECT_EQ(result.MotherChineseAge, c.age);
+    EXPECT_EQ(result.ConceptionLunarMonth, c.lunarMonth);
+    EXPECT_EQ(state.ConceptionLunarMonth, c.lunarMonth);
+    EXPECT_EQ(result.Answer.gender, c.gender);
+    EXPECT_EQ(result.Answer.lunarMonth, c.lunarMonth);
+    EXPECT_EQ(result.Answer.motherChineseAge, c.age);
+    EXPECT_EQ(result.Calendar, c.calendar);
+    EXPECT_EQ(result.Answer.calendar, c.calendar);
+    EXPECT_EQ(result.Answer.startDisputed, c.startDisputed);
+    if (c.gender == Boy) {
+        EXPECT_EQ(result.Gender, "Boy");
+        EXPECT_EQ(result.BabyColour, (kq::Rgb {0, 0, 255}));
+        EXPECT_EQ(result.BabyColourName, "Blue");
+    } else {
+        EXPECT_EQ(result.Gender, "Girl");
+        EXPECT_EQ(result.BabyColour, (kq::Rgb {255, 105, 180}));
+        EXPECT_EQ(result.BabyColourName, "Pink");
     }
-    EXPECT_EQ(kq::BoyColour, (kq::Rgb {0, 0, 255}));
 }
 
-TEST(Prediction, GirlIsPinkAndBoyIsBlue)
-{
-    PredictionState state;
-    // Age 21 (1980 to 2000, from 21 February): "Boy" in month 1 only.
-    const auto boy = state.PredictBabyGender(date(1980, 1, 1), date(2000, 2, 21), SomeToday);
-    EXPECT_EQ(boy.ConceptionLunarMonth, 1);
-    EXPECT_EQ(boy.Gender, "Boy");
-    EXPECT_EQ(boy.BabyColour, (kq::Rgb {0, 0, 255}));
-    EXPECT_EQ(boy.BabyColourName, "Blue");
-    EXPECT_EQ(boy.Answer.gender, kq::Gender::Boy);
-    const auto girl = state.PredictBabyGender(date(1980, 1, 1), date(2000, 6, 1), SomeToday);
-    EXPECT_EQ(girl.Gender, "Girl");
-    EXPECT_EQ(girl.BabyColour, (kq::Rgb {255, 105, 180}));
-    EXPECT_EQ(girl.BabyColourName, "Pink");
-    EXPECT_EQ(girl.Answer.gender, kq::Gender::Girl);
-}
+INSTANTIATE_TEST_SUITE_P(
+    TableAndChart, HandWorkedPrediction, testing::ValuesIn(HandWorkedCases), kq::test::RowName());
 
 TEST(PredictionState, StartsWithLunarMonth0AndNoDates)
 {
@@ -239,67 +300,6 @@ TEST(PredictionState, ApplyLunarMonthTableChangesOnlyForCoveredDates)
     state.ApplyLunarMonthTable(2026, 12, 9);
     EXPECT_EQ(state.ConceptionLunarMonth, 11);
 }
-
-namespace {
-
-// Which calendar gave the month of a prediction. Months are those of the official tables
-// outside 1960 to 2012; the chart's answers are read off its rows by hand.
-struct CalendarCase
-{
-    const char *name;
-    DateSelection birth;
-    DateSelection conception;
-    int age;
-    int lunarMonth;
-    const char *gender;
-    modDurorurOzivurediRuvidevo::LunarCalendar calendar;
-};
-
-std::ostream &operator<<(std::ostream &os, const CalendarCase &c)
-{
-    return os << c.name;
-}
-
-class PredictionCalendar : public testing::TestWithParam<CalendarCase>
-{
-};
-
-constexpr auto Classic = modDurorurOzivurediRuvidevo::LunarCalendar::Classic;
-constexpr auto Extended = modDurorurOzivurediRuvidevo::LunarCalendar::Extended;
-
-const CalendarCase CalendarCases[] = {
-    // Age 30 (1997 to 2026, plus one from 21 February), month 10 (began 9 November 2026):
-    // "Girl".
-    {"ThisYear", date(1997, 5, 5), date(2026, 12, 8), 30, 10, "Girl", Extended},
-    // Age 30, month 11 (began 9 December 2026): "Boy".
-    {"ThisYearNextMonth", date(1997, 5, 5), date(2026, 12, 9), 30, 11, "Boy", Extended},
-    // Age 18 (1884 to 1901, plus one from 21 February), month 2 (began 20 March 1901): "Boy".
-    {"FirstYearOfSpan", date(1884, 1, 1), date(1901, 3, 20), 18, 2, "Boy", Extended},
-    // Age 45 (1856 to 1901, before 21 February), month 11 (began 22 December 1900): "Boy".
-    {"OldestMotherOnFirstDay", date(1856, 1, 1), date(1901, 1, 1), 45, 11, "Boy", Extended},
-    // Age 21 (1979 to 2000, before 21 February), month 1 (began 5 February 2000): "Boy".
-    {"ProgramTable", date(1979, 1, 1), date(2000, 2, 5), 21, 1, "Boy", Classic},
-    // Age 28 (1951 to 1978, plus one). The program's table has month 7 still in force, where
-    // the official calendar has month 8 begun: the program's month stands ("Boy").
-    {"ProgramTableStands1978", date(1951, 1, 1), date(1978, 9, 2), 28, 7, "Boy", Classic},
-};
-
-} // namespace
-
-TEST_P(PredictionCalendar, TellsWhichCalendarGaveTheMonth)
-{
-    const CalendarCase &c = GetParam();
-    PredictionState state;
-    const auto result = state.PredictBabyGender(c.birth, c.conception, today(2026, 12, 8));
-    ASSERT_EQ(result.Outcome, PredictionOutcome::Predicted);
-    EXPECT_EQ(result.MotherChineseAge, c.age);
-    EXPECT_EQ(result.ConceptionLunarMonth, c.lunarMonth);
-    EXPECT_EQ(result.Gender, c.gender);
-    EXPECT_EQ(result.Calendar, c.calendar);
-}
-
-INSTANTIATE_TEST_SUITE_P(Calendars, PredictionCalendar, testing::ValuesIn(CalendarCases),
-    [](const testing::TestParamInfo<CalendarCase> &info) { return std::string(info.param.name); });
 
 // A rejected age sets the dates and the age but looks up no lunar month.
 TEST(PredictionState, AgeOutOfRangeLeavesTheLunarMonthUntouched)

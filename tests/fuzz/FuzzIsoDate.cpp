@@ -42,10 +42,10 @@ void CheckText(const std::string &text)
     // The list selection: as the calendar date, except that any day 01 to 31 passes.
     const auto selection = kq::cli::ParseIsoDate(text);
     if (selection) {
-        Check(kq::cli::FormatIsoDate(selection->Year, selection->Month, selection->Day) == text,
+        Check(kq::cli::FormatIsoDate(*selection) == text,
             "an accepted selection prints back to its text", where);
-        Check(selection->Month >= 1 && selection->Month <= 12 && selection->Day >= 1
-                && selection->Day <= 31,
+        Check(selection->month().ok() && unsigned(selection->day()) >= 1
+                && unsigned(selection->day()) <= 31,
             "an accepted selection is a position of the lists", where);
     }
     Check(!calendar || selection, "a calendar date is also a selection", where);
@@ -59,9 +59,7 @@ void CheckText(const std::string &text)
     Check((month.outcome == kq::cli::ReplyOutcome::Predicted) == conceptionInSpan,
         "a conception date is accepted exactly when it exists and lies in the span", where);
     if (conceptionInSpan) {
-        Check(kq::cli::FormatIsoDate(
-                  month.conception.Year, month.conception.Month, month.conception.Day)
-                == text,
+        Check(kq::cli::FormatIsoDate(kq::CalendarDateOf(month.conception)) == text,
             "an accepted conception date prints back to its text", where);
         Check(month.result.ConceptionLunarMonth >= 1 && month.result.ConceptionLunarMonth <= 12,
             "the lunar month of an accepted date is 1 to 12", where);
@@ -77,7 +75,7 @@ void CheckText(const std::string &text)
     Check(accepted == birthInSpan,
         "a birth date is accepted exactly when it exists and lies in the span", where);
     if (birthInSpan)
-        Check(kq::cli::FormatIsoDate(birth.birth.Year, birth.birth.Month, birth.birth.Day) == text,
+        Check(kq::cli::FormatIsoDate(kq::CalendarDateOf(birth.birth)) == text,
             "an accepted birth date prints back to its text", where);
 }
 

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
+// The lunar month in force on a date together with the Gregorian day on which it began: what
+// a search of a lunar-month table finds, and what the lookup hands out with the calendar that
+// answered.
+#pragma once
+
+#include "LunarCalendar.h"
+
+#include <cstdint>
+
+namespace modDurorurOzivurediRuvidevo {
+
+// The start may lie in the year before; for the month in force from 1 January 1960 to
+// 27 January 1960 the program's table does not say when it began (startKnown is false).
+struct LunarMonthInForce
+{
+    std::int16_t number = 0;
+    bool startKnown = false;
+    int startYear = 0;
+    int startMonth = 0;
+    int startDay = 0;
+    LunarCalendar calendar = LunarCalendar::Classic;
+    // The start is one of the days on which published reckonings differ by one day (see
+    // DisputedDays), or the date itself is such a day.
+    bool startDisputed = false;
+};
+
+} // namespace modDurorurOzivurediRuvidevo
