@@ -3,11 +3,15 @@
 # SPDX-License-Identifier: MIT
 # Takes the README's screenshots: runs the program on a private X server (Xvfb), drives it
 # with xdotool as a user would, and saves each window with ImageMagick's import.
-# Usage: docs/screenshots/take-screenshots.sh PATH-TO-kq-pregnancy-calendar
+# Usage: docs/screenshots/take-screenshots.sh PATH-TO-kq-pregnancy-calendar [LANGUAGE [FOLDER]]
+# Without a LANGUAGE (or with "en") it takes every English picture; with zh_CN, zh_TW or es the
+# main and the result windows in that language (main-window-zh_CN.png, ...). The pictures go
+# into FOLDER, by default this script's folder.
 set -euo pipefail
 
 program=$(realpath "$1")
-out=$(cd "$(dirname "$0")" && pwd)
+language=${2:-en}
+out=$(realpath "${3:-$(dirname "$0")}")
 title='^KQ Rurevir Ivideruzi Zuduzire v1\.95$'
 
 work=$(mktemp -d)
@@ -32,6 +36,12 @@ mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 export QT_QPA_PLATFORM=xcb
+unset LANGUAGE LC_ALL LC_MESSAGES
+if [[ "$language" == en ]]; then
+    export LANG=C.UTF-8
+else
+    export LANG="$language.UTF-8"
+fi
 
 # The visible window with the program's title other than the one given.
 window_other_than() {
@@ -49,6 +59,39 @@ window_other_than() {
 settle() { timeout 0.5 tail --pid="$app_pid" -f /dev/null || true; }
 keys() { xdotool windowfocus --sync "$1"; shift; xdotool key --delay 120 "$@"; }
 text() { xdotool windowfocus --sync "$1"; xdotool type --delay 60 "$2"; }
+
+# Another language: the main window, a girl and a boy, with the access keys of that language.
+if [[ "$language" != en ]]; then
+    case "$language" in
+        es) gender=alt+p back=alt+v ;;
+        *) gender=alt+g back=alt+b ;;
+    esac
+    # A month by its place in the list, whatever its name.
+    month() { keys "$1" Home; for _ in $(seq 2 "$2"); do keys "$1" Down; done; }
+    "$program" &
+    app_pid=$!
+    main=$(window_other_than none)
+    settle
+    import -window "$main" "$out/main-window-$language.png"
+    text "$main" 3; keys "$main" Tab; month "$main" 6; keys "$main" Tab; text "$main" 1980
+    keys "$main" Tab; text "$main" 15; keys "$main" Tab; month "$main" 3; keys "$main" Tab
+    text "$main" 2009
+    keys "$main" $gender
+    display=$(window_other_than "$main")
+    settle
+    import -window "$display" "$out/result-window-girl-$language.png"
+    keys "$display" $back
+    main=$(window_other_than "$display")
+    keys "$main" $gender
+    display=$(window_other_than "$main")
+    settle
+    import -window "$display" "$out/result-window-boy-$language.png"
+    kill "$app_pid"
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=
+    echo "screenshots in $out"
+    exit 0
+fi
 
 "$program" &
 app_pid=$!

@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "DisplayCheck.h"
 #include "ExitFlow.h"
+#include "Language.h"
 #include "ProgramStyle.h"
 #include "QtPlatform.h"
 #include "QtProcessTerminator.h"
@@ -38,6 +39,8 @@ int main(int argc, char **argv)
     // are closed while the support window is up), so the run does not end when no window is
     // visible; it ends through EndProgram.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The desktop's language, when the program speaks it; English installs nothing.
+    kq::InstallTranslations(application);
     // The look of the date lists, for the whole program where the desktop uses Fusion anyway.
     kq::ProgramStyle::installForApplication();
 

@@ -9,11 +9,6 @@
 
 namespace kq {
 
-namespace {
-// Where the caption starts: the usual inset of a frame's caption from its left edge.
-constexpr int CaptionLeft = 8;
-} // namespace
-
 CaptionFrame::CaptionFrame(QWidget *parent, const QString &caption)
     : QWidget(parent)
     , captionText(labelText(caption))
@@ -46,8 +41,9 @@ void CaptionFrame::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setFont(captionFont);
     painter.setPen(captionColour);
-    const QFontMetrics metrics(captionFont);
-    painter.drawText(QRect(CaptionLeft, 0, width() - CaptionLeft, metrics.height()),
+    // The whole height of the frame: a line with Chinese characters is taller than the
+    // caption's Latin line.
+    painter.drawText(QRect(CaptionLeft, 0, width() - CaptionLeft, height()),
         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, captionText);
 }
 

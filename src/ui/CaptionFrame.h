@@ -17,6 +17,12 @@ public:
     explicit CaptionFrame(QWidget *parent, const QString &caption = {});
 
     void setCaptionStyle(const QColor &colour, const QFont &font);
+    // The caption as it is drawn, in its font, from CaptionLeft to the right edge.
+    const QString &caption() const { return captionText; }
+    const QFont &captionDrawingFont() const { return captionFont; }
+
+    // Where the caption starts: the usual inset of a frame's caption from its left edge.
+    static constexpr int CaptionLeft = 8;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

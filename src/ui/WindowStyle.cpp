@@ -95,6 +95,23 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 namespace {
 
+// A line with Chinese characters is taller than the Latin line each label was designed for
+// (the CJK face's ascent and descent are larger than its characters): a label of a single
+// such line that is taller than the label centres it in the height, which keeps
+// every character inside (they then sit about where the Latin letters sit).
+void keepChineseLineInside(QLabel *label)
+{
+    if (chineseFontScript() == ChineseScript::None || !hasChineseCharacters(label->text()))
+        return;
+    const QFontMetrics metrics(label->font());
+    const bool oneLine = metrics.horizontalAdvance(label->text()) <= label->width();
+    const Qt::Alignment horizontal = label->alignment() & Qt::AlignHorizontal_Mask;
+    label->setAlignment(horizontal
+        | (oneLine && metrics.boundingRect(label->text()).height() > label->height()
+                ? Qt::AlignVCenter
+                : Qt::AlignTop));
+}
+
 void styleLabel(QLabel *label, const char *name, const QRect &place, const LabelStyle &style)
 {
     label->setObjectName(QLatin1String(name));
@@ -104,6 +121,7 @@ void styleLabel(QLabel *label, const char *name, const QRect &place, const Label
     label->setWordWrap(true);
     label->setAlignment(
         (style.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    keepChineseLineInside(label);
 }
 
 } // namespace
@@ -137,6 +155,7 @@ void fitOnOneLine(QLabel *label, const FontStyle &designed)
         && font.pointSizeF() - 0.25 >= smallest)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     label->setFont(font);
+    keepChineseLineInside(label);
 }
 
 } // namespace kq

@@ -76,7 +76,8 @@ void frmDisplay::buildControls()
         twipsRect(3450, 1680, 480, 270), panelText(Align::Centre));
     lblGenderOfChild->setAccessibleDescription(tr("Predicted gender of the baby"));
     lblCongratulationMsg = makeLabel(frmScreenColor, "lblCongratulationMsg",
-        fromView(NineMonthsOrMoreText), twipsRect(750, 1200, 5880, 270), panelText(Align::Left));
+        tr("Congratulations!! Your Baby is predicted to be a"), twipsRect(750, 1200, 5880, 270),
+        panelText(Align::Left));
     QLabel *Label3 = makeLabel(frmScreenColor, "Label3", tr("Mother's Chinese Age is"),
         twipsRect(2220, 240, 2940, 270), panelText(Align::Left, true));
     // The panel's captions are designed as single lines: keep every word in sight.
@@ -126,26 +127,26 @@ void frmDisplay::setAge(std::int16_t age)
     describeResult();
 }
 
-void frmDisplay::ApplyGenderChart(const std::string &gender)
+// The words come from the values, never from a caption read back: a caption is in the
+// user's language.
+void frmDisplay::ApplyGenderChart(Gender gender)
 {
-    if (gender.empty())
-        return;
-    lblGenderOfChild->setText(QString::fromStdString(gender));
+    lblGenderOfChild->setText(gender == Gender::Boy ? tr("Boy") : tr("Girl"));
     fitOnOneLine(lblGenderOfChild, PanelFont);
     describeResult();
 }
 
-void frmDisplay::showColourOfGender(const Rgb &colour, const std::string &colourName)
+void frmDisplay::showColourOfGender(Gender gender)
 {
-    if (colourName.empty())
-        return;
-    setBackground(frmScreenColor, toQColor(colour));
-    lblColorOfBaby->setText(QString::fromStdString(colourName));
+    setBackground(frmScreenColor, toQColor(BabyColourOf(gender)));
+    lblColorOfBaby->setText(gender == Gender::Boy ? tr("Blue") : tr("Pink"));
 }
 
-void frmDisplay::setCongratulation(const QString &line)
+void frmDisplay::setCongratulation(CongratulationLine line)
 {
-    lblCongratulationMsg->setText(line);
+    lblCongratulationMsg->setText(line == CongratulationLine::FewerThanNineMonths
+            ? tr("Congratulations!! Your predicted to have a Baby")
+            : tr("Congratulations!! Your Baby is predicted to be a"));
     fitOnOneLine(lblCongratulationMsg, PanelFont);
     describeResult();
 }

@@ -26,13 +26,12 @@ public:
 
     // What the prediction writes, in this order.
     void setAge(std::int16_t age);
-    // The predicted gender ("Boy" or "Girl"), written into the gender label; the label keeps
-    // "Boy" when the prediction has none.
-    void ApplyGenderChart(const std::string &gender);
-    // The panel in the baby's colour. The colour's name goes into a label that is never shown;
-    // without a name, nothing changes.
-    void showColourOfGender(const Rgb &colour, const std::string &colourName);
-    void setCongratulation(const QString &line);
+    // The predicted gender, worded into the gender label.
+    void ApplyGenderChart(Gender gender);
+    // The panel in the baby's colour. The colour's name goes into a label that is never shown.
+    void showColourOfGender(Gender gender);
+    // The congratulation line above the gender.
+    void setCongratulation(CongratulationLine line);
     // Shows the window, modeless and without an owner, with the focus on "&Back".
     void showInPlaceOfMain();
 

@@ -60,6 +60,29 @@ QComboBox *makeDateList(QWidget *frame, const char *name, const QRect &place, QS
     return list;
 }
 
+// What the date check says when check 1 to 6 fails: the conception date (1 to 3) or the birth
+// date (4 to 6) does not exist.
+QString dateCheckMessage(int check)
+{
+    if (check == 3)
+        return frmMain::tr("Please Enter Correct Date Of of Conception !");
+    if (check < 4)
+        return frmMain::tr("Please Enter Correct Date Of Conception !");
+    return frmMain::tr("Please Enter Correct Date Of Birth !");
+}
+
+// The reminder under the top banner, which is also the second line of the age message.
+QString ageRangeText()
+{
+    return frmMain::tr("Mother's Age Must Be Between 18 to 45 at Time Of Conception !");
+}
+
+QString ageOutOfRangeMessage()
+{
+    return frmMain::tr("                      Check The Date Of Conception.\r\n"
+                       "Mother's Age Must Be Between 18 to 45 at Time Of Conception !");
+}
+
 std::chrono::year_month_day today(Platform &platform)
 {
     return ToYearMonthDay(platform.clock.now().date());
@@ -136,19 +159,19 @@ void frmMain::buildControls()
     auto *Frame4 = makeFrame(Frame1, "Frame4", twipsRect(1590, 1440, 3975, 615), Qt::white,
         tr("--Date Of Conception Of The Child----"));
     cmbConceptionDate = makeDateList(Frame4, "cmbConceptionDate", twipsRect(360, 240, 600, 315),
-        listStyle, QStringLiteral("Date of conception, day"));
+        listStyle, tr("Date of conception, day"));
     cmbConceptionMonth = makeDateList(Frame4, "cmbConceptionMonth", twipsRect(1200, 240, 1305, 315),
-        listStyle, QStringLiteral("Date of conception, month"));
+        listStyle, tr("Date of conception, month"));
     cmbConceptionYear = makeDateList(Frame4, "cmbConceptionYear", twipsRect(2760, 240, 800, 315),
-        listStyle, QStringLiteral("Date of conception, year"));
+        listStyle, tr("Date of conception, year"));
     auto *Frame3 = makeFrame(Frame1, "Frame3", twipsRect(1590, 795, 3975, 615), Qt::white,
         tr("-----Date Of Birth Of The Mother------"));
     cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315), listStyle,
-        QStringLiteral("Mother's date of birth, day"));
+        tr("Mother's date of birth, day"));
     cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315), listStyle,
-        QStringLiteral("Mother's date of birth, month"));
+        tr("Mother's date of birth, month"));
     cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315), listStyle,
-        QStringLiteral("Mother's date of birth, year"));
+        tr("Mother's date of birth, year"));
 
     cmdGetBabyGender = makeButton(Frame1, "cmdGetBabyGender", tr("&Get My Baby's Gender"),
         twipsRect(1560, 2100, 3975, 375), {8.25, true},
@@ -158,7 +181,7 @@ void frmMain::buildControls()
 
     makeLabel(Frame1, "Label3", disclaimerText(), twipsRect(120, 2520, 6855, 615),
         {{8.25}, DarkRed, Align::Centre});
-    makeLabel(Frame1, "Label2", fromView(AgeRangeText), twipsRect(450, 600, 6255, 255),
+    makeLabel(Frame1, "Label2", ageRangeText(), twipsRect(450, 600, 6255, 255),
         {{8.25, true}, QColor(255, 0, 0), Align::Centre});
     makeLabel(Frame1, "Label1",
         tr("KQ Rurevir Ivideruzi Zuduzire is both an interesting as well as an "
@@ -221,8 +244,7 @@ bool frmMain::ValidateDates()
     if (!failure)
         return true;
     context.platform.messages.show(
-        QString::fromUtf8(failure->message.data(), qsizetype(failure->message.size())),
-        MessageIcon::Information, MessageButtons::Ok);
+        dateCheckMessage(failure->check), MessageIcon::Information, MessageButtons::Ok);
     (failure->focus == DateCheckFailure::Focus::ConceptionDay ? cmbConceptionDate : cmbDOBDate)
         ->setFocus();
     return false;
@@ -263,16 +285,16 @@ void frmMain::cmdGetBabyGender_Click()
         = context.engine.PredictBabyGender(birth, conception, today(context.platform));
     if (result.Outcome == PredictionOutcome::AgeOutOfRange) {
         context.platform.messages.show(
-            fromView(AgeOutOfRangeText), MessageIcon::Error, MessageButtons::Ok);
+            ageOutOfRangeMessage(), MessageIcon::Error, MessageButtons::Ok);
         return;
     }
 
     // The result window is filled while hidden, then takes the main window's place.
     auto *display = new frmDisplay(context);
     display->setAge(result.MotherChineseAge);
-    display->ApplyGenderChart(result.Gender);
-    display->showColourOfGender(result.BabyColour, result.BabyColourName);
-    display->setCongratulation(QString::fromStdString(result.CongratulationMessage));
+    display->ApplyGenderChart(result.Answer.gender);
+    display->showColourOfGender(result.Answer.gender);
+    display->setCongratulation(result.Answer.congratulation);
 
     closeForSwitch();
     display->showInPlaceOfMain();

@@ -84,6 +84,8 @@ chmod 700 "$work/runtime"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 export QT_QPA_PLATFORM=xcb
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION
+# The checks read the English windows, whatever the language of the desktop running them.
+export LANGUAGE=en
 lock="$XDG_RUNTIME_DIR/$(basename "$program").lock"
 
 # xdotool with a bound: a call never hangs a test.

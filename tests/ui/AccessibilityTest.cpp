@@ -150,9 +150,9 @@ TEST_F(AccessibilityTest, ResultIsReadWithTheFocusedBackButton)
 {
     auto *display = new frmDisplay(context);
     display->setAge(28);
-    display->ApplyGenderChart("Girl");
-    display->showColourOfGender(GirlColour, "Pink");
-    display->setCongratulation(QStringLiteral("Congratulations!! Your Baby is predicted to be a"));
+    display->ApplyGenderChart(Gender::Girl);
+    display->showColourOfGender(Gender::Girl);
+    display->setCongratulation(CongratulationLine::NineMonthsOrMore);
     display->showInPlaceOfMain();
     activate(display);
 
