@@ -1,74 +1,124 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// kq-predict's messages in English.
+// kq-predict's messages in English, marked for the catalogues.
 #include "Messages.h"
 
 #include "DueDate.h"
 #include "IsoDate.h"
 #include "Prediction.h"
+#include "Words.h"
 #include "modDurorurOzivurediRuvidevo.h"
 
 namespace kq::cli {
 
 namespace {
 
-const char *dateName(DateRole date)
+// A message's English text, or its translation for people.
+QString word(const char *english, Wording wording)
 {
-    return date == DateRole::Birth ? "birth" : "conception";
+    return wording == Wording::English ? QString::fromUtf8(english)
+                                       : QCoreApplication::translate("KqPredict", english);
 }
 
-const char *givenName(EstimatedFrom from)
+QString date(const std::chrono::year_month_day &day)
 {
-    return from == EstimatedFrom::DueDate ? "due date" : "first day of the last period";
+    return QString::fromStdString(FormatIsoDate(day));
 }
 
 } // namespace
 
-std::string ChartAgesText()
+std::string ChartAgesText(Wording wording)
 {
-    return std::to_string(modDurorurOzivurediRuvidevo::YoungestChartAge) + " to "
-        + std::to_string(modDurorurOzivurediRuvidevo::OldestChartAge);
+    return word(QT_TRANSLATE_NOOP("KqPredict", "%1 to %2"), wording)
+        .arg(modDurorurOzivurediRuvidevo::YoungestChartAge)
+        .arg(modDurorurOzivurediRuvidevo::OldestChartAge)
+        .toStdString();
 }
 
-std::string EstimateBasisText(const ConceptionEstimate &estimate)
+std::string EstimateBasisText(const ConceptionEstimate &estimate, Wording wording)
 {
     if (estimate.from == EstimatedFrom::DueDate)
-        return std::to_string(DaysFromConceptionToDueDate) + " days before the due date "
-            + FormatIsoDate(estimate.given);
-    return std::to_string(DaysFromLastPeriodToConception)
-        + " days after the first day of the last period " + FormatIsoDate(estimate.given);
+        return word(QT_TRANSLATE_NOOP("KqPredict", "%1 days before the due date %2"), wording)
+            .arg(DaysFromConceptionToDueDate)
+            .arg(date(estimate.given))
+            .toStdString();
+    return word(QT_TRANSLATE_NOOP("KqPredict", "%1 days after the first day of the last period %2"),
+        wording)
+        .arg(DaysFromLastPeriodToConception)
+        .arg(date(estimate.given))
+        .toStdString();
 }
 
-std::string RejectionMessage(const Rejection &rejection)
+std::string RejectionMessage(const Rejection &rejection, Wording wording)
 {
+    const bool birth = rejection.date == DateRole::Birth;
+    const bool dueDate = rejection.from == EstimatedFrom::DueDate;
+    QString message;
     switch (rejection.reason) {
     case RejectionReason::NotWritten:
-        return std::string("The date of ") + dateName(rejection.date)
-            + " must be written YYYY-MM-DD";
+        message = birth
+            ? word(QT_TRANSLATE_NOOP("KqPredict", "The date of birth must be written YYYY-MM-DD"),
+                wording)
+            : word(
+                QT_TRANSLATE_NOOP("KqPredict", "The date of conception must be written YYYY-MM-DD"),
+                wording);
+        break;
     case RejectionReason::YearOutside:
-        return std::string("The year of ") + dateName(rejection.date) + " must be between "
-            + std::to_string(rejection.firstYear) + " and " + std::to_string(rejection.lastYear);
+        message = (birth ? word(QT_TRANSLATE_NOOP(
+                                    "KqPredict", "The year of birth must be between %1 and %2"),
+                       wording)
+                         : word(QT_TRANSLATE_NOOP("KqPredict",
+                                    "The year of conception must be between %1 and %2"),
+                             wording))
+                      .arg(rejection.firstYear)
+                      .arg(rejection.lastYear);
+        break;
     case RejectionReason::DateCheck:
-        return std::string(DateCheckMessage(rejection.check));
+        return wording == Wording::English ? std::string(DateCheckMessage(rejection.check))
+                                           : SayEngineText(DateCheckMessage(rejection.check));
     case RejectionReason::AgeOutOfRange:
-        return std::string(AgeOutOfRangeText);
+        return wording == Wording::English ? std::string(AgeOutOfRangeText)
+                                           : SayEngineText(AgeOutOfRangeText);
     case RejectionReason::NoLunarMonth:
-        return "No lunar month is known for the date";
+        message
+            = word(QT_TRANSLATE_NOOP("KqPredict", "No lunar month is known for the date"), wording);
+        break;
     case RejectionReason::NotTwoDates:
-        return "Expected two dates, BIRTH CONCEPTION, separated by white space";
+        message = word(QT_TRANSLATE_NOOP("KqPredict",
+                           "Expected two dates, BIRTH CONCEPTION, separated by white space"),
+            wording);
+        break;
     case RejectionReason::LineTooLong:
-        return "The line is longer than " + std::to_string(rejection.limit) + " characters";
+        message
+            = word(QT_TRANSLATE_NOOP("KqPredict", "The line is longer than %1 characters"), wording)
+                  .arg(rejection.limit);
+        break;
     case RejectionReason::EstimateNotADate:
-        return std::string("The ") + givenName(rejection.from)
-            + " must be a date that exists, written YYYY-MM-DD";
+        message = dueDate
+            ? word(QT_TRANSLATE_NOOP(
+                       "KqPredict", "The due date must be a date that exists, written YYYY-MM-DD"),
+                wording)
+            : word(QT_TRANSLATE_NOOP("KqPredict",
+                       "The first day of the last period must be a date that exists, written "
+                       "YYYY-MM-DD"),
+                wording);
+        break;
     case RejectionReason::EstimateOutside:
         if (!rejection.estimate)
             break;
-        return "The estimated date of conception, " + FormatIsoDate(rejection.estimate->conception)
-            + " (" + EstimateBasisText(*rejection.estimate) + "), must be in the years "
-            + std::to_string(rejection.firstYear) + " to " + std::to_string(rejection.lastYear);
+        message
+            = word(QT_TRANSLATE_NOOP("KqPredict",
+                       "The estimated date of conception, %1 (%2), must be in the years %3 "
+                       "to %4"),
+                wording)
+                  .arg(date(rejection.estimate->conception),
+                      QString::fromStdString(EstimateBasisText(*rejection.estimate, wording)),
+                      QString::number(rejection.firstYear), QString::number(rejection.lastYear));
+        break;
     }
-    return "The input cannot be used";
+    if (message.isEmpty())
+        message = word(QT_TRANSLATE_NOOP("KqPredict", "The input cannot be used"), wording);
+    return message.toStdString();
 }
 
 } // namespace kq::cli
