@@ -58,11 +58,21 @@ QString description()
             QString::fromStdString(ChartAgesText(Wording::UserLanguage)));
 }
 
-int usageError(const CliStreams &streams, const QString &message)
+int usageError(const CliStreams &streams, const Usage &usage)
 {
-    streams.err << "kq-predict: " << Say(message) << "\n"
-                << Say(KqPredict::tr("Try 'kq-predict --help' for more information.")) << "\n";
+    streams.err << "kq-predict: " << UsageMessage(usage, Wording::UserLanguage) << "\n"
+                << UsageHintText(Wording::UserLanguage) << "\n";
     return ExitUsage;
+}
+
+int usageError(const CliStreams &streams, UsageProblem problem)
+{
+    return usageError(streams, Usage {problem, {}, 0, 0});
+}
+
+void reportFailure(const CliStreams &streams, RunFailure failure)
+{
+    streams.err << "kq-predict: " << RunFailureMessage(failure, Wording::UserLanguage) << "\n";
 }
 
 int exitStatusOf(const Reply &reply)
@@ -83,7 +93,7 @@ int finish(const CliStreams &streams, int status)
 {
     streams.out.flush();
     if (!streams.out) {
-        streams.err << "kq-predict: " << Say(KqPredict::tr("could not write the output")) << '\n';
+        reportFailure(streams, RunFailure::OutputNotWritten);
         return ExitIoError;
     }
     return status;
@@ -101,7 +111,7 @@ int evaluate(const CliStreams &streams, Predictor &predictor, bool fromBirth, bo
 {
     Evaluation evaluation(predictor, fromBirth ? SecondDate::BabyBirth : SecondDate::Conception);
     if (!evaluation.run(streams.in)) {
-        streams.err << "kq-predict: " << Say(KqPredict::tr("could not read all input")) << '\n';
+        reportFailure(streams, RunFailure::InputNotRead);
         return ExitIoError;
     }
     if (json) {
@@ -110,7 +120,7 @@ int evaluate(const CliStreams &streams, Predictor &predictor, bool fromBirth, bo
         streams.out << EvaluationText(evaluation.counts());
     }
     if (evaluation.counts().table.total() == 0) {
-        streams.err << "kq-predict: " << Say(KqPredict::tr("no record could be evaluated")) << '\n';
+        reportFailure(streams, RunFailure::NothingEvaluated);
         return ExitInvalidInput;
     }
     return ExitPredicted;
@@ -256,7 +266,8 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
         evaluateOption, fromBirthOption});
 
     if (!parser.parse(arguments))
-        return usageError(streams, parser.errorText());
+        return usageError(
+            streams, Usage {UsageProblem::ParserError, parser.errorText().toStdString(), 0, 0});
     if (parser.isSet(helpOption) || parser.isSet(versionOption)
         || parser.isSet(QStringLiteral("help-all"))) {
         parser.process(arguments); // prints the help or the version and ends the process
@@ -264,12 +275,13 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     }
     if (!parser.positionalArguments().isEmpty())
         return usageError(streams,
-            KqPredict::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            Usage {UsageProblem::UnexpectedArgument,
+                parser.positionalArguments().first().toStdString(), 0, 0});
     for (const QCommandLineOption *option : {&birthOption, &conceptionOption, &dueOption,
              &lastPeriodOption, &aroundOption, &todayOption, &lunarMonthOption}) {
         if (parser.values(*option).size() > 1)
             return usageError(streams,
-                KqPredict::tr("--%1 is given more than once").arg(option->names().first()));
+                Usage {UsageProblem::GivenTwice, option->names().first().toStdString(), 0, 0});
     }
 
     const int conceptionSources = int(parser.isSet(conceptionOption)) + int(parser.isSet(dueOption))
@@ -281,50 +293,39 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     const bool evaluating = parser.isSet(evaluateOption);
     const int modes = int(predicting) + int(batch) + int(lunarMonth) + int(chart) + int(evaluating);
     if (evaluating && modes > 1)
-        return usageError(streams,
-            KqPredict::tr("--evaluate goes without a prediction, --batch, --lunar-month and "
-                          "--chart"));
+        return usageError(streams, UsageProblem::EvaluateAlone);
     if (parser.isSet(fromBirthOption) && !evaluating)
-        return usageError(streams, KqPredict::tr("--from-birth goes with --evaluate only"));
+        return usageError(streams, UsageProblem::FromBirthWithoutEvaluate);
     if (modes == 0)
-        return usageError(streams,
-            KqPredict::tr("give --birth and --conception, or --batch, --lunar-month or --chart"));
+        return usageError(streams, UsageProblem::NoQuestion);
     if (modes > 1)
-        return usageError(streams,
-            KqPredict::tr("choose one of a prediction (--birth, --conception), --batch, "
-                          "--lunar-month and --chart"));
+        return usageError(streams, UsageProblem::TwoQuestions);
     if (conceptionSources > 1)
-        return usageError(
-            streams, KqPredict::tr("give only one of --conception, --due and --last-period"));
+        return usageError(streams, UsageProblem::TwoConceptionSources);
     if (predicting && !(parser.isSet(birthOption) && conceptionSources == 1))
-        return usageError(streams,
-            KqPredict::tr("a prediction needs --birth and one of --conception, --due and "
-                          "--last-period"));
+        return usageError(streams, UsageProblem::PredictionIncomplete);
     if (parser.isSet(aroundOption) && !predicting)
-        return usageError(streams, KqPredict::tr("--around goes with a single prediction only"));
+        return usageError(streams, UsageProblem::AroundWithoutPrediction);
     const std::optional<int> around
         = parser.isSet(aroundOption) ? aroundDays(parser.value(aroundOption)) : 0;
     if (!around)
-        return usageError(streams,
-            KqPredict::tr("--around needs a whole number of days from %1 to %2")
-                .arg(FewestAroundDays)
-                .arg(MostAroundDays));
+        return usageError(
+            streams, Usage {UsageProblem::AroundDays, {}, FewestAroundDays, MostAroundDays});
     const bool json = parser.isSet(jsonOption);
     const bool explain = parser.isSet(explainOption);
     if (explain && evaluating)
-        return usageError(streams, KqPredict::tr("--explain does not go with --evaluate"));
+        return usageError(streams, UsageProblem::ExplainWithEvaluate);
     // The JSON answers have fixed keys, so the working is shown in text only.
     if (explain && (json || batch || chart))
-        return usageError(streams, KqPredict::tr("--explain goes with a text answer only"));
+        return usageError(streams, UsageProblem::ExplainWithoutText);
     if (parser.isSet(todayOption) && !(predicting || batch))
-        return usageError(streams, KqPredict::tr("--today goes with a prediction or --batch only"));
+        return usageError(streams, UsageProblem::TodayWithoutPrediction);
 
     std::chrono::year_month_day today;
     if (parser.isSet(todayOption)) {
         const auto given = ParseCalendarDate(parser.value(todayOption).toStdString());
         if (!given)
-            return usageError(
-                streams, KqPredict::tr("--today needs a date that exists, written YYYY-MM-DD"));
+            return usageError(streams, UsageProblem::TodayNotADate);
         today = *given;
     } else if (predicting || batch || evaluating) {
         today = streams.today();
@@ -344,9 +345,7 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     if (batch) {
         BatchRunner runner(predictor);
         if (!runner.run(streams.in, streams.out)) {
-            streams.err << "kq-predict: "
-                        << Say(KqPredict::tr("could not read all input or write all answers"))
-                        << '\n';
+            reportFailure(streams, RunFailure::BatchNotComplete);
             return ExitIoError;
         }
         return finish(streams, ExitPredicted);

@@ -121,4 +121,98 @@ std::string RejectionMessage(const Rejection &rejection, Wording wording)
     return message.toStdString();
 }
 
+std::string UsageMessage(const Usage &usage, Wording wording)
+{
+    const auto say = [wording](const char *english) { return word(english, wording); };
+    QString message;
+    switch (usage.problem) {
+    case UsageProblem::ParserError:
+        return usage.text;
+    case UsageProblem::UnexpectedArgument:
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "unexpected argument '%1'"))
+                      .arg(QString::fromStdString(usage.text));
+        break;
+    case UsageProblem::GivenTwice:
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "--%1 is given more than once"))
+                      .arg(QString::fromStdString(usage.text));
+        break;
+    case UsageProblem::EvaluateAlone:
+        message = say(QT_TRANSLATE_NOOP("KqPredict",
+            "--evaluate goes without a prediction, --batch, --lunar-month and --chart"));
+        break;
+    case UsageProblem::FromBirthWithoutEvaluate:
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "--from-birth goes with --evaluate only"));
+        break;
+    case UsageProblem::NoQuestion:
+        message = say(QT_TRANSLATE_NOOP(
+            "KqPredict", "give --birth and --conception, or --batch, --lunar-month or --chart"));
+        break;
+    case UsageProblem::TwoQuestions:
+        message = say(QT_TRANSLATE_NOOP("KqPredict",
+            "choose one of a prediction (--birth, --conception), --batch, --lunar-month and "
+            "--chart"));
+        break;
+    case UsageProblem::TwoConceptionSources:
+        message = say(QT_TRANSLATE_NOOP(
+            "KqPredict", "give only one of --conception, --due and --last-period"));
+        break;
+    case UsageProblem::PredictionIncomplete:
+        message = say(QT_TRANSLATE_NOOP("KqPredict",
+            "a prediction needs --birth and one of --conception, --due and --last-period"));
+        break;
+    case UsageProblem::AroundWithoutPrediction:
+        message
+            = say(QT_TRANSLATE_NOOP("KqPredict", "--around goes with a single prediction only"));
+        break;
+    case UsageProblem::AroundDays:
+        message = say(
+            QT_TRANSLATE_NOOP("KqPredict", "--around needs a whole number of days from %1 to %2"))
+                      .arg(usage.first)
+                      .arg(usage.last);
+        break;
+    case UsageProblem::ExplainWithEvaluate:
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "--explain does not go with --evaluate"));
+        break;
+    case UsageProblem::ExplainWithoutText:
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "--explain goes with a text answer only"));
+        break;
+    case UsageProblem::TodayWithoutPrediction:
+        message
+            = say(QT_TRANSLATE_NOOP("KqPredict", "--today goes with a prediction or --batch only"));
+        break;
+    case UsageProblem::TodayNotADate:
+        break;
+    }
+    if (message.isEmpty())
+        message = say(
+            QT_TRANSLATE_NOOP("KqPredict", "--today needs a date that exists, written YYYY-MM-DD"));
+    return message.toStdString();
+}
+
+std::string UsageHintText(Wording wording)
+{
+    return word(
+        QT_TRANSLATE_NOOP("KqPredict", "Try 'kq-predict --help' for more information."), wording)
+        .toStdString();
+}
+
+std::string RunFailureMessage(RunFailure failure, Wording wording)
+{
+    const char *english = QT_TRANSLATE_NOOP("KqPredict", "no record could be evaluated");
+    switch (failure) {
+    case RunFailure::OutputNotWritten:
+        english = QT_TRANSLATE_NOOP("KqPredict", "could not write the output");
+        break;
+    case RunFailure::InputNotRead:
+        english = QT_TRANSLATE_NOOP("KqPredict", "could not read all input");
+        break;
+    case RunFailure::BatchNotComplete:
+        english = QT_TRANSLATE_NOOP("KqPredict", "could not read all input or write all answers");
+        break;
+    case RunFailure::NothingEvaluated:
+        break;
+    }
+    return word(english, wording).toStdString();
+}
+
 } // namespace kq::cli

@@ -8,6 +8,7 @@
 #include "ConceptionEstimate.h"
 #include "Rejection.h"
 
+#include <cstdint>
 #include <string>
 
 namespace kq::cli {
@@ -22,6 +23,49 @@ std::string RejectionMessage(const Rejection &rejection, Wording wording = Wordi
 // 2008-02-07".
 std::string EstimateBasisText(
     const ConceptionEstimate &estimate, Wording wording = Wording::English);
+
+// What is wrong with a command line.
+enum class UsageProblem : std::uint8_t {
+    ParserError, // Qt's parser refused it; `text` holds the parser's own words
+    UnexpectedArgument, // `text`: the first argument that is not an option
+    GivenTwice, // `text`: the option's name
+    EvaluateAlone,
+    FromBirthWithoutEvaluate,
+    NoQuestion,
+    TwoQuestions,
+    TwoConceptionSources,
+    PredictionIncomplete,
+    AroundWithoutPrediction,
+    AroundDays, // `first`, `last`: the days allowed
+    ExplainWithEvaluate,
+    ExplainWithoutText,
+    TodayWithoutPrediction,
+    TodayNotADate,
+};
+
+struct Usage
+{
+    UsageProblem problem = UsageProblem::NoQuestion;
+    std::string text;
+    int first = 0;
+    int last = 0;
+};
+
+// The line that says what is wrong (without the program's name).
+std::string UsageMessage(const Usage &usage, Wording wording = Wording::English);
+
+// The line after a usage message that points to the help.
+std::string UsageHintText(Wording wording = Wording::English);
+
+// Why a run that read its input or wrote its answers did not finish.
+enum class RunFailure : std::uint8_t {
+    OutputNotWritten,
+    InputNotRead,
+    BatchNotComplete,
+    NothingEvaluated,
+};
+
+std::string RunFailureMessage(RunFailure failure, Wording wording = Wording::English);
 
 // "18 to 45": the mother's Chinese ages the chart knows.
 std::string ChartAgesText(Wording wording = Wording::English);

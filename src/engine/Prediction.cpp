@@ -10,16 +10,9 @@
 
 namespace kq {
 
-// The conception lists offer exactly the years of the lunar-month table, or in an extended run
-// those of the official calendar.
-static_assert(FirstConceptionListYear == modDurorurOzivurediRuvidevo::FirstTableYear);
-static_assert(LastListYear == modDurorurOzivurediRuvidevo::LastTableYear);
+// In an extended run the conception lists offer exactly the years of the official calendar.
 static_assert(FirstExtendedConceptionYear == modDurorurOzivurediRuvidevo::FirstExtendedYear);
 static_assert(LastExtendedYear == modDurorurOzivurediRuvidevo::LastExtendedYear);
-// The oldest mother of the chart, conceiving on the first day of the span: her Chinese age
-// there is the difference of the years.
-static_assert(FirstExtendedConceptionYear - FirstExtendedBirthYear
-    == modDurorurOzivurediRuvidevo::OldestChartAge);
 
 namespace {
 
@@ -58,13 +51,16 @@ int failedCheck(const DateSelection &date, LeapYearRule rule)
     // Wide enough for any int selection: a position is one less than its number.
     const long long dayPosition = static_cast<long long>(date.Day) - 1;
     const long long monthPosition = static_cast<long long>(date.Month) - 1;
-    const bool leap = rule == LeapYearRule::Gregorian
-        ? modDurorurOzivurediRuvidevo::LunarRows::isLeapYear(date.Year)
-        : date.Year % 4 == 0;
-    if (monthPosition == 1 && leap && dayPosition >= 29)
-        return 1;
-    if (monthPosition == 1 && !leap && dayPosition >= 28)
-        return 2;
+    // Only a day past the 28th of February asks whether the year is a leap year.
+    if (monthPosition == 1 && dayPosition >= 28) {
+        const bool leap = rule == LeapYearRule::Gregorian
+            ? modDurorurOzivurediRuvidevo::LunarRows::isLeapYear(date.Year)
+            : date.Year % 4 == 0;
+        if (leap && dayPosition >= 29)
+            return 1;
+        if (!leap)
+            return 2;
+    }
     if ((monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10)
         && dayPosition == 30)
         return 3;

@@ -6,6 +6,7 @@
 // the caller passes today's date in.
 #pragma once
 
+#include "ChartSpan.h"
 #include "Gender.h"
 #include "LunarCalendar.h"
 
@@ -41,16 +42,18 @@ constexpr DateSelection SelectionOf(std::chrono::year_month_day date) noexcept
 }
 
 // The year lists of the main window: births from 1915, conceptions over the years of the
-// lunar-month table, both to 2012.
+// lunar-month table, both to its last year.
 inline constexpr int FirstBirthListYear = 1915;
-inline constexpr int FirstConceptionListYear = 1960;
-inline constexpr int LastListYear = 2012;
+inline constexpr int FirstConceptionListYear = modDurorurOzivurediRuvidevo::FirstTableYear;
+inline constexpr int LastListYear = modDurorurOzivurediRuvidevo::LastTableYear;
 
-// The years an extended run offers: conceptions over the official calendar's span, births from
-// 45 years before its first year (the oldest mother the chart knows).
-inline constexpr int FirstExtendedBirthYear = 1856;
+// The years an extended run offers: conceptions over the official calendar's span (held to its
+// table where the engine is compiled), births from the oldest mother the chart knows before its
+// first year.
 inline constexpr int FirstExtendedConceptionYear = 1901;
 inline constexpr int LastExtendedYear = 2099;
+inline constexpr int FirstExtendedBirthYear
+    = FirstExtendedConceptionYear - modDurorurOzivurediRuvidevo::OldestChartAge;
 
 // How the date check tells a leap year. The main window's own rule takes every year divisible
 // by 4, which is right for every year of its lists; the Gregorian rule also leaves out the

@@ -6,6 +6,7 @@
 // Pure data and pure functions: no I/O, no Qt.
 #pragma once
 
+#include "ChartSpan.h"
 #include "ExtendedLunarMonthTable.h"
 #include "Gender.h"
 #include "LunarCalendar.h"
@@ -18,11 +19,6 @@
 #include <string_view>
 
 namespace modDurorurOzivurediRuvidevo {
-
-inline constexpr int FirstTableYear = 1960;
-inline constexpr int LastTableYear = 2012;
-inline constexpr int YoungestChartAge = 18;
-inline constexpr int OldestChartAge = 45;
 
 // Where the calendar gives a new month's first day as one of two days (1975-07-09/10 and
 // seven more), the earlier day is taken as the start: every month then lasts 29 or 30 days.

@@ -262,6 +262,7 @@ struct UsageCase
     const char *name;
     QStringList arguments;
     std::string input; // standard input: a record --evaluate would accept
+    const char *message = nullptr; // the first line of standard error, where the row names it
 };
 
 // A record --evaluate accepts (a girl predicted, a girl born), so that a missing usage check
@@ -278,11 +279,13 @@ const UsageCase UsageCases[] = {
     {"BirthOnly", {"--birth", "1980-01-01"}},
     {"ConceptionOnly", {"--conception", "2008-01-01"}},
     {"MissingValue", {"--birth"}},
-    {"PositionalArgument", {"--chart", "extra"}},
-    {"TwoModes", {"--chart", "--batch"}},
+    {"PositionalArgument", {"--chart", "extra"}, {}, "kq-predict: unexpected argument 'extra'"},
+    {"TwoModes", {"--chart", "--batch"}, {},
+        "kq-predict: choose one of a prediction (--birth, --conception), --batch, --lunar-month "
+        "and --chart"},
     {"PredictionAndChart", {"--birth", "1980-01-01", "--conception", "2008-01-01", "--chart"}},
-    {"GivenTwice",
-        {"--birth", "1980-01-01", "--birth", "1981-01-01", "--conception", "2008-01-01"}},
+    {"GivenTwice", {"--birth", "1980-01-01", "--birth", "1981-01-01", "--conception", "2008-01-01"},
+        {}, "kq-predict: --birth is given more than once"},
     {"ExplainWithJson",
         {"--birth", "1980-01-01", "--conception", "2008-01-01", "--json", "--explain"}},
     {"ExplainWithBatch", {"--batch", "--explain"}},
@@ -299,7 +302,8 @@ const UsageCase UsageCases[] = {
     {"DueWithBatch", {"--batch", "--due", "2008-10-01"}},
     {"AroundWithoutAPrediction", {"--lunar-month", "2008-01-01", "--around", "5"}},
     {"AroundWithBatch", {"--batch", "--around", "5"}},
-    {"AroundZero", {"--birth", "1980-01-01", "--conception", "2008-01-01", "--around", "0"}},
+    {"AroundZero", {"--birth", "1980-01-01", "--conception", "2008-01-01", "--around", "0"}, {},
+        "kq-predict: --around needs a whole number of days from 1 to 60"},
     {"AroundMoreThan60", {"--birth", "1980-01-01", "--conception", "2008-01-01", "--around", "61"}},
     {"AroundNotANumber",
         {"--birth", "1980-01-01", "--conception", "2008-01-01", "--around", "ten"}},
@@ -321,6 +325,9 @@ TEST_P(WrongUsage, Exits64WithAMessage)
     EXPECT_EQ(result.status, ExitUsage);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err.rfind("kq-predict: ", 0), 0u) << result.err;
+    if (GetParam().message)
+        EXPECT_EQ(result.err,
+            std::string(GetParam().message) + "\nTry 'kq-predict --help' for more information.\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, WrongUsage, testing::ValuesIn(UsageCases), RowName());
