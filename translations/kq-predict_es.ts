@@ -109,7 +109,7 @@ espera menos de %1 registros, regla de Cochran): no se saca ninguna conclusión.
     </message>
     <message>
         <source>%1, 95% confidence interval %2 to %3 (standard error %4)</source>
-        <translation>%1, intervalo de confianza del 95 %: %2 a %3 (error estándar %4)</translation>
+        <translation>%1, IC del 95 %: %2 a %3 (error estándar %4)</translation>
     </message>
     <message>
         <source>The interval contains 0: on these records the calendar did no better than chance.</source>
@@ -171,14 +171,16 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
   kq-predict --chart [--json]
   kq-predict --evaluate [--from-birth] [--json] &lt; líneas &quot;BIRTH CONCEPTION SEX&quot;
 
-Las fechas se escriben YYYY-MM-DD: años de concepción %1, de nacimiento %2.
-El mes lunar sale de la tabla propia del programa para concepciones en %3,
-donde el año de nacimiento debe estar en %4 como en la ventana principal, y del
-calendario ampliado (el calendario chino oficial) fuera de ella; las respuestas
-lo indican. --due y --last-period estiman la fecha de concepción y lo indican.
+Las fechas se escriben YYYY-MM-DD: concepción en los años %1,
+nacimiento en los años %2.
+El mes lunar sale de la tabla propia del programa para concepciones en
+%3, donde el año de nacimiento debe estar en %4 como en la
+ventana principal, y del calendario ampliado (el calendario chino oficial)
+fuera de ella; las respuestas lo indican.
+--due y --last-period estiman la fecha de concepción y lo indican.
 Estado de salida: 0 predicho, 2 fecha o entrada no válida, 3 edad lunar de la
-madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida; --evaluate:
-0 si se evaluó algún registro, 2 si no se pudo evaluar ninguno.</translation>
+madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida;
+--evaluate: 0 si se evaluó algún registro, 2 si no se pudo evaluar ninguno.</translation>
     </message>
     <message>
         <source>Try &apos;kq-predict --help&apos; for more information.</source>
@@ -314,7 +316,7 @@ madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida; --evaluate:
     </message>
     <message>
         <source>%1 days before the due date %2</source>
-        <translation>%1 días antes de la fecha prevista de parto %2</translation>
+        <translation>%1 días antes del parto previsto %2</translation>
     </message>
     <message>
         <source>%1 days after the first day of the last period %2</source>
@@ -455,7 +457,7 @@ madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida; --evaluate:
     </message>
     <message>
         <source>Gender chart: mother&apos;s Chinese age at conception by lunar month of conception</source>
-        <translation>Tabla del calendario chino de embarazo: edad lunar de la madre al concebir por mes lunar de la concepción</translation>
+        <translation>Tabla del calendario chino de embarazo: edad lunar al concebir por mes lunar</translation>
     </message>
     <message>
         <source>Boy</source>

@@ -171,8 +171,9 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
   kq-predict --evaluate [--from-birth] [--json] &lt; 每行“BIRTH CONCEPTION SEX”
 
 日期写作 YYYY-MM-DD：受孕年份 %1，出生年份 %2。
-受孕在 %3 年间时，农历月取自程序自带的月份表，且出生年份须在 %4
-之间（与主窗口相同）；其余年份取自扩展历法（官方中国农历），回答中会注明。
+受孕在 %3 年间时，农历月取自程序自带的月份表，
+且出生年份须在 %4 之间（与主窗口相同）；其余年份取自扩展历法
+（官方中国农历），回答中会注明。
 --due 和 --last-period 会推算受孕日期，并注明是推算所得。
 退出状态：0 已预测，2 日期或输入无效，3 母亲虚岁不在 %5 之间，
 64 用法错误，74 输入或输出失败；--evaluate：0 至少评估了一条记录，

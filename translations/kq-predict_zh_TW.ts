@@ -171,8 +171,9 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
   kq-predict --evaluate [--from-birth] [--json] &lt; 每行「BIRTH CONCEPTION SEX」
 
 日期寫作 YYYY-MM-DD：受孕年份 %1，出生年份 %2。
-受孕在 %3 年間時，農曆月取自程式內建的月份表，且出生年份須在 %4
-之間（與主視窗相同）；其餘年份取自擴充曆法（官方中國農曆），回答中會註明。
+受孕在 %3 年間時，農曆月取自程式內建的月份表，
+且出生年份須在 %4 之間（與主視窗相同）；其餘年份取自擴充曆法
+（官方中國農曆），回答中會註明。
 --due 和 --last-period 會推算受孕日期，並註明是推算所得。
 結束狀態：0 已預測，2 日期或輸入無效，3 母親虛歲不在 %5 之間，
 64 用法錯誤，74 輸入或輸出失敗；--evaluate：0 至少評估了一筆記錄，
