@@ -1,31 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// The language of the windows: the desktop's, when the program has a catalogue for it, else
+// The language of the windows, the desktop's when the program has a catalogue for it, else
 // English (the program's own texts, with no translator installed at all).
 #pragma once
 
 #include "Fonts.h"
-
-#include <QString>
-#include <QStringList>
+#include "ProgramLanguage.h"
 
 class QCoreApplication;
 
 namespace kq {
 
-enum class ProgramLanguage { English, SimplifiedChinese, TraditionalChinese, Spanish };
-
-// The language for the desktop's list of preferred languages, most wanted first, as Qt reads
-// them from LANGUAGE, LC_ALL, LC_MESSAGES and LANG (QLocale::system().uiLanguages(): "zh-TW",
-// "zh-Hant-HK", "es-MX", "de", "C", ...). The first entry that is English or a language the
-// program speaks decides; entries in other languages are passed over.
-ProgramLanguage ChooseLanguage(const QStringList &uiLanguages);
-
 // The Chinese characters a language is written in (None for English and Spanish).
 ChineseScript ChineseScriptOf(ProgramLanguage language);
-
-// The catalogue's name ("zh_CN", "zh_TW", "es"); empty for English.
-QString CatalogueName(ProgramLanguage language);
 
 // Installs the program's catalogue and Qt's own (message box buttons, a text box's context
 // menu) for the desktop's language; for English installs nothing. Returns the language chosen.

@@ -6,10 +6,12 @@
 #include "IsoDate.h"
 #include "Messages.h"
 #include "ReplyJson.h"
+#include "TextColumns.h"
+#include "Words.h"
 
 #include <QJsonObject>
 
-#include <cstdio>
+#include <algorithm>
 
 namespace kq::cli {
 
@@ -72,21 +74,45 @@ std::vector<AnswerRun> AnswersAround(
 
 std::string AnswerRunsText(const std::vector<AnswerRun> &runs, year_month_day conception, int days)
 {
-    std::string text = "Conceived within " + std::to_string(days) + (days == 1 ? " day" : " days")
-        + " of " + FormatIsoDate(conception) + ":\n"
-        + "First day   Last day    Age  Month  Gender\n";
+    // Each column as wide as its heading or its widest value; the days are ten columns wide.
+    const std::string firstDay = Say(KqPredict::tr("First day"));
+    const std::string lastDay = Say(KqPredict::tr("Last day"));
+    const std::string age = Say(KqPredict::tr("Age"));
+    const std::string month = Say(KqPredict::tr("Month"));
+    const std::string boy = SayEngineText(GenderText(Gender::Boy));
+    const std::string girl = SayEngineText(GenderText(Gender::Girl));
+    const std::size_t dayWidth = std::max(
+        {DisplayWidth(firstDay), DisplayWidth(lastDay), FormatIsoDate(conception).size()});
+    const std::size_t ageWidth = std::max<std::size_t>(DisplayWidth(age), 3);
+    const std::size_t monthWidth = std::max<std::size_t>(DisplayWidth(month), 5);
+    const std::size_t genderWidth
+        = std::max<std::size_t>({DisplayWidth(boy), DisplayWidth(girl), 4});
+
+    const QString heading = days == 1 ? KqPredict::tr("Conceived within %1 day of %2:")
+                                      : KqPredict::tr("Conceived within %1 days of %2:");
+    std::string text = Say(heading.arg(days).arg(QString::fromStdString(FormatIsoDate(conception))))
+        + '\n' + PadRight(firstDay, dayWidth) + "  " + PadRight(lastDay, dayWidth) + "  "
+        + PadLeft(age, ageWidth) + "  " + PadLeft(month, monthWidth) + "  "
+        + Say(KqPredict::tr("Gender")) + '\n';
     for (const AnswerRun &run : runs) {
-        char row[64];
-        if (run.outcome == ReplyOutcome::Predicted)
-            std::snprintf(row, sizeof row,
-                run.calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended
-                    ? "%3d  %5d  %-4s  (extended calendar)"
-                    : "%3d  %5d  %s",
-                run.motherChineseAge, run.lunarMonth, std::string(GenderText(run.gender)).c_str());
+        text += PadRight(FormatIsoDate(run.firstDay), dayWidth) + "  "
+            + PadRight(FormatIsoDate(run.lastDay), dayWidth) + "  "
+            + PadLeft(std::to_string(run.motherChineseAge), ageWidth) + "  ";
+        if (run.outcome != ReplyOutcome::Predicted) {
+            text += PadLeft("-", monthWidth) + "  "
+                + Say(KqPredict::tr("none: age outside %1")
+                          .arg(QString::fromStdString(ChartAgesText(Wording::UserLanguage))))
+                + '\n';
+            continue;
+        }
+        const std::string gender = SayEngineText(GenderText(run.gender));
+        text += PadLeft(std::to_string(run.lunarMonth), monthWidth) + "  ";
+        if (run.calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended)
+            text
+                += PadRight(gender, genderWidth) + "  " + Say(KqPredict::tr("(extended calendar)"));
         else
-            std::snprintf(row, sizeof row, "%3d      -  none: age outside %s", run.motherChineseAge,
-                ChartAgesText().c_str());
-        text += FormatIsoDate(run.firstDay) + "  " + FormatIsoDate(run.lastDay) + "  " + row + '\n';
+            text += gender;
+        text += '\n';
     }
     return text;
 }

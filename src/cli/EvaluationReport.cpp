@@ -5,9 +5,11 @@
 
 #include "Messages.h"
 #include "TextColumns.h"
+#include "Words.h"
 
 #include <QJsonArray>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -34,15 +36,16 @@ std::string skipText(SkipReason reason)
 {
     switch (reason) {
     case SkipReason::BadDate:
-        return "bad date";
+        return Say(KqPredict::tr("bad date:"));
     case SkipReason::AgeOutOfRange:
-        return "age outside " + ChartAgesText();
+        return Say(KqPredict::tr("age outside %1:")
+                       .arg(QString::fromStdString(ChartAgesText(Wording::UserLanguage))));
     case SkipReason::UnknownSex:
-        return "unknown sex";
+        return Say(KqPredict::tr("unknown sex:"));
     case SkipReason::NotThreeFields:
         break;
     }
-    return "not three fields";
+    return Say(KqPredict::tr("not three fields:"));
 }
 
 std::string fixed(double value, int decimals)
@@ -68,56 +71,91 @@ std::string EvaluationText(const EvaluationCounts &counts)
     const AgreementTable &table = counts.table;
     const Agreement agreement = MeasureAgreement(table);
     std::ostringstream text;
-    text << "Records evaluated: " << agreement.records << '\n'
-         << "Records skipped:   " << counts.skippedTotal() << '\n';
+    // The values of each block of labelled lines in one column, one space after the widest label.
+    const std::string evaluated = Say(KqPredict::tr("Records evaluated:"));
+    const std::string skipped = Say(KqPredict::tr("Records skipped:"));
+    const std::size_t recordsWidth = std::max(DisplayWidth(evaluated), DisplayWidth(skipped)) + 1;
+    text << PadRight(evaluated, recordsWidth) << agreement.records << '\n'
+         << PadRight(skipped, recordsWidth) << counts.skippedTotal() << '\n';
+    std::size_t skipWidth = 24;
     for (const SkipLabel &label : SkipLabels)
-        text << "  " << PadRight(skipText(label.reason) + ":", 24)
+        skipWidth = std::max(skipWidth, DisplayWidth(skipText(label.reason)) + 1);
+    for (const SkipLabel &label : SkipLabels)
+        text << "  " << PadRight(skipText(label.reason), skipWidth)
              << counts.skippedCount(label.reason) << '\n';
 
-    std::size_t width = 10;
+    const std::string girlBorn = Say(KqPredict::tr("Girl born"));
+    const std::string boyBorn = Say(KqPredict::tr("Boy born"));
+    const std::string predictedGirl = Say(KqPredict::tr("Predicted girl"));
+    const std::string predictedBoy = Say(KqPredict::tr("Predicted boy"));
+    std::size_t width
+        = std::max<std::size_t>({10, DisplayWidth(girlBorn) + 1, DisplayWidth(boyBorn) + 1});
     for (const Gender predicted : {Gender::Girl, Gender::Boy})
         for (const Gender baby : {Gender::Girl, Gender::Boy})
             width = std::max(width, std::to_string(table.count(predicted, baby)).size() + 2);
+    const std::size_t rowWidth = std::max<std::size_t>(
+        {16, DisplayWidth(predictedGirl) + 2, DisplayWidth(predictedBoy) + 2});
     text << '\n'
-         << PadRight("", 16) << PadLeft("Girl born", width) << PadLeft("Boy born", width) << '\n';
+         << PadRight("", rowWidth) << PadLeft(girlBorn, width) << PadLeft(boyBorn, width) << '\n';
     for (const Gender predicted : {Gender::Girl, Gender::Boy})
-        text << PadRight(predicted == Gender::Girl ? "Predicted girl" : "Predicted boy", 16)
+        text << PadRight(predicted == Gender::Girl ? predictedGirl : predictedBoy, rowWidth)
              << PadLeft(std::to_string(table.count(predicted, Gender::Girl)), width)
              << PadLeft(std::to_string(table.count(predicted, Gender::Boy)), width) << '\n';
     text << '\n';
 
+    const std::string accuracyLabel = Say(KqPredict::tr("Accuracy:"));
+    const std::string kappaLabel = Say(KqPredict::tr("Cohen's kappa:"));
+    const std::size_t resultWidth
+        = std::max(DisplayWidth(accuracyLabel), DisplayWidth(kappaLabel)) + 1;
+    const std::string accuracyText = PadRight(accuracyLabel, resultWidth);
+    const std::string kappaText = PadRight(kappaLabel, resultWidth);
+
     if (!agreement.accuracy) {
-        text << "Accuracy:      not defined, no record was evaluated\n"
-             << "Cohen's kappa: not defined, no record was evaluated\n";
+        const std::string none = Say(KqPredict::tr("not defined, no record was evaluated"));
+        text << accuracyText << none << '\n' << kappaText << none << '\n';
         return text.str();
     }
-    text << "Accuracy:      " << fixed(*agreement.accuracy * 100, 2) << "% (" << table.agreeing()
-         << " of " << agreement.records << " predictions right)\n";
+    text << accuracyText
+         << Say(KqPredict::tr("%1% (%2 of %3 predictions right)")
+                    .arg(QString::fromStdString(fixed(*agreement.accuracy * 100, 2)))
+                    .arg(table.agreeing())
+                    .arg(agreement.records))
+         << '\n';
     if (!agreement.kappa) {
-        text << "Cohen's kappa: not defined, every prediction and every baby is of the same sex\n";
+        text << kappaText
+             << Say(KqPredict::tr(
+                    "not defined, every prediction and every baby is of the same sex"))
+             << '\n';
         return text.str();
     }
     const KappaEstimate &kappa = *agreement.kappa;
     if (!kappa.intervalHolds) {
-        text << "Cohen's kappa: " << fixed(kappa.kappa, 4) << '\n'
-             << "Too few records for a 95% confidence interval (a cell of the table expects fewer\n"
-                "than "
-             << FewestExpectedRecordsInACell
-             << " records, Cochran's rule): no conclusion is drawn from these records.\n";
+        text << kappaText << fixed(kappa.kappa, 4) << '\n'
+             << Say(KqPredict::tr(
+                    "Too few records for a 95% confidence interval (a cell of the table "
+                    "expects fewer\n"
+                    "than %1 records, Cochran's rule): no conclusion is drawn from "
+                    "these records.\n")
+                        .arg(FewestExpectedRecordsInACell));
         return text.str();
     }
-    text << "Cohen's kappa: " << fixed(kappa.kappa, 4) << ", 95% confidence interval "
-         << fixed(kappa.lower, 4) << " to " << fixed(kappa.upper, 4) << " (standard error "
-         << fixed(kappa.standardError, 4) << ")\n";
+    text << kappaText
+         << Say(KqPredict::tr("%1, 95% confidence interval %2 to %3 (standard error %4)")
+                    .arg(QString::fromStdString(fixed(kappa.kappa, 4)),
+                        QString::fromStdString(fixed(kappa.lower, 4)),
+                        QString::fromStdString(fixed(kappa.upper, 4)),
+                        QString::fromStdString(fixed(kappa.standardError, 4))))
+         << '\n';
     if (kappa.lower <= 0 && kappa.upper >= 0)
-        text << "The interval contains 0: on these records the calendar did no better than "
-                "chance.\n";
+        text << Say(KqPredict::tr("The interval contains 0: on these records the calendar did no "
+                                  "better than chance."));
     else if (kappa.lower > 0)
-        text << "The interval lies above 0: on these records the calendar agreed with the "
-                "babies' sex more often than chance would.\n";
+        text << Say(KqPredict::tr("The interval lies above 0: on these records the calendar agreed "
+                                  "with the babies' sex more often than chance would."));
     else
-        text << "The interval lies below 0: on these records the calendar agreed with the "
-                "babies' sex less often than chance would.\n";
+        text << Say(KqPredict::tr("The interval lies below 0: on these records the calendar agreed "
+                                  "with the babies' sex less often than chance would."));
+    text << '\n';
     return text.str();
 }
 
@@ -165,11 +203,12 @@ QJsonObject EvaluationToJson(const EvaluationCounts &counts)
 
 std::string StudyParagraph()
 {
-    return "How good is the calendar? Over 2,840,755 singleton births in Sweden (1973-2006), its\n"
-           "predictions agreed with the babies' sex no more than chance would: Cohen's kappa\n"
-           "0.0002 (95% confidence interval -0.0009 to 0.0014), no better than tossing a coin\n"
-           "(Villamor et al., Paediatric and Perinatal Epidemiology 2010; 24: 398-400). Check it\n"
-           "on your own records with kq-predict --evaluate.\n";
+    return Say(KqPredict::tr(
+        "How good is the calendar? Over 2,840,755 singleton births in Sweden (1973-2006), its\n"
+        "predictions agreed with the babies' sex no more than chance would: Cohen's kappa\n"
+        "0.0002 (95% confidence interval -0.0009 to 0.0014), no better than tossing a coin\n"
+        "(Villamor et al., Paediatric and Perinatal Epidemiology 2010; 24: 398-400). Check it\n"
+        "on your own records with kq-predict --evaluate.\n"));
 }
 
 } // namespace kq::cli

@@ -14,6 +14,7 @@
 #include "Predictor.h"
 #include "ReplyJson.h"
 #include "TextOutput.h"
+#include "Words.h"
 
 #include <QCommandLineParser>
 
@@ -28,37 +29,39 @@ namespace {
 // A span of years or days, as the help names it: "1901 to 2099".
 QString span(int first, int last)
 {
-    return QStringLiteral("%1 to %2").arg(first).arg(last);
+    return KqPredict::tr("%1 to %2").arg(first).arg(last);
 }
 
 QString description()
 {
-    return QStringLiteral(R"(Predicts a baby's gender by the Chinese pregnancy calendar, for fun.
-
-  kq-predict --birth DATE --conception DATE [--today DATE] [--json | --explain]
-             [--around DAYS]
-  kq-predict --birth DATE (--due DATE | --last-period DATE) [...as above]
-  kq-predict --batch [--today DATE] < lines of "BIRTH CONCEPTION"
-  kq-predict --lunar-month DATE [--json | --explain]
-  kq-predict --chart [--json]
-  kq-predict --evaluate [--from-birth] [--json] < lines of "BIRTH CONCEPTION SEX"
-
-Dates are written YYYY-MM-DD: conception years %1, birth years %2.
-The lunar month comes from the program's own table for conceptions in %3, where
-the birth year must lie in %4 as in the main window, and from the extended
-calendar (the official Chinese calendar) outside it; the answers say when it did.
---due and --last-period estimate the date of conception and say that they did.
-Exit status: 0 predicted, 2 invalid date or input, 3 mother's age outside %5,
-64 wrong usage, 74 input or output failed; --evaluate: 0 when a record was evaluated,
-2 when none could be.)")
+    return KqPredict::tr(
+        "Predicts a baby's gender by the Chinese pregnancy calendar, for fun.\n"
+        "\n"
+        "  kq-predict --birth DATE --conception DATE [--today DATE] [--json | --explain]\n"
+        "             [--around DAYS]\n"
+        "  kq-predict --birth DATE (--due DATE | --last-period DATE) [...as above]\n"
+        "  kq-predict --batch [--today DATE] < lines of \"BIRTH CONCEPTION\"\n"
+        "  kq-predict --lunar-month DATE [--json | --explain]\n"
+        "  kq-predict --chart [--json]\n"
+        "  kq-predict --evaluate [--from-birth] [--json] < lines of \"BIRTH CONCEPTION SEX\"\n"
+        "\n"
+        "Dates are written YYYY-MM-DD: conception years %1, birth years %2.\n"
+        "The lunar month comes from the program's own table for conceptions in %3, where\n"
+        "the birth year must lie in %4 as in the main window, and from the extended\n"
+        "calendar (the official Chinese calendar) outside it; the answers say when it did.\n"
+        "--due and --last-period estimate the date of conception and say that they did.\n"
+        "Exit status: 0 predicted, 2 invalid date or input, 3 mother's age outside %5,\n"
+        "64 wrong usage, 74 input or output failed; --evaluate: 0 when a record was evaluated,\n"
+        "2 when none could be.")
         .arg(span(FirstConceptionYear, LastYear), span(FirstBirthYear, LastYear),
             span(FirstConceptionListYear, LastListYear), span(FirstBirthListYear, LastListYear),
-            QString::fromStdString(ChartAgesText()));
+            QString::fromStdString(ChartAgesText(Wording::UserLanguage)));
 }
 
 int usageError(const CliStreams &streams, const Usage &usage)
 {
-    streams.err << "kq-predict: " << UsageMessage(usage) << "\n" << UsageHintText() << "\n";
+    streams.err << "kq-predict: " << UsageMessage(usage, Wording::UserLanguage) << "\n"
+                << UsageHintText(Wording::UserLanguage) << "\n";
     return ExitUsage;
 }
 
@@ -69,7 +72,7 @@ int usageError(const CliStreams &streams, UsageProblem problem)
 
 void reportFailure(const CliStreams &streams, RunFailure failure)
 {
-    streams.err << "kq-predict: " << RunFailureMessage(failure) << "\n";
+    streams.err << "kq-predict: " << RunFailureMessage(failure, Wording::UserLanguage) << "\n";
 }
 
 int exitStatusOf(const Reply &reply)
@@ -206,57 +209,57 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption birthOption(QStringLiteral("birth"),
-        QStringLiteral("The mother's date of birth (years %1; %2 with a conception in %3).")
+        KqPredict::tr("The mother's date of birth (years %1; %2 with a conception in %3).")
             .arg(span(FirstBirthYear, LastYear), span(FirstBirthListYear, LastListYear),
                 span(FirstConceptionListYear, LastListYear)),
         QStringLiteral("date"));
     const QCommandLineOption conceptionOption(QStringLiteral("conception"),
-        QStringLiteral("The date of conception (years %1).")
+        KqPredict::tr("The date of conception (years %1).")
             .arg(span(FirstConceptionYear, LastYear)),
         QStringLiteral("date"));
     const QCommandLineOption dueOption(QStringLiteral("due"),
-        QStringLiteral("The expected date of delivery, instead of --conception: conception is "
-                       "estimated at %1 days (%2 weeks) before it.")
+        KqPredict::tr("The expected date of delivery, instead of --conception: conception is "
+                      "estimated at %1 days (%2 weeks) before it.")
             .arg(DaysFromConceptionToDueDate)
             .arg(DaysFromConceptionToDueDate / 7),
         QStringLiteral("date"));
     const QCommandLineOption lastPeriodOption(QStringLiteral("last-period"),
-        QStringLiteral("The first day of the last menstrual period, instead of --conception: "
-                       "conception is estimated at %1 days after it.")
+        KqPredict::tr("The first day of the last menstrual period, instead of --conception: "
+                      "conception is estimated at %1 days after it.")
             .arg(DaysFromLastPeriodToConception),
         QStringLiteral("date"));
     const QCommandLineOption aroundOption(QStringLiteral("around"),
-        QStringLiteral("With a prediction: also the answers for every conception day within "
-                       "this many days (%1) on either side, as runs of equal answers.")
+        KqPredict::tr("With a prediction: also the answers for every conception day within "
+                      "this many days (%1) on either side, as runs of equal answers.")
             .arg(span(FewestAroundDays, MostAroundDays)),
         QStringLiteral("days"));
     const QCommandLineOption todayOption(QStringLiteral("today"),
-        QStringLiteral("Today's date for the congratulation line, instead of the system's local "
-                       "date."),
+        KqPredict::tr("Today's date for the congratulation line, instead of the system's local "
+                      "date."),
         QStringLiteral("date"));
     const QCommandLineOption jsonOption(QStringLiteral("json"),
-        QStringLiteral("Answer with one line of JSON; messages go into it."));
+        KqPredict::tr("Answer with one line of JSON; messages go into it."));
     const QCommandLineOption explainOption(QStringLiteral("explain"),
-        QStringLiteral("Show how the Chinese age was counted, the lunar month with the day it "
-                       "began (and the calendar, where the extended one gave it), and the "
-                       "chart's row for the age."));
+        KqPredict::tr("Show how the Chinese age was counted, the lunar month with the day it "
+                      "began (and the calendar, where the extended one gave it), and the "
+                      "chart's row for the age."));
     const QCommandLineOption batchOption(QStringLiteral("batch"),
-        QStringLiteral("Read lines \"BIRTH CONCEPTION\" from standard input and write one JSON "
-                       "object per line; blank lines are skipped."));
+        KqPredict::tr("Read lines \"BIRTH CONCEPTION\" from standard input and write one JSON "
+                      "object per line; blank lines are skipped."));
     const QCommandLineOption lunarMonthOption(QStringLiteral("lunar-month"),
-        QStringLiteral("Print the lunar month (1 to 12) in force on the date (%1).")
+        KqPredict::tr("Print the lunar month (1 to 12) in force on the date (%1).")
             .arg(span(FirstConceptionYear, LastYear)),
         QStringLiteral("date"));
     const QCommandLineOption chartOption(QStringLiteral("chart"),
-        QStringLiteral("Print the gender chart: ages %1 by lunar months 1 to 12.")
-            .arg(QString::fromStdString(ChartAgesText())));
+        KqPredict::tr("Print the gender chart: ages %1 by lunar months 1 to 12.")
+            .arg(QString::fromStdString(ChartAgesText(Wording::UserLanguage))));
     const QCommandLineOption evaluateOption(QStringLiteral("evaluate"),
-        QStringLiteral("Read records \"BIRTH CONCEPTION SEX\" (SEX: F, M, girl or boy) from "
-                       "standard input and say how often the prediction was right: the table, "
-                       "the accuracy and Cohen's kappa."));
+        KqPredict::tr("Read records \"BIRTH CONCEPTION SEX\" (SEX: F, M, girl or boy) from "
+                      "standard input and say how often the prediction was right: the table, "
+                      "the accuracy and Cohen's kappa."));
     const QCommandLineOption fromBirthOption(QStringLiteral("from-birth"),
-        QStringLiteral("With --evaluate: the second date is the baby's date of birth; "
-                       "conception is taken as %1 days before.")
+        KqPredict::tr("With --evaluate: the second date is the baby's date of birth; "
+                      "conception is taken as %1 days before.")
             .arg(DaysFromConceptionToDueDate));
     parser.addOptions({birthOption, conceptionOption, dueOption, lastPeriodOption, aroundOption,
         todayOption, jsonOption, explainOption, batchOption, lunarMonthOption, chartOption,
@@ -375,7 +378,7 @@ int RunKqPredict(const QStringList &arguments, const CliStreams &streams)
     } else {
         streams.out << reply.result.ConceptionLunarMonth << '\n';
         if (reply.result.Calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended)
-            streams.out << "Calendar: " << ExtendedCalendarText() << '\n';
+            streams.out << Say(KqPredict::tr("Calendar:")) << ' ' << ExtendedCalendarText() << '\n';
         if (explain)
             streams.out << LunarMonthExplanationText(reply);
     }

@@ -1,133 +1,218 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// kq-predict's messages in English.
+// kq-predict's messages in English, marked for the catalogues.
 #include "Messages.h"
 
 #include "DueDate.h"
 #include "IsoDate.h"
 #include "Prediction.h"
+#include "Words.h"
 #include "modDurorurOzivurediRuvidevo.h"
 
 namespace kq::cli {
 
 namespace {
 
-const char *dateName(DateRole date)
+// A message's English text, or its translation for people.
+QString word(const char *english, Wording wording)
 {
-    return date == DateRole::Birth ? "birth" : "conception";
+    return wording == Wording::English ? QString::fromUtf8(english)
+                                       : QCoreApplication::translate("KqPredict", english);
 }
 
-const char *givenName(EstimatedFrom from)
+QString date(const std::chrono::year_month_day &day)
 {
-    return from == EstimatedFrom::DueDate ? "due date" : "first day of the last period";
+    return QString::fromStdString(FormatIsoDate(day));
 }
 
 } // namespace
 
-std::string ChartAgesText()
+std::string ChartAgesText(Wording wording)
 {
-    return std::to_string(modDurorurOzivurediRuvidevo::YoungestChartAge) + " to "
-        + std::to_string(modDurorurOzivurediRuvidevo::OldestChartAge);
+    return word(QT_TRANSLATE_NOOP("KqPredict", "%1 to %2"), wording)
+        .arg(modDurorurOzivurediRuvidevo::YoungestChartAge)
+        .arg(modDurorurOzivurediRuvidevo::OldestChartAge)
+        .toStdString();
 }
 
-std::string EstimateBasisText(const ConceptionEstimate &estimate)
+std::string EstimateBasisText(const ConceptionEstimate &estimate, Wording wording)
 {
     if (estimate.from == EstimatedFrom::DueDate)
-        return std::to_string(DaysFromConceptionToDueDate) + " days before the due date "
-            + FormatIsoDate(estimate.given);
-    return std::to_string(DaysFromLastPeriodToConception)
-        + " days after the first day of the last period " + FormatIsoDate(estimate.given);
+        return word(QT_TRANSLATE_NOOP("KqPredict", "%1 days before the due date %2"), wording)
+            .arg(DaysFromConceptionToDueDate)
+            .arg(date(estimate.given))
+            .toStdString();
+    return word(QT_TRANSLATE_NOOP("KqPredict", "%1 days after the first day of the last period %2"),
+        wording)
+        .arg(DaysFromLastPeriodToConception)
+        .arg(date(estimate.given))
+        .toStdString();
 }
 
-std::string RejectionMessage(const Rejection &rejection)
+std::string RejectionMessage(const Rejection &rejection, Wording wording)
 {
+    const bool birth = rejection.date == DateRole::Birth;
+    const bool dueDate = rejection.from == EstimatedFrom::DueDate;
+    QString message;
     switch (rejection.reason) {
     case RejectionReason::NotWritten:
-        return std::string("The date of ") + dateName(rejection.date)
-            + " must be written YYYY-MM-DD";
+        message = birth
+            ? word(QT_TRANSLATE_NOOP("KqPredict", "The date of birth must be written YYYY-MM-DD"),
+                wording)
+            : word(
+                QT_TRANSLATE_NOOP("KqPredict", "The date of conception must be written YYYY-MM-DD"),
+                wording);
+        break;
     case RejectionReason::YearOutside:
-        return std::string("The year of ") + dateName(rejection.date) + " must be between "
-            + std::to_string(rejection.firstYear) + " and " + std::to_string(rejection.lastYear);
+        message = (birth ? word(QT_TRANSLATE_NOOP(
+                                    "KqPredict", "The year of birth must be between %1 and %2"),
+                       wording)
+                         : word(QT_TRANSLATE_NOOP("KqPredict",
+                                    "The year of conception must be between %1 and %2"),
+                             wording))
+                      .arg(rejection.firstYear)
+                      .arg(rejection.lastYear);
+        break;
     case RejectionReason::DateCheck:
-        return std::string(DateCheckMessage(rejection.check));
+        return wording == Wording::English ? std::string(DateCheckMessage(rejection.check))
+                                           : SayEngineText(DateCheckMessage(rejection.check));
     case RejectionReason::AgeOutOfRange:
-        return std::string(AgeOutOfRangeText);
+        return wording == Wording::English ? std::string(AgeOutOfRangeText)
+                                           : SayEngineText(AgeOutOfRangeText);
     case RejectionReason::NoLunarMonth:
-        return "No lunar month is known for the date";
+        message
+            = word(QT_TRANSLATE_NOOP("KqPredict", "No lunar month is known for the date"), wording);
+        break;
     case RejectionReason::NotTwoDates:
-        return "Expected two dates, BIRTH CONCEPTION, separated by white space";
+        message = word(QT_TRANSLATE_NOOP("KqPredict",
+                           "Expected two dates, BIRTH CONCEPTION, separated by white space"),
+            wording);
+        break;
     case RejectionReason::LineTooLong:
-        return "The line is longer than " + std::to_string(rejection.limit) + " characters";
+        message
+            = word(QT_TRANSLATE_NOOP("KqPredict", "The line is longer than %1 characters"), wording)
+                  .arg(rejection.limit);
+        break;
     case RejectionReason::EstimateNotADate:
-        return std::string("The ") + givenName(rejection.from)
-            + " must be a date that exists, written YYYY-MM-DD";
+        message = dueDate
+            ? word(QT_TRANSLATE_NOOP(
+                       "KqPredict", "The due date must be a date that exists, written YYYY-MM-DD"),
+                wording)
+            : word(QT_TRANSLATE_NOOP("KqPredict",
+                       "The first day of the last period must be a date that exists, written "
+                       "YYYY-MM-DD"),
+                wording);
+        break;
     case RejectionReason::EstimateOutside:
         if (!rejection.estimate)
             break;
-        return "The estimated date of conception, " + FormatIsoDate(rejection.estimate->conception)
-            + " (" + EstimateBasisText(*rejection.estimate) + "), must be in the years "
-            + std::to_string(rejection.firstYear) + " to " + std::to_string(rejection.lastYear);
+        message
+            = word(QT_TRANSLATE_NOOP("KqPredict",
+                       "The estimated date of conception, %1 (%2), must be in the years %3 "
+                       "to %4"),
+                wording)
+                  .arg(date(rejection.estimate->conception),
+                      QString::fromStdString(EstimateBasisText(*rejection.estimate, wording)),
+                      QString::number(rejection.firstYear), QString::number(rejection.lastYear));
+        break;
     }
-    return "The input cannot be used";
+    if (message.isEmpty())
+        message = word(QT_TRANSLATE_NOOP("KqPredict", "The input cannot be used"), wording);
+    return message.toStdString();
 }
 
-std::string UsageMessage(const Usage &usage)
+std::string UsageMessage(const Usage &usage, Wording wording)
 {
+    const auto say = [wording](const char *english) { return word(english, wording); };
+    QString message;
     switch (usage.problem) {
     case UsageProblem::ParserError:
         return usage.text;
     case UsageProblem::UnexpectedArgument:
-        return "unexpected argument '" + usage.text + "'";
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "unexpected argument '%1'"))
+                      .arg(QString::fromStdString(usage.text));
+        break;
     case UsageProblem::GivenTwice:
-        return "--" + usage.text + " is given more than once";
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "--%1 is given more than once"))
+                      .arg(QString::fromStdString(usage.text));
+        break;
     case UsageProblem::EvaluateAlone:
-        return "--evaluate goes without a prediction, --batch, --lunar-month and --chart";
+        message = say(QT_TRANSLATE_NOOP("KqPredict",
+            "--evaluate goes without a prediction, --batch, --lunar-month and --chart"));
+        break;
     case UsageProblem::FromBirthWithoutEvaluate:
-        return "--from-birth goes with --evaluate only";
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "--from-birth goes with --evaluate only"));
+        break;
     case UsageProblem::NoQuestion:
-        return "give --birth and --conception, or --batch, --lunar-month or --chart";
+        message = say(QT_TRANSLATE_NOOP(
+            "KqPredict", "give --birth and --conception, or --batch, --lunar-month or --chart"));
+        break;
     case UsageProblem::TwoQuestions:
-        return "choose one of a prediction (--birth, --conception), --batch, --lunar-month and "
-               "--chart";
+        message = say(QT_TRANSLATE_NOOP("KqPredict",
+            "choose one of a prediction (--birth, --conception), --batch, --lunar-month and "
+            "--chart"));
+        break;
     case UsageProblem::TwoConceptionSources:
-        return "give only one of --conception, --due and --last-period";
+        message = say(QT_TRANSLATE_NOOP(
+            "KqPredict", "give only one of --conception, --due and --last-period"));
+        break;
     case UsageProblem::PredictionIncomplete:
-        return "a prediction needs --birth and one of --conception, --due and --last-period";
+        message = say(QT_TRANSLATE_NOOP("KqPredict",
+            "a prediction needs --birth and one of --conception, --due and --last-period"));
+        break;
     case UsageProblem::AroundWithoutPrediction:
-        return "--around goes with a single prediction only";
+        message
+            = say(QT_TRANSLATE_NOOP("KqPredict", "--around goes with a single prediction only"));
+        break;
     case UsageProblem::AroundDays:
-        return "--around needs a whole number of days from " + std::to_string(usage.first) + " to "
-            + std::to_string(usage.last);
+        message = say(
+            QT_TRANSLATE_NOOP("KqPredict", "--around needs a whole number of days from %1 to %2"))
+                      .arg(usage.first)
+                      .arg(usage.last);
+        break;
     case UsageProblem::ExplainWithEvaluate:
-        return "--explain does not go with --evaluate";
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "--explain does not go with --evaluate"));
+        break;
     case UsageProblem::ExplainWithoutText:
-        return "--explain goes with a text answer only";
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "--explain goes with a text answer only"));
+        break;
     case UsageProblem::TodayWithoutPrediction:
-        return "--today goes with a prediction or --batch only";
+        message
+            = say(QT_TRANSLATE_NOOP("KqPredict", "--today goes with a prediction or --batch only"));
+        break;
     case UsageProblem::TodayNotADate:
         break;
     }
-    return "--today needs a date that exists, written YYYY-MM-DD";
+    if (message.isEmpty())
+        message = say(
+            QT_TRANSLATE_NOOP("KqPredict", "--today needs a date that exists, written YYYY-MM-DD"));
+    return message.toStdString();
 }
 
-std::string UsageHintText()
+std::string UsageHintText(Wording wording)
 {
-    return "Try 'kq-predict --help' for more information.";
+    return word(
+        QT_TRANSLATE_NOOP("KqPredict", "Try 'kq-predict --help' for more information."), wording)
+        .toStdString();
 }
 
-std::string RunFailureMessage(RunFailure failure)
+std::string RunFailureMessage(RunFailure failure, Wording wording)
 {
+    const char *english = QT_TRANSLATE_NOOP("KqPredict", "no record could be evaluated");
     switch (failure) {
     case RunFailure::OutputNotWritten:
-        return "could not write the output";
+        english = QT_TRANSLATE_NOOP("KqPredict", "could not write the output");
+        break;
     case RunFailure::InputNotRead:
-        return "could not read all input";
+        english = QT_TRANSLATE_NOOP("KqPredict", "could not read all input");
+        break;
     case RunFailure::BatchNotComplete:
-        return "could not read all input or write all answers";
+        english = QT_TRANSLATE_NOOP("KqPredict", "could not read all input or write all answers");
+        break;
     case RunFailure::NothingEvaluated:
         break;
     }
-    return "no record could be evaluated";
+    return word(english, wording).toStdString();
 }
 
 } // namespace kq::cli

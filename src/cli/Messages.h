@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
 // The words of kq-predict's messages: every rejection's text is chosen here, from its reason
-// and arguments, for the text and the JSON answers alike.
+// and arguments, for the text and the JSON answers alike. The JSON answers take the English
+// words; the text answers the same words in the user's language.
 #pragma once
 
 #include "ConceptionEstimate.h"
@@ -12,12 +13,16 @@
 
 namespace kq::cli {
 
+// English for the JSON answers, whatever the locale; the user's language for people.
+enum class Wording { English, UserLanguage };
+
 // One line (the age message: two, joined by "\r\n") saying why there is no prediction.
-std::string RejectionMessage(const Rejection &rejection);
+std::string RejectionMessage(const Rejection &rejection, Wording wording = Wording::English);
 
 // "266 days before the due date 2008-11-13", "14 days after the first day of the last period
 // 2008-02-07".
-std::string EstimateBasisText(const ConceptionEstimate &estimate);
+std::string EstimateBasisText(
+    const ConceptionEstimate &estimate, Wording wording = Wording::English);
 
 // What is wrong with a command line.
 enum class UsageProblem : std::uint8_t {
@@ -47,10 +52,10 @@ struct Usage
 };
 
 // The line that says what is wrong (without the program's name).
-std::string UsageMessage(const Usage &usage);
+std::string UsageMessage(const Usage &usage, Wording wording = Wording::English);
 
 // The line after a usage message that points to the help.
-std::string UsageHintText();
+std::string UsageHintText(Wording wording = Wording::English);
 
 // Why a run that read its input or wrote its answers did not finish.
 enum class RunFailure : std::uint8_t {
@@ -60,9 +65,9 @@ enum class RunFailure : std::uint8_t {
     NothingEvaluated,
 };
 
-std::string RunFailureMessage(RunFailure failure);
+std::string RunFailureMessage(RunFailure failure, Wording wording = Wording::English);
 
 // "18 to 45": the mother's Chinese ages the chart knows.
-std::string ChartAgesText();
+std::string ChartAgesText(Wording wording = Wording::English);
 
 } // namespace kq::cli

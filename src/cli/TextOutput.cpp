@@ -7,9 +7,13 @@
 #include "IsoDate.h"
 #include "Messages.h"
 #include "TextColumns.h"
+#include "Words.h"
 #include "modDurorurOzivurediRuvidevo.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <sstream>
+#include <utility>
 
 namespace kq::cli {
 
@@ -28,17 +32,17 @@ std::string trimmedRight(std::string text)
 std::string genderOf(int age, int month)
 {
     const auto gender = lm::LookUpChartGender(age, month);
-    return gender ? std::string(GenderText(*gender)) : std::string("-");
+    return gender ? SayEngineText(GenderText(*gender)) : std::string("-");
 }
 
-std::string extendedYears()
+QString extendedYears()
 {
-    return std::to_string(lm::FirstExtendedYear) + " to " + std::to_string(lm::LastExtendedYear);
+    return KqPredict::tr("%1 to %2").arg(lm::FirstExtendedYear).arg(lm::LastExtendedYear);
 }
 
-std::string classicYears()
+QString classicYears()
 {
-    return std::to_string(lm::FirstTableYear) + " to " + std::to_string(lm::LastTableYear);
+    return KqPredict::tr("%1 to %2").arg(lm::FirstTableYear).arg(lm::LastTableYear);
 }
 
 std::string formatted(const DateSelection &date)
@@ -46,9 +50,15 @@ std::string formatted(const DateSelection &date)
     return FormatIsoDate(CalendarDateOf(date));
 }
 
-std::string monthHeader(const char *label)
+// The width of the label column of the chart's rows: the label and a space, or `least`.
+std::size_t labelWidth(const std::string &label, std::size_t least)
 {
-    std::string header = label;
+    return std::max(DisplayWidth(label) + 1, least);
+}
+
+std::string monthHeader(const std::string &label, std::size_t width)
+{
+    std::string header = PadRight(label, width);
     for (int month = 1; month <= 12; ++month)
         header += PadLeft(std::to_string(month) + " ", CellWidth);
     return trimmedRight(header);
@@ -69,14 +79,17 @@ std::string monthBeganText(const DateSelection &date)
 {
     const auto inForce = lm::LookUpLunarMonthInForce(date.Year, date.Month, date.Day);
     if (!inForce)
-        return "the table has no lunar month for " + formatted(date);
-    std::string text = "lunar month " + std::to_string(inForce->number);
+        return Say(KqPredict::tr("the table has no lunar month for %1")
+                       .arg(QString::fromStdString(formatted(date))));
     if (inForce->startKnown)
-        return text + ", which began on "
-            + formatted(DateSelection {inForce->startDay, inForce->startMonth, inForce->startYear});
-    return text + ", which began before "
-        + formatted(DateSelection {1, 1, modDurorurOzivurediRuvidevo::FirstTableYear})
-        + ", where the table starts";
+        return Say(KqPredict::tr("lunar month %1, which began on %2")
+                       .arg(inForce->number)
+                       .arg(QString::fromStdString(formatted(DateSelection {
+                           inForce->startDay, inForce->startMonth, inForce->startYear}))));
+    return Say(KqPredict::tr("lunar month %1, which began before %2, where the table starts")
+                   .arg(inForce->number)
+                   .arg(QString::fromStdString(formatted(
+                       DateSelection {1, 1, modDurorurOzivurediRuvidevo::FirstTableYear}))));
 }
 
 // The working's words on the calendar, only where the extended calendar answered: inside
@@ -86,43 +99,66 @@ std::string calendarWorkingText(const DateSelection &date)
     const auto inForce = lm::LookUpLunarMonthInForce(date.Year, date.Month, date.Day);
     if (!inForce || inForce->calendar != lm::LunarCalendar::Extended)
         return {};
-    std::string text = "  Calendar: extended, the official Chinese calendar of " + extendedYears()
-        + " (the\n    program's own lunar-month table covers " + classicYears() + " only)\n";
+    std::string text
+        = Say(KqPredict::tr("  Calendar: extended, the official Chinese calendar of %1 (the\n"
+                            "    program's own lunar-month table covers %2 only)\n")
+                  .arg(extendedYears(), classicYears()));
     if (inForce->startDisputed)
-        text += "  Disputed: published reckonings put the first day of this lunar month one day\n"
-                "    apart (the new moon falls close to midnight in China); the official\n"
-                "    calendar's day is taken\n";
+        text += Say(KqPredict::tr(
+            "  Disputed: published reckonings put the first day of this lunar month one "
+            "day\n"
+            "    apart (the new moon falls close to midnight in China); the official\n"
+            "    calendar's day is taken\n"));
     return text;
 }
 
 std::string estimatedDateText(const ConceptionEstimate &estimate)
 {
-    return FormatIsoDate(estimate.conception) + ", " + EstimateBasisText(estimate);
+    return Say(KqPredict::tr("%1, %2", "the estimated date of conception, how it was estimated")
+                   .arg(QString::fromStdString(FormatIsoDate(estimate.conception)),
+                       QString::fromStdString(EstimateBasisText(estimate, Wording::UserLanguage))));
+}
+
+// Lines "Label:   value" with the values in one column, one space after the widest label.
+std::string labelledLines(std::initializer_list<std::pair<std::string, std::string>> lines)
+{
+    std::size_t width = 0;
+    for (const auto &line : lines)
+        width = std::max(width, DisplayWidth(line.first) + 1);
+    std::string text;
+    for (const auto &[label, value] : lines)
+        if (!value.empty())
+            text += PadRight(label, width) + value + '\n';
+    return text;
 }
 
 } // namespace
 
 std::string ExtendedCalendarText()
 {
-    return "extended (the official Chinese calendar of " + extendedYears() + ")";
+    return Say(
+        KqPredict::tr("extended (the official Chinese calendar of %1)").arg(extendedYears()));
 }
 
 std::string PredictionText(const Reply &reply)
 {
     const PredictionResult &result = reply.result;
-    std::ostringstream text;
-    if (reply.estimate)
-        text << "Conception (estimated):    " << estimatedDateText(*reply.estimate) << '\n';
-    text << "Mother's Chinese age:      " << result.MotherChineseAge << '\n'
-         << "Lunar month of conception: " << result.ConceptionLunarMonth << '\n';
-    if (result.Calendar == lm::LunarCalendar::Extended)
-        text << "Calendar:                  " << ExtendedCalendarText() << '\n';
-    text << "Gender:                    " << result.Gender << '\n'
-         << "Colour:                    " << result.BabyColourName
-         << '\n'
-         // The result window shows the gender right after the congratulation line.
-         << result.CongratulationMessage << ' ' << result.Gender << '\n';
-    return text.str();
+    const std::string gender = SayEngineText(result.Gender);
+    // A line without a value is left out.
+    std::string text = labelledLines({
+        {Say(KqPredict::tr("Conception (estimated):")),
+            reply.estimate ? estimatedDateText(*reply.estimate) : std::string()},
+        {Say(KqPredict::tr("Mother's Chinese age:")), std::to_string(result.MotherChineseAge)},
+        {Say(KqPredict::tr("Lunar month of conception:")),
+            std::to_string(result.ConceptionLunarMonth)},
+        {Say(KqPredict::tr("Calendar:")),
+            result.Calendar == lm::LunarCalendar::Extended ? ExtendedCalendarText()
+                                                           : std::string()},
+        {Say(KqPredict::tr("Gender:")), gender},
+        {Say(KqPredict::tr("Colour:")), SayEngineText(result.BabyColourName)},
+    });
+    // The result window shows the gender right after the congratulation line.
+    return text + SayEngineText(result.CongratulationMessage) + ' ' + gender + '\n';
 }
 
 std::string ExplanationText(const Reply &reply)
@@ -132,30 +168,50 @@ std::string ExplanationText(const Reply &reply)
     const int baseAge = conception.Year - birth.Year;
     const bool newYearStep = PassesNewYearStep(conception);
     std::ostringstream text;
-    text << "How it was worked out:\n";
+    text << Say(KqPredict::tr("How it was worked out:")) << '\n';
     if (reply.estimate) {
         // The rule as ConceptionEstimate.cpp gives it, with its sources.
-        text << "  Estimated conception: " << estimatedDateText(*reply.estimate) << '\n'
-             << "    (by Naegele's rule the due date is " << DaysFromLastPeriodToDueDate
-             << " days after the first day of the last\n"
-             << "    period, and conception falls about " << DaysFromLastPeriodToConception
-             << " days after that day: an estimate)\n";
+        text << Say(KqPredict::tr("  Estimated conception: %1\n"
+                                  "    (by Naegele's rule the due date is %2 days after the first "
+                                  "day of the last\n"
+                                  "    period, and conception falls about %3 days after that day: "
+                                  "an estimate)\n")
+                        .arg(QString::fromStdString(estimatedDateText(*reply.estimate)))
+                        .arg(DaysFromLastPeriodToDueDate)
+                        .arg(DaysFromLastPeriodToConception));
     }
-    text << "  Base age: " << conception.Year << " - " << birth.Year << " = " << baseAge
-         << " (year of conception minus year of birth; the birthday plays no part)\n";
+    text << Say(
+        KqPredict::tr("  Base age: %1 - %2 = %3 (year of conception minus year of birth; the "
+                      "birthday plays no part)")
+            .arg(conception.Year)
+            .arg(birth.Year)
+            .arg(baseAge))
+         << '\n';
     if (newYearStep)
-        text << "  New-year step: +1, conceived on or after 21 February: Chinese age "
-             << baseAge + 1 << '\n';
-    else
-        text << "  New-year step: none, conceived before 21 February: Chinese age " << baseAge
+        text << Say(
+            KqPredict::tr("  New-year step: +1, conceived on or after 21 February: Chinese age "
+                          "%1")
+                .arg(baseAge + 1))
              << '\n';
-    text << "  Conceived on " << formatted(conception) << ": " << monthBeganText(conception) << '\n'
+    else
+        text << Say(
+            KqPredict::tr("  New-year step: none, conceived before 21 February: Chinese age %1")
+                .arg(baseAge))
+             << '\n';
+    text << Say(KqPredict::tr("  Conceived on %1: %2")
+                    .arg(QString::fromStdString(formatted(conception)),
+                        QString::fromStdString(monthBeganText(conception))))
+         << '\n'
          << calendarWorkingText(conception);
     const int age = reply.result.MotherChineseAge;
-    text << "  Chart row for age " << age << ", month of conception in brackets:\n"
-         << "  " << monthHeader("Month ") << '\n'
+    const std::string month = Say(KqPredict::tr("Month"));
+    const std::size_t width = labelWidth(month, 6);
+    text << Say(KqPredict::tr("  Chart row for age %1, month of conception in brackets:").arg(age))
+         << '\n'
+         << "  " << monthHeader(month, width) << '\n'
          << "  "
-         << chartRow(PadLeft(std::to_string(age), 5) + " ", age, reply.result.ConceptionLunarMonth)
+         << chartRow(PadLeft(std::to_string(age), width - 1) + " ", age,
+                reply.result.ConceptionLunarMonth)
          << '\n';
     return text.str();
 }
@@ -169,23 +225,29 @@ std::string LunarMonthExplanationText(const Reply &reply)
 std::string ChartText()
 {
     std::ostringstream text;
-    text << "Gender chart: mother's Chinese age at conception by lunar month of conception\n"
-         << monthHeader("Age ") << '\n';
+    const std::string ageLabel = Say(KqPredict::tr("Age"));
+    const std::size_t width = labelWidth(ageLabel, 4);
+    text << Say(KqPredict::tr("Gender chart: mother's Chinese age at conception by lunar month of "
+                              "conception"))
+         << '\n'
+         << monthHeader(ageLabel, width) << '\n';
     for (int age = lm::YoungestChartAge; age <= lm::OldestChartAge; ++age)
-        text << chartRow(std::to_string(age) + "  ", age, 0) << '\n';
+        text << chartRow(PadRight(std::to_string(age), width), age, 0) << '\n';
     return text.str();
 }
 
 std::string RejectionText(const Reply &reply)
 {
-    std::string message = RejectionMessage(reply.rejection);
+    std::string message = RejectionMessage(reply.rejection, Wording::UserLanguage);
     for (std::size_t at; (at = message.find("\r\n")) != std::string::npos;)
         message.replace(at, 2, "\n");
     message += '\n';
     if (reply.outcome == ReplyOutcome::AgeOutOfRange)
-        message += "Mother's Chinese age: " + std::to_string(reply.result.MotherChineseAge) + '\n';
+        message += Say(KqPredict::tr("Mother's Chinese age:")) + ' '
+            + std::to_string(reply.result.MotherChineseAge) + '\n';
     if (reply.estimate && reply.outcome != ReplyOutcome::InvalidInput)
-        message += "Conception (estimated): " + estimatedDateText(*reply.estimate) + '\n';
+        message += Say(KqPredict::tr("Conception (estimated):")) + ' '
+            + estimatedDateText(*reply.estimate) + '\n';
     return message;
 }
 

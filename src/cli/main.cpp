@@ -3,6 +3,7 @@
 // kq-predict: the prediction engine on the command line, for scripts and terminals.
 #include "CalendarDate.h"
 #include "KqPredict.h"
+#include "ProgramLanguage.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -21,6 +22,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kq-predict"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KQ_VERSION));
+    // The text answers, the help and the messages in the user's language, where kq-predict
+    // speaks it; the JSON answers stay as they are.
+    kq::InstallCatalogues(app, QStringLiteral("kq-predict"));
 
     const auto today = [] { return kq::ToYearMonthDay(QDate::currentDate()); };
     return kq::cli::RunKqPredict(

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The language of the windows: chosen from the desktop's list of languages, and from the
 // environment variables a desktop session sets, as the program reads them.
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "RowName.h"
 #include "RunProgram.h"
 

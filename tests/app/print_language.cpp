@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Prints the catalogue the desktop program would choose in this process's environment ("en"
 // for English), as the program reads it: Qt's list of the desktop's languages.
-#include "Language.h"
+#include "ProgramLanguage.h"
 
 #include <QCoreApplication>
 #include <QLocale>

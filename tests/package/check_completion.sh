@@ -54,7 +54,7 @@ fail() {
 }
 
 today=$(date +%Y-%m-%d)
-all_options=$(LC_ALL=C "$program" --help | grep -oE -- '^  (-[a-zA-Z], )?--[a-z0-9-]+' \
+all_options=$(LANGUAGE= LC_ALL=C "$program" --help | grep -oE -- '^  (-[a-zA-Z], )?--[a-z0-9-]+' \
     | grep -oE -- '--[a-z0-9-]+' | sort -u)
 # The lines a user types, and what Tab must offer ("" for nothing).
 cases=(

@@ -23,8 +23,9 @@ fail() {
 }
 
 # The options of --help, one "name value" line each ("--birth date", "-h -"), asked where there
-# is no display: the help must not need one.
-help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help)
+# is no display: the help must not need one. In the C locale: the options are read from the
+# English help, whatever the language of the user who runs the check.
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE= LC_ALL=C "$program" --help)
 help_options=$(sed -n 's/^  \(-[^ ].*\)$/\1/p' <<<"$help" | sed 's/  .*//' | while read -r entry; do
         value=-
         if [[ $entry =~ \<([a-z-]+)\> ]]; then value=${BASH_REMATCH[1]}; fi

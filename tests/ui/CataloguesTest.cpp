@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// The three catalogues as a translator leaves them: every message translated and in use, the
-// same arguments ("%1") and the same access key as the English, written the way the language
-// writes it.
+// The catalogues of the windows and of kq-predict as a translator leaves them: every message
+// translated and in use, the same arguments ("%1") and the same access key as the English,
+// written the way the language writes it.
 #include "RowName.h"
 
 #include <QFile>
@@ -158,7 +158,10 @@ TEST_P(Catalogues, WriteTheLanguagesConventions)
 INSTANTIATE_TEST_SUITE_P(Rows, Catalogues,
     ::testing::Values(Catalogue {"SimplifiedChinese", "kq_zh_CN.ts", true, false},
         Catalogue {"TraditionalChinese", "kq_zh_TW.ts", true, false},
-        Catalogue {"Spanish", "kq_es.ts", false, true}),
+        Catalogue {"Spanish", "kq_es.ts", false, true},
+        Catalogue {"PredictSimplifiedChinese", "kq-predict_zh_CN.ts", true, false},
+        Catalogue {"PredictTraditionalChinese", "kq-predict_zh_TW.ts", true, false},
+        Catalogue {"PredictSpanish", "kq-predict_es.ts", false, true}),
     kq::test::RowName());
 
 } // namespace

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Corvane Softwares
+// SPDX-License-Identifier: MIT
+// The words kq-predict says to people, in the user's language where kq-predict speaks it:
+// KqPredict::tr("...") looks a text up in the catalogue installed at the start (none for English,
+// so the English texts come out exactly as written). The JSON answers never pass through here.
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace kq::cli {
+
+class KqPredict
+{
+    Q_DECLARE_TR_FUNCTIONS(KqPredict)
+};
+
+// A text from the catalogue, as the terminal receives it (UTF-8).
+inline std::string Say(const QString &text)
+{
+    return text.toStdString();
+}
+
+// One of the engine's own English texts ("Boy", "Pink", a congratulation line, a date check's
+// message), in the user's language.
+std::string SayEngineText(std::string_view english);
+
+} // namespace kq::cli
