@@ -411,8 +411,9 @@ TEST_P(LanguagesFit, EveryTextFitsAndIsDrawn)
         scriptOfProcess = row.language.script;
     }
     const LanguageScope language(row.language);
-    if (*row.language.catalogue != '\0')
+    if (*row.language.catalogue != '\0') {
         ASSERT_TRUE(language.loaded) << "no catalogue " << row.language.catalogue;
+    }
 
     switch (row.window) {
     case Window::Main: {
