@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev googletest libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-noto-cjk
-    xvfb xauth xdotool x11-utils
+    xvfb xauth xdotool x11-utils libxdamage-dev
     dbus-daemon at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 gir1.2-glib-2.0
     desktop-file-utils appstream dpkg-dev file
     lintian reuse man-db groff-base bash-completion

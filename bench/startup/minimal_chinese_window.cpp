@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
 // The floor of a Qt Widgets program that speaks Chinese: the minimal window (a fixed-size window
-// with a list and a button) with its texts in Chinese, so that a CJK font is looked up and
-// loaded as the translated program must. Started with LANG=zh_CN.UTF-8 by bench/startup.sh.
+// with a list and a button) with its texts in Chinese, in the regular and the bold weight, so
+// that the CJK faces are looked up and loaded as the translated program's must (its headings
+// are bold). Started with LANG=zh_CN.UTF-8 by bench/startup.sh.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +19,11 @@ int main(int argc, char **argv)
     window.setFixedSize(477, 312);
     auto *label = new QLabel(QStringLiteral("选择母亲的出生日期和受孕日期"), &window);
     label->setGeometry(24, 20, 430, 30);
+    auto *heading = new QLabel(QStringLiteral("母亲出生日期"), &window);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setGeometry(24, 100, 430, 30);
     auto *list = new QComboBox(&window);
     for (int day = 1; day <= 31; ++day)
         list->addItem(QStringLiteral("%1日").arg(day));
