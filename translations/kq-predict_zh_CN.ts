@@ -455,48 +455,6 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
         <translation>清宫表：受孕时母亲的虚岁 × 受孕农历月</translation>
     </message>
     <message>
-        <source>Boy</source>
-        <translation>男孩</translation>
-    </message>
-    <message>
-        <source>Girl</source>
-        <translation>女孩</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>蓝色</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>粉红色</translation>
-    </message>
-    <message>
-        <source>Congratulations!! Your predicted to have a Baby</source>
-        <translation>恭喜！预测您将迎来</translation>
-    </message>
-    <message>
-        <source>Congratulations!! Your Baby is predicted to be a</source>
-        <translation>恭喜！预测您的宝宝是</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Of of Conception !</source>
-        <translation>请输入正确的受孕日期！</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Of Conception !</source>
-        <translation>请输入正确的受孕日期！</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Of Birth !</source>
-        <translation>请输入正确的出生日期！</translation>
-    </message>
-    <message>
-        <source>                      Check The Date Of Conception.<byte value="xd"/>
-Mother&apos;s Age Must Be Between 18 to 45 at Time Of Conception !</source>
-        <translation>请检查受孕日期。
-受孕时母亲的虚岁必须在 18 至 45 岁之间！</translation>
-    </message>
-    <message>
         <source>%1, %2</source>
         <comment>the estimated date of conception, how it was estimated</comment>
         <translation>%1（%2）</translation>

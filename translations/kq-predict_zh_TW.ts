@@ -455,48 +455,6 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
         <translation>清宮表：受孕時母親的虛歲 × 受孕農曆月</translation>
     </message>
     <message>
-        <source>Boy</source>
-        <translation>男孩</translation>
-    </message>
-    <message>
-        <source>Girl</source>
-        <translation>女孩</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>藍色</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>粉紅色</translation>
-    </message>
-    <message>
-        <source>Congratulations!! Your predicted to have a Baby</source>
-        <translation>恭喜！預測您將迎來</translation>
-    </message>
-    <message>
-        <source>Congratulations!! Your Baby is predicted to be a</source>
-        <translation>恭喜！預測您的寶寶是</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Of of Conception !</source>
-        <translation>請輸入正確的受孕日期！</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Of Conception !</source>
-        <translation>請輸入正確的受孕日期！</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Of Birth !</source>
-        <translation>請輸入正確的出生日期！</translation>
-    </message>
-    <message>
-        <source>                      Check The Date Of Conception.<byte value="xd"/>
-Mother&apos;s Age Must Be Between 18 to 45 at Time Of Conception !</source>
-        <translation>請檢查受孕日期。
-受孕時母親的虛歲必須介於 18 至 45 歲之間！</translation>
-    </message>
-    <message>
         <source>%1, %2</source>
         <comment>the estimated date of conception, how it was estimated</comment>
         <translation>%1（%2）</translation>

@@ -107,10 +107,6 @@
         <translation>母亲的虚岁</translation>
     </message>
     <message>
-        <source>Boy</source>
-        <translation>男孩</translation>
-    </message>
-    <message>
         <source>Predicted gender of the baby</source>
         <translation>预测的宝宝性别</translation>
     </message>
@@ -141,26 +137,6 @@
     <message>
         <source>Mother&apos;s Chinese Age is %1. %2 %3</source>
         <translation>母亲的虚岁是 %1。%2 %3</translation>
-    </message>
-    <message>
-        <source>Congratulations!! Your Baby is predicted to be a</source>
-        <translation>恭喜！预测您的宝宝是</translation>
-    </message>
-    <message>
-        <source>Girl</source>
-        <translation>女孩</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>蓝色</translation>
-    </message>
-    <message>
-        <source>Pink</source>
-        <translation>粉红色</translation>
-    </message>
-    <message>
-        <source>Congratulations!! Your predicted to have a Baby</source>
-        <translation>恭喜！预测您将迎来</translation>
     </message>
 </context>
 <context>
@@ -214,26 +190,8 @@
         <translation>十二月</translation>
     </message>
     <message>
-        <source>Please Enter Correct Date Of of Conception !</source>
-        <translation>请输入正确的受孕日期！</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Of Conception !</source>
-        <translation>请输入正确的受孕日期！</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Of Birth !</source>
-        <translation>请输入正确的母亲出生日期！</translation>
-    </message>
-    <message>
         <source>Mother&apos;s Age Must Be Between 18 to 45 at Time Of Conception !</source>
         <translation>受孕时母亲的虚岁必须在 18 至 45 岁之间！</translation>
-    </message>
-    <message>
-        <source>                      Check The Date Of Conception.<byte value="xd"/>
-Mother&apos;s Age Must Be Between 18 to 45 at Time Of Conception !</source>
-        <translation>请检查受孕日期。
-受孕时母亲的虚岁必须在 18 至 45 岁之间！</translation>
     </message>
     <message>
         <source>--Date Of Conception Of The Child----</source>

@@ -3,6 +3,7 @@
 // The runs of equal answers around a date of conception (kq-predict --around).
 #include "AnswerRuns.h"
 
+#include "EngineWords.h"
 #include "IsoDate.h"
 #include "Messages.h"
 #include "ReplyJson.h"
@@ -79,8 +80,8 @@ std::string AnswerRunsText(const std::vector<AnswerRun> &runs, year_month_day co
     const std::string lastDay = Say(KqPredict::tr("Last day"));
     const std::string age = Say(KqPredict::tr("Age"));
     const std::string month = Say(KqPredict::tr("Month"));
-    const std::string boy = SayEngineText(GenderText(Gender::Boy));
-    const std::string girl = SayEngineText(GenderText(Gender::Girl));
+    const std::string boy = Say(EngineWords::gender(Gender::Boy));
+    const std::string girl = Say(EngineWords::gender(Gender::Girl));
     const std::size_t dayWidth = std::max(
         {DisplayWidth(firstDay), DisplayWidth(lastDay), FormatIsoDate(conception).size()});
     const std::size_t ageWidth = std::max<std::size_t>(DisplayWidth(age), 3);
@@ -105,7 +106,7 @@ std::string AnswerRunsText(const std::vector<AnswerRun> &runs, year_month_day co
                 + '\n';
             continue;
         }
-        const std::string gender = SayEngineText(GenderText(run.gender));
+        const std::string gender = Say(EngineWords::gender(run.gender));
         text += PadLeft(std::to_string(run.lunarMonth), monthWidth) + "  ";
         if (run.calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended)
             text

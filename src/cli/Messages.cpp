@@ -4,6 +4,7 @@
 #include "Messages.h"
 
 #include "DueDate.h"
+#include "EngineWords.h"
 #include "IsoDate.h"
 #include "Prediction.h"
 #include "Words.h"
@@ -75,10 +76,10 @@ std::string RejectionMessage(const Rejection &rejection, Wording wording)
         break;
     case RejectionReason::DateCheck:
         return wording == Wording::English ? std::string(DateCheckMessage(rejection.check))
-                                           : SayEngineText(DateCheckMessage(rejection.check));
+                                           : Say(EngineWords::dateCheck(rejection.check));
     case RejectionReason::AgeOutOfRange:
         return wording == Wording::English ? std::string(AgeOutOfRangeText)
-                                           : SayEngineText(AgeOutOfRangeText);
+                                           : Say(EngineWords::ageOutOfRange());
     case RejectionReason::NoLunarMonth:
         message
             = word(QT_TRANSLATE_NOOP("KqPredict", "No lunar month is known for the date"), wording);

@@ -4,6 +4,7 @@
 #include "TextOutput.h"
 
 #include "DueDate.h"
+#include "EngineWords.h"
 #include "IsoDate.h"
 #include "Messages.h"
 #include "TextColumns.h"
@@ -32,7 +33,7 @@ std::string trimmedRight(std::string text)
 std::string genderOf(int age, int month)
 {
     const auto gender = lm::LookUpChartGender(age, month);
-    return gender ? SayEngineText(GenderText(*gender)) : std::string("-");
+    return gender ? Say(EngineWords::gender(*gender)) : std::string("-");
 }
 
 QString extendedYears()
@@ -143,7 +144,7 @@ std::string ExtendedCalendarText()
 std::string PredictionText(const Reply &reply)
 {
     const PredictionResult &result = reply.result;
-    const std::string gender = SayEngineText(result.Gender);
+    const std::string gender = Say(EngineWords::gender(result.Answer.gender));
     // A line without a value is left out.
     std::string text = labelledLines({
         {Say(KqPredict::tr("Conception (estimated):")),
@@ -155,10 +156,11 @@ std::string PredictionText(const Reply &reply)
             result.Calendar == lm::LunarCalendar::Extended ? ExtendedCalendarText()
                                                            : std::string()},
         {Say(KqPredict::tr("Gender:")), gender},
-        {Say(KqPredict::tr("Colour:")), SayEngineText(result.BabyColourName)},
+        {Say(KqPredict::tr("Colour:")), Say(EngineWords::babyColour(result.Answer.gender))},
     });
     // The result window shows the gender right after the congratulation line.
-    return text + SayEngineText(result.CongratulationMessage) + ' ' + gender + '\n';
+    return text + Say(EngineWords::congratulation(result.Answer.congratulation)) + ' ' + gender
+        + '\n';
 }
 
 std::string ExplanationText(const Reply &reply)

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: MIT
 // The words kq-predict says to people, in the user's language where kq-predict speaks it:
 // KqPredict::tr("...") looks a text up in the catalogue installed at the start (none for English,
-// so the English texts come out exactly as written). The JSON answers never pass through here.
+// so the English texts come out exactly as written); the engine's answers are worded by
+// EngineWords.h. The JSON answers never pass through here.
 #pragma once
 
 #include <QCoreApplication>
 #include <QString>
 
 #include <string>
-#include <string_view>
 
 namespace kq::cli {
 
@@ -23,9 +23,5 @@ inline std::string Say(const QString &text)
 {
     return text.toStdString();
 }
-
-// One of the engine's own English texts ("Boy", "Pink", a congratulation line, a date check's
-// message), in the user's language.
-std::string SayEngineText(std::string_view english);
 
 } // namespace kq::cli

@@ -18,12 +18,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr std::string_view ConceptionDateMessage = "Please Enter Correct Date Of Conception !";
-// The doubled "of" is the program's own wording for a 31st in a 30-day month.
-constexpr std::string_view ConceptionDayOf31Message
-    = "Please Enter Correct Date Of of Conception !";
-constexpr std::string_view BirthDateMessage = "Please Enter Correct Date Of Birth !";
-
 // The date a selection names, when it exists in the calendar (Gregorian leap years).
 std::optional<year_month_day> toDate(const DateSelection &selection)
 {
@@ -68,13 +62,6 @@ int failedCheck(const DateSelection &date, LeapYearRule rule)
 }
 
 } // namespace
-
-std::string_view DateCheckMessage(int check) noexcept
-{
-    if (check == 3)
-        return ConceptionDayOf31Message;
-    return check > 3 ? BirthDateMessage : ConceptionDateMessage;
-}
 
 std::optional<DateCheckFailure> CheckConceptionDate(
     const DateSelection &conception, LeapYearRule rule) noexcept

@@ -183,8 +183,21 @@ struct DateCheckFailure
     Focus focus = Focus::ConceptionDay;
 };
 
+// The three messages of the date check.
+inline constexpr std::string_view ConceptionDateMessage
+    = "Please Enter Correct Date Of Conception !";
+// The doubled "of" is the program's own wording for a 31st in a 30-day month.
+inline constexpr std::string_view ConceptionDayOf31Message
+    = "Please Enter Correct Date Of of Conception !";
+inline constexpr std::string_view BirthDateMessage = "Please Enter Correct Date Of Birth !";
+
 // The message of a date check (1 to 6, as DateCheckFailure::check counts them).
-std::string_view DateCheckMessage(int check) noexcept;
+constexpr std::string_view DateCheckMessage(int check) noexcept
+{
+    if (check == 3)
+        return ConceptionDayOf31Message;
+    return check > 3 ? BirthDateMessage : ConceptionDateMessage;
+}
 
 // The six checks of the main window's date check, made in order; no value when both dates
 // exist in the calendar.

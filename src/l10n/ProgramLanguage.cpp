@@ -83,10 +83,12 @@ ProgramLanguage InstallCatalogues(QCoreApplication &application, const QString &
         return language;
     const QString name = CatalogueName(language);
 
-    // The program's own texts, built into it.
-    auto *program = new QTranslator(&application);
-    if (program->load(QStringLiteral(":/i18n/") + catalogue + QLatin1Char('_') + name))
-        QCoreApplication::installTranslator(program);
+    // The program's own texts and the engine's answers, built into it.
+    for (const QString &built : {catalogue, QStringLiteral("kq-engine")}) {
+        auto *program = new QTranslator(&application);
+        if (program->load(QStringLiteral(":/i18n/") + built + QLatin1Char('_') + name))
+            QCoreApplication::installTranslator(program);
+    }
     // Qt's own texts, from Qt's translations on this system; without them Qt's few words stay
     // English, the program's are translated all the same.
     auto *toolkit = new QTranslator(&application);

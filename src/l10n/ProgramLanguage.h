@@ -22,10 +22,10 @@ ProgramLanguage ChooseLanguage(const QStringList &uiLanguages);
 // The catalogue's name ("zh_CN", "zh_TW", "es"); empty for English.
 QString CatalogueName(ProgramLanguage language);
 
-// Installs the program's catalogue `<catalogue>_<name>` from the resources under ":/i18n",
-// and Qt's own (message box buttons, the help of the command line) from this system's Qt
-// translations, for the desktop's language; for English installs nothing. Returns the
-// language chosen.
+// Installs the program's catalogue `<catalogue>_<name>` and that of the engine's answers,
+// `kq-engine_<name>` (EngineWords.h), from the resources under ":/i18n", and Qt's own (message
+// box buttons, the help of the command line) from this system's Qt translations, for the
+// desktop's language; for English installs nothing. Returns the language chosen.
 ProgramLanguage InstallCatalogues(QCoreApplication &application, const QString &catalogue);
 
 } // namespace kq

@@ -4,6 +4,7 @@
 #include "frmDisplay.h"
 
 #include "CaptionFrame.h"
+#include "EngineWords.h"
 #include "LinkLabel.h"
 #include "Texts.h"
 #include "Twips.h"
@@ -72,12 +73,13 @@ void frmDisplay::buildControls()
         twipsRect(3525, 720, 330, 270), panelText(Align::Centre));
     makeBox(frmScreenColor, "Label1", twipsRect(3210, 600, 975, 495));
     lblAge->setAccessibleDescription(tr("Mother's Chinese age"));
-    lblGenderOfChild = makeLabel(frmScreenColor, "lblGenderOfChild", tr("Boy"),
-        twipsRect(3450, 1680, 480, 270), panelText(Align::Centre));
+    lblGenderOfChild
+        = makeLabel(frmScreenColor, "lblGenderOfChild", EngineWords::gender(Gender::Boy),
+            twipsRect(3450, 1680, 480, 270), panelText(Align::Centre));
     lblGenderOfChild->setAccessibleDescription(tr("Predicted gender of the baby"));
     lblCongratulationMsg = makeLabel(frmScreenColor, "lblCongratulationMsg",
-        tr("Congratulations!! Your Baby is predicted to be a"), twipsRect(750, 1200, 5880, 270),
-        panelText(Align::Left));
+        EngineWords::congratulation(CongratulationLine::NineMonthsOrMore),
+        twipsRect(750, 1200, 5880, 270), panelText(Align::Left));
     QLabel *Label3 = makeLabel(frmScreenColor, "Label3", tr("Mother's Chinese Age is"),
         twipsRect(2220, 240, 2940, 270), panelText(Align::Left, true));
     // The panel's captions are designed as single lines: keep every word in sight.
@@ -131,7 +133,7 @@ void frmDisplay::setAge(std::int16_t age)
 // user's language.
 void frmDisplay::ApplyGenderChart(Gender gender)
 {
-    lblGenderOfChild->setText(gender == Gender::Boy ? tr("Boy") : tr("Girl"));
+    lblGenderOfChild->setText(EngineWords::gender(gender));
     fitOnOneLine(lblGenderOfChild, PanelFont);
     describeResult();
 }
@@ -139,14 +141,12 @@ void frmDisplay::ApplyGenderChart(Gender gender)
 void frmDisplay::showColourOfGender(Gender gender)
 {
     setBackground(frmScreenColor, toQColor(BabyColourOf(gender)));
-    lblColorOfBaby->setText(gender == Gender::Boy ? tr("Blue") : tr("Pink"));
+    lblColorOfBaby->setText(EngineWords::babyColour(gender));
 }
 
 void frmDisplay::setCongratulation(CongratulationLine line)
 {
-    lblCongratulationMsg->setText(line == CongratulationLine::FewerThanNineMonths
-            ? tr("Congratulations!! Your predicted to have a Baby")
-            : tr("Congratulations!! Your Baby is predicted to be a"));
+    lblCongratulationMsg->setText(EngineWords::congratulation(line));
     fitOnOneLine(lblCongratulationMsg, PanelFont);
     describeResult();
 }

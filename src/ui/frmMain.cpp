@@ -7,6 +7,7 @@
 #include "CaptionFrame.h"
 #include "DateListBox.h"
 #include "DateLists.h"
+#include "EngineWords.h"
 #include "LinkLabel.h"
 #include "ScreenReader.h"
 #include "Texts.h"
@@ -48,27 +49,10 @@ QComboBox *makeDateList(
     return list;
 }
 
-// What the date check says when check 1 to 6 fails: the conception date (1 to 3) or the birth
-// date (4 to 6) does not exist.
-QString dateCheckMessage(int check)
-{
-    if (check == 3)
-        return frmMain::tr("Please Enter Correct Date Of of Conception !");
-    if (check < 4)
-        return frmMain::tr("Please Enter Correct Date Of Conception !");
-    return frmMain::tr("Please Enter Correct Date Of Birth !");
-}
-
 // The reminder under the top banner, which is also the second line of the age message.
 QString ageRangeText()
 {
     return frmMain::tr("Mother's Age Must Be Between 18 to 45 at Time Of Conception !");
-}
-
-QString ageOutOfRangeMessage()
-{
-    return frmMain::tr("                      Check The Date Of Conception.\r\n"
-                       "Mother's Age Must Be Between 18 to 45 at Time Of Conception !");
 }
 
 std::chrono::year_month_day today(Platform &platform)
@@ -217,7 +201,7 @@ bool frmMain::ValidateDates()
     if (!failure)
         return true;
     context.platform.messages.show(
-        dateCheckMessage(failure->check), MessageIcon::Information, MessageButtons::Ok);
+        EngineWords::dateCheck(failure->check), MessageIcon::Information, MessageButtons::Ok);
     (failure->focus == DateCheckFailure::Focus::ConceptionDay ? cmbConceptionDate : cmbDOBDate)
         ->setFocus();
     return false;
@@ -258,7 +242,7 @@ void frmMain::cmdGetBabyGender_Click()
         = context.engine.PredictBabyGender(birth, conception, today(context.platform));
     if (result.Outcome == PredictionOutcome::AgeOutOfRange) {
         context.platform.messages.show(
-            ageOutOfRangeMessage(), MessageIcon::Error, MessageButtons::Ok);
+            EngineWords::ageOutOfRange(), MessageIcon::Error, MessageButtons::Ok);
         return;
     }
 

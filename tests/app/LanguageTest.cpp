@@ -1,10 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
 // The language of the windows: chosen from the desktop's list of languages, and from the
-// environment variables a desktop session sets, as the program reads them.
+// environment variables a desktop session sets, as the program reads them; the engine's answers
+// in each language, as both programs show them.
+#include "EngineWords.h"
 #include "ProgramLanguage.h"
 #include "RowName.h"
 #include "RunProgram.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +71,7 @@ struct EnvironmentCase
     const char *lcMessages;
     const char *lang;
     const char *catalogue; // "en" for English
+    const char *pink; // the engine's word for a girl's colour, from the catalogues installed
 };
 
 class LanguageFromEnvironment : public ::testing::TestWithParam<EnvironmentCase>
@@ -87,26 +93,90 @@ TEST_P(LanguageFromEnvironment, ChoosesTheCatalogue)
     const kq::test::ProgramRun run
         = kq::test::RunProgram(QStringLiteral(KQ_PRINT_LANGUAGE_PATH), {}, {}, environment);
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.trimmed().toStdString(), row.catalogue);
+    EXPECT_EQ(run.out.trimmed().toStdString(), std::string(row.catalogue) + ' ' + row.pink);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, LanguageFromEnvironment,
     ::testing::Values(
-        EnvironmentCase {"LangChina", nullptr, nullptr, nullptr, "zh_CN.UTF-8", "zh_CN"},
-        EnvironmentCase {"LangSingapore", nullptr, nullptr, nullptr, "zh_SG.UTF-8", "zh_CN"},
-        EnvironmentCase {"LangTaiwan", nullptr, nullptr, nullptr, "zh_TW.UTF-8", "zh_TW"},
-        EnvironmentCase {"LangHongKong", nullptr, nullptr, nullptr, "zh_HK.UTF-8", "zh_TW"},
-        EnvironmentCase {"LangSpain", nullptr, nullptr, nullptr, "es_ES.UTF-8", "es"},
-        EnvironmentCase {"LangArgentina", nullptr, nullptr, nullptr, "es_AR.UTF-8", "es"},
-        EnvironmentCase {"LangUnitedStates", nullptr, nullptr, nullptr, "en_US.UTF-8", "en"},
-        EnvironmentCase {"LangGermany", nullptr, nullptr, nullptr, "de_DE.UTF-8", "en"},
-        EnvironmentCase {"LangC", nullptr, nullptr, nullptr, "C", "en"},
-        EnvironmentCase {"NothingSet", nullptr, nullptr, nullptr, nullptr, "en"},
-        EnvironmentCase {"LcAllOverLang", nullptr, "zh_TW.UTF-8", nullptr, "en_US.UTF-8", "zh_TW"},
+        EnvironmentCase {"LangChina", nullptr, nullptr, nullptr, "zh_CN.UTF-8", "zh_CN", "粉红色"},
         EnvironmentCase {
-            "LcMessagesOverLang", nullptr, nullptr, "es_ES.UTF-8", "en_US.UTF-8", "es"},
-        EnvironmentCase {"LanguageForcesEnglish", "en", nullptr, nullptr, "zh_CN.UTF-8", "en"},
-        EnvironmentCase {"LanguageList", "de:es", nullptr, nullptr, "de_DE.UTF-8", "es"}),
+            "LangSingapore", nullptr, nullptr, nullptr, "zh_SG.UTF-8", "zh_CN", "粉红色"},
+        EnvironmentCase {"LangTaiwan", nullptr, nullptr, nullptr, "zh_TW.UTF-8", "zh_TW", "粉紅色"},
+        EnvironmentCase {
+            "LangHongKong", nullptr, nullptr, nullptr, "zh_HK.UTF-8", "zh_TW", "粉紅色"},
+        EnvironmentCase {"LangSpain", nullptr, nullptr, nullptr, "es_ES.UTF-8", "es", "Rosa"},
+        EnvironmentCase {"LangArgentina", nullptr, nullptr, nullptr, "es_AR.UTF-8", "es", "Rosa"},
+        EnvironmentCase {
+            "LangUnitedStates", nullptr, nullptr, nullptr, "en_US.UTF-8", "en", "Pink"},
+        EnvironmentCase {"LangGermany", nullptr, nullptr, nullptr, "de_DE.UTF-8", "en", "Pink"},
+        EnvironmentCase {"LangC", nullptr, nullptr, nullptr, "C", "en", "Pink"},
+        EnvironmentCase {"NothingSet", nullptr, nullptr, nullptr, nullptr, "en", "Pink"},
+        EnvironmentCase {
+            "LcAllOverLang", nullptr, "zh_TW.UTF-8", nullptr, "en_US.UTF-8", "zh_TW", "粉紅色"},
+        EnvironmentCase {
+            "LcMessagesOverLang", nullptr, nullptr, "es_ES.UTF-8", "en_US.UTF-8", "es", "Rosa"},
+        EnvironmentCase {
+            "LanguageForcesEnglish", "en", nullptr, nullptr, "zh_CN.UTF-8", "en", "Pink"},
+        EnvironmentCase {"LanguageList", "de:es", nullptr, nullptr, "de_DE.UTF-8", "es", "Rosa"}),
+    kq::test::RowName());
+
+// The engine's answers with a language's catalogue built into the programs (in English, with
+// none, the windows' and kq-predict's own tests see the program's words).
+struct EngineWordsCase
+{
+    const char *name;
+    const char *catalogue;
+    const char *boy, *girl, *blue, *pink;
+    const char *fewerThanNineMonths, *nineMonthsOrMore;
+    const char *conceptionDate, *conceptionDayOf31, *birthDate; // checks 1, 3 and 4
+    const char *ageOutOfRange;
+};
+
+class EngineWordsIn : public ::testing::TestWithParam<EngineWordsCase>
+{
+};
+
+TEST_P(EngineWordsIn, AreTheLanguagesWords)
+{
+    static int argc = 1;
+    static char name[] = "kq_language_tests";
+    static char *argv[] = {name, nullptr};
+    static const QCoreApplication application(argc, argv);
+    const EngineWordsCase &row = GetParam();
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/kq-engine_") + row.catalogue));
+    QCoreApplication::installTranslator(&translator);
+    using namespace kq::EngineWords;
+    const std::pair<QString, const char *> words[]
+        = {{gender(kq::Gender::Boy), row.boy}, {gender(kq::Gender::Girl), row.girl},
+            {babyColour(kq::Gender::Boy), row.blue}, {babyColour(kq::Gender::Girl), row.pink},
+            {congratulation(kq::CongratulationLine::FewerThanNineMonths), row.fewerThanNineMonths},
+            {congratulation(kq::CongratulationLine::NineMonthsOrMore), row.nineMonthsOrMore},
+            {dateCheck(1), row.conceptionDate}, {dateCheck(2), row.conceptionDate},
+            {dateCheck(3), row.conceptionDayOf31}, {dateCheck(4), row.birthDate},
+            {dateCheck(6), row.birthDate}, {ageOutOfRange(), row.ageOutOfRange}};
+    for (const auto &[word, expected] : words)
+        EXPECT_EQ(word.toStdString(), expected);
+    QCoreApplication::removeTranslator(&translator);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, EngineWordsIn,
+    ::testing::Values(
+        EngineWordsCase {"SimplifiedChinese", "zh_CN", "男孩", "女孩", "蓝色", "粉红色",
+            "恭喜！预测您将迎来", "恭喜！预测您的宝宝是", "请输入正确的受孕日期！",
+            "请输入正确的受孕日期！", "请输入正确的母亲出生日期！",
+            "请检查受孕日期。\n受孕时母亲的虚岁必须在 18 至 45 岁之间！"},
+        EngineWordsCase {"TraditionalChinese", "zh_TW", "男孩", "女孩", "藍色", "粉紅色",
+            "恭喜！預測您將迎來", "恭喜！預測您的寶寶是", "請輸入正確的受孕日期！",
+            "請輸入正確的受孕日期！", "請輸入正確的母親出生日期！",
+            "請檢查受孕日期。\n受孕時母親的虛歲必須介於 18 至 45 歲之間！"},
+        EngineWordsCase {"Spanish", "es", "Niño", "Niña", "Azul", "Rosa",
+            "¡Enhorabuena! Vas a tener:", "¡Enhorabuena! Tu bebé será:",
+            "¡Elige una fecha de concepción que exista!",
+            "¡Elige una fecha de concepción que exista!",
+            "¡Elige una fecha de nacimiento que exista!",
+            "Comprueba la fecha de concepción.\n"
+            "¡Al concebir, la madre debe tener de 18 a 45 años lunares!"}),
     kq::test::RowName());
 
 } // namespace

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
 // Prints the catalogue the desktop program would choose in this process's environment ("en"
-// for English), as the program reads it: Qt's list of the desktop's languages.
+// for English), as the program reads it: Qt's list of the desktop's languages; then, with the
+// catalogues installed as the programs install them, the engine's word for a girl's colour.
+#include "EngineWords.h"
 #include "ProgramLanguage.h"
 
 #include <QCoreApplication>
@@ -11,8 +13,10 @@
 
 int main(int argc, char **argv)
 {
-    const QCoreApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
     const QString name = kq::CatalogueName(kq::ChooseLanguage(QLocale::system().uiLanguages()));
-    std::printf("%s\n", name.isEmpty() ? "en" : qPrintable(name));
+    kq::InstallCatalogues(application, QStringLiteral("kq"));
+    std::printf("%s %s\n", name.isEmpty() ? "en" : qPrintable(name),
+        kq::EngineWords::babyColour(kq::Gender::Girl).toUtf8().constData());
     return 0;
 }

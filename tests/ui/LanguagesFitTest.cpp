@@ -99,7 +99,8 @@ bool hasChinese(const QString &text)
     return false;
 }
 
-// Installs a language's catalogue and fonts for one test, as the program does at its start.
+// Installs a language's catalogues (the windows' and the engine's answers') and fonts for one
+// test, as the program does at its start.
 class LanguageScope
 {
 public:
@@ -108,13 +109,18 @@ public:
         UseChineseFontsFor(language.script);
         if (*language.catalogue == '\0')
             return;
-        loaded = translator.load(QStringLiteral(":/i18n/kq_") + QLatin1String(language.catalogue));
-        if (loaded)
+        loaded = translator.load(QStringLiteral(":/i18n/kq_") + QLatin1String(language.catalogue))
+            && engineTranslator.load(
+                QStringLiteral(":/i18n/kq-engine_") + QLatin1String(language.catalogue));
+        if (loaded) {
             QCoreApplication::installTranslator(&translator);
+            QCoreApplication::installTranslator(&engineTranslator);
+        }
     }
     ~LanguageScope()
     {
         QCoreApplication::removeTranslator(&translator);
+        QCoreApplication::removeTranslator(&engineTranslator);
         UseChineseFontsFor(ChineseScript::None);
     }
     LanguageScope(const LanguageScope &) = delete;
@@ -124,6 +130,7 @@ public:
 
 private:
     QTranslator translator;
+    QTranslator engineTranslator;
 };
 
 class LanguagesFit : public WindowTest, public ::testing::WithParamInterface<Row>
