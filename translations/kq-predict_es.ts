@@ -465,4 +465,15 @@ madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida;
         <translation>%1, %2</translation>
     </message>
 </context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda de las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, con las opciones propias de Qt.</translation>
+    </message>
+</context>
 </TS>

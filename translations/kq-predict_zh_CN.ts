@@ -460,4 +460,15 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
         <translation>%1（%2）</translation>
     </message>
 </context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>显示命令行选项的帮助。</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>显示包括 Qt 特有选项的帮助。</translation>
+    </message>
+</context>
 </TS>

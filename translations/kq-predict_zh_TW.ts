@@ -460,4 +460,15 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
         <translation>%1（%2）</translation>
     </message>
 </context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>顯示指令列選項的說明。</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>顯示包含 Qt 特有選項的說明。</translation>
+    </message>
+</context>
 </TS>

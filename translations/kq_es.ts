@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Predicts a baby&apos;s gender by the Chinese pregnancy calendar, for fun.
+Choose the mother&apos;s date of birth and the date of conception in the window that opens.</source>
+        <translation>Predice el sexo del bebé con el calendario chino de embarazo, por diversión.
+Elige la fecha de nacimiento de la madre y la fecha de concepción en la ventana que se abre.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Prueba &apos;%1 --help&apos; para más información.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de versión.</translation>
+    </message>
+    <message>
+        <source>Offers the years 1901 to 2099 for the conception (1856 to 2099 for the mother&apos;s birth) and opens on today&apos;s date. The lunar months outside 1960 to 2012 come from the official Chinese calendar.</source>
+        <translation>Ofrece los años 1901 a 2099 para la concepción (1856 a 2099 para el nacimiento de la madre) y abre en la fecha de hoy. Los meses lunares fuera de 1960 a 2012 salen del calendario chino oficial.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
     <name>kq::AdvertWindow</name>
     <message>
         <source>&amp;Help</source>

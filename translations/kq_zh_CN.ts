@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Predicts a baby&apos;s gender by the Chinese pregnancy calendar, for fun.
+Choose the mother&apos;s date of birth and the date of conception in the window that opens.</source>
+        <translation>按中国农历的生男生女清宫表预测宝宝的性别，仅供娱乐。
+在打开的窗口中选择母亲的出生日期和受孕日期。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>请运行“%1 --help”了解更多信息。</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>显示此帮助。</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>显示版本信息。</translation>
+    </message>
+    <message>
+        <source>Offers the years 1901 to 2099 for the conception (1856 to 2099 for the mother&apos;s birth) and opens on today&apos;s date. The lunar months outside 1960 to 2012 come from the official Chinese calendar.</source>
+        <translation>受孕日期可选 1901 至 2099 年（母亲出生日期可选 1856 至 2099 年），并以今天的日期打开。1960 至 2012 年以外的农历月份取自官方的中国农历。</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>多余的参数“%1”</translation>
+    </message>
+</context>
+<context>
     <name>kq::AdvertWindow</name>
     <message>
         <source>&amp;Help</source>

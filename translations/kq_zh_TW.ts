@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Predicts a baby&apos;s gender by the Chinese pregnancy calendar, for fun.
+Choose the mother&apos;s date of birth and the date of conception in the window that opens.</source>
+        <translation>按中國農曆的生男生女清宮表預測寶寶的性別，僅供娛樂。
+在開啟的視窗中選擇母親的出生日期和受孕日期。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>請執行「%1 --help」以取得更多資訊。</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>顯示此說明。</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>顯示版本資訊。</translation>
+    </message>
+    <message>
+        <source>Offers the years 1901 to 2099 for the conception (1856 to 2099 for the mother&apos;s birth) and opens on today&apos;s date. The lunar months outside 1960 to 2012 come from the official Chinese calendar.</source>
+        <translation>受孕日期可選 1901 至 2099 年（母親出生日期可選 1856 至 2099 年），並以今天的日期開啟。1960 至 2012 年以外的農曆月份取自官方的中國農曆。</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>多餘的參數「%1」</translation>
+    </message>
+</context>
+<context>
     <name>kq::AdvertWindow</name>
     <message>
         <source>&amp;Help</source>

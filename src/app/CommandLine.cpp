@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: MIT
 // The desktop program's command line: -h/--help and -v/--version, read before anything else so
 // that they answer without a display. Everything else the program does is unchanged by it.
+// Its texts are in the program's catalogue: they read in the desktop's language where the caller
+// has installed it (main() does, before it writes any of them), in English otherwise.
 #include "CommandLine.h"
 
 #include "modMasterEdit.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -15,9 +18,9 @@ namespace kq {
 
 namespace {
 
-const char *const Description
-    = "Predicts a baby's gender by the Chinese pregnancy calendar, for fun.\n"
-      "Choose the mother's date of birth and the date of conception in the window that opens.";
+const char *const Description = QT_TRANSLATE_NOOP("CommandLine",
+    "Predicts a baby's gender by the Chinese pregnancy calendar, for fun.\n"
+    "Choose the mother's date of birth and the date of conception in the window that opens.");
 
 QString ProgramName(const QStringList &arguments)
 {
@@ -28,8 +31,10 @@ QString ProgramName(const QStringList &arguments)
 CommandLine UsageError(const QString &program, const QString &message)
 {
     return {false, ExitUsage, QString(),
-        program + QStringLiteral(": ") + message + QStringLiteral("\nTry '") + program
-            + QStringLiteral(" --help' for more information.\n")};
+        program + QStringLiteral(": ") + message + QLatin1Char('\n')
+            + QCoreApplication::translate("CommandLine", "Try '%1 --help' for more information.")
+                  .arg(program)
+            + QLatin1Char('\n')};
 }
 
 } // namespace
@@ -41,18 +46,20 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
         return {};
     const QString program = ProgramName(arguments);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(Description));
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", Description));
     // Own help and version options rather than the parser's: those print and end the process
     // themselves, and need the application object, which does not exist yet.
     const QCommandLineOption helpOption(
-        {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-        QStringLiteral("Displays version information."));
+        QCoreApplication::translate("CommandLine", "Displays version information."));
     // The one option of a run: the years of the official calendar instead of the program's own.
     const QCommandLineOption extendedCalendarOption(QStringLiteral("extended-calendar"),
-        QStringLiteral("Offers the years 1901 to 2099 for the conception (1856 to 2099 for the "
-                       "mother's birth) and opens on today's date. The lunar months outside "
-                       "1960 to 2012 come from the official Chinese calendar."));
+        QCoreApplication::translate("CommandLine",
+            "Offers the years 1901 to 2099 for the conception (1856 to 2099 for the mother's "
+            "birth) and opens on today's date. The lunar months outside 1960 to 2012 come from "
+            "the official Chinese calendar."));
     parser.addOptions({helpOption, versionOption, extendedCalendarOption});
 
     if (!parser.parse(arguments)) {
@@ -73,7 +80,8 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
     }
     if (!parser.positionalArguments().isEmpty())
         return UsageError(program,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                .arg(parser.positionalArguments().first()));
     CommandLine run;
     run.extendedCalendar = parser.isSet(extendedCalendarOption);
     return run;

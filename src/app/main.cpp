@@ -17,11 +17,15 @@
 
 int main(int argc, char **argv)
 {
-    // --help and --version answer before anything else, without a display.
-    if (const kq::CommandLine commandLine
-        = kq::ReadCommandLine(kq::ArgumentsOf(argc, argv), kq::CommandLineStage::BeforeToolkit);
-        !commandLine.run)
-        return kq::FinishCommandLine(commandLine);
+    // --help and --version answer before anything else, without a display, in the desktop's
+    // language: only then is a core application object made, for the catalogues.
+    if (const QStringList arguments = kq::ArgumentsOf(argc, argv);
+        !kq::ReadCommandLine(arguments, kq::CommandLineStage::BeforeToolkit).run) {
+        QCoreApplication core(argc, argv);
+        kq::InstallCatalogues(core, QStringLiteral("kq"));
+        return kq::FinishCommandLine(
+            kq::ReadCommandLine(arguments, kq::CommandLineStage::BeforeToolkit));
+    }
     // Without a display the toolkit would abort with a core dump: say so in one line instead.
     if (const QString reason = kq::MissingDisplayReason(argc, argv); !reason.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(kq::NoDisplayLine(reason)));
@@ -30,6 +34,8 @@ int main(int argc, char **argv)
     kq::DisplayFailureGuard displayGuard;
     QApplication application(argc, argv);
     displayGuard.release();
+    // The desktop's language, when the program speaks it; English installs nothing.
+    kq::InstallTranslations(application);
     // Read again without the toolkit's own options, which the application object took out.
     if (const kq::CommandLine commandLine
         = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit);
@@ -39,8 +45,6 @@ int main(int argc, char **argv)
     // are closed while the support window is up), so the run does not end when no window is
     // visible; it ends through EndProgram.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The desktop's language, when the program speaks it; English installs nothing.
-    kq::InstallTranslations(application);
     // The look of the date lists, for the whole program where the desktop uses Fusion anyway.
     kq::ProgramStyle::installForApplication();
 

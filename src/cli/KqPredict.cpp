@@ -199,6 +199,13 @@ int answerPrediction(const CliStreams &streams, Predictor &predictor,
     return finish(streams, exitStatusOf(reply));
 }
 
+// Two texts of Qt's own help options that Qt's Spanish catalogue lacks. The program's catalogue
+// has them under Qt's context; it is asked after Qt's, so where Qt's has them, Qt's are used.
+[[maybe_unused]] constexpr const char *QtHelpTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+
 } // namespace
 
 int RunKqPredict(const QStringList &arguments, const CliStreams &streams)

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
 // The desktop program's command line: what each reading of the arguments decides, and the
-// built program asked for its help and version where there is no display.
+// built program asked for its help and version where there is no display, and refusing an
+// option, in the desktop's language.
 #include "CommandLine.h"
 #include "RowName.h"
 #include "RunProgram.h"
@@ -84,23 +85,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, Reading,
 
 using kq::test::ProgramRun;
 
-// The built program, with no display of any kind in its environment.
-ProgramRun RunWithoutDisplay(const QStringList &arguments, const QString &outputFile = {})
+// The built program, with no display of any kind in its environment, in the C locale unless
+// another environment is given.
+ProgramRun RunWithoutDisplay(const QStringList &arguments, const QString &outputFile = {},
+    QProcessEnvironment environment = kq::test::LocaleEnvironment("C"))
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     return kq::test::RunProgram(
         QStringLiteral(KQ_PROGRAM_PATH), arguments, {}, environment, 60000, outputFile);
-}
-
-// Only the whole option turns the extended calendar on. The program takes it from the reading
-// after the toolkit, when the toolkit's own options are gone.
-TEST(ExtendedCalendar, IsOnOnlyWhenAsked)
-{
-    EXPECT_FALSE(kq::ReadCommandLine({Path}, After).extendedCalendar);
-    EXPECT_FALSE(kq::ReadCommandLine({Path, "--extended"}, After).extendedCalendar);
-    EXPECT_TRUE(kq::ReadCommandLine({Path, "--extended-calendar"}, After).extendedCalendar);
 }
 
 TEST(ProgramWithoutDisplay, AnswersHelpAndVersion)
@@ -124,15 +117,55 @@ TEST(ProgramWithoutDisplay, HelpThatCannotBeWrittenIsAFailure)
     EXPECT_EQ(help.status, kq::ExitOutputFailed);
 }
 
-TEST(ProgramOffscreen, RefusesAnOptionItDoesNotKnow)
+// The help (where there is no display) and a refused option (on the offscreen platform, where
+// the toolkit starts and the second reading decides) in the desktop's language.
+struct LanguageCase
 {
-    // On the offscreen platform the toolkit starts, so the second reading decides.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    const ProgramRun run = kq::test::RunProgram(
-        QStringLiteral(KQ_PROGRAM_PATH), {QStringLiteral("--no-such-option")}, {}, environment);
-    EXPECT_EQ(run.status, kq::ExitUsage);
-    EXPECT_TRUE(run.err.contains("Unknown option 'no-such-option'")) << run.err.constData();
+    const char *name;
+    const char *lang;
+    const char *language; // LANGUAGE; nullptr when unset
+    const char *helpSays;
+    const char *refusalSays;
+};
+
+class ProgramInLanguage : public ::testing::TestWithParam<LanguageCase>
+{
+};
+
+TEST_P(ProgramInLanguage, AnswersItsCommandLineInIt)
+{
+    const LanguageCase &row = GetParam();
+    const QProcessEnvironment environment = kq::test::LocaleEnvironment(row.lang, row.language);
+    const ProgramRun help = RunWithoutDisplay({QStringLiteral("--help")}, {}, environment);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(QString::fromUtf8(help.out).contains(QString::fromUtf8(row.helpSays)))
+        << help.out.data();
+
+    QProcessEnvironment offscreen = environment;
+    offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const ProgramRun refused = kq::test::RunProgram(
+        QStringLiteral(KQ_PROGRAM_PATH), {QStringLiteral("--no-such-option")}, {}, offscreen);
+    EXPECT_EQ(refused.status, kq::ExitUsage);
+    EXPECT_TRUE(QString::fromUtf8(refused.err).contains(QString::fromUtf8(row.refusalSays)))
+        << refused.err.data();
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, ProgramInLanguage,
+    ::testing::Values(
+        LanguageCase {"CLocale", "C", nullptr,
+            "Choose the mother's date of birth and the date of conception",
+            "Unknown option 'no-such-option'"},
+        LanguageCase {"Germany", "de_DE.UTF-8", nullptr, "Displays version information.",
+            "Try 'kq-pregnancy-calendar --help' for more information."},
+        LanguageCase {"EnglishOverChinese", "zh_CN.UTF-8", "en",
+            "Offers the years 1901 to 2099", "Try 'kq-pregnancy-calendar --help'"},
+        LanguageCase {"SimplifiedChinese", "zh_CN.UTF-8", nullptr, "选择母亲的出生日期和受孕日期",
+            "请运行“kq-pregnancy-calendar --help”了解更多信息。"},
+        LanguageCase {"TraditionalChinese", "zh_TW.UTF-8", nullptr, "選擇母親的出生日期和受孕日期",
+            "請執行「kq-pregnancy-calendar --help」以取得更多資訊。"},
+        LanguageCase {"Spanish", "es_ES.UTF-8", nullptr,
+            "Elige la fecha de nacimiento de la madre",
+            "Prueba 'kq-pregnancy-calendar --help' para más información."}),
+    kq::test::RowName());
 
 } // namespace

@@ -48,4 +48,17 @@ inline ProgramRun RunProgram(const QString &program, const QStringList &argument
     return run;
 }
 
+// The environment of a user whose desktop speaks `lang` (LANG), with LANGUAGE too where
+// `language` is given: nothing else that chooses a language is left set.
+inline QProcessEnvironment LocaleEnvironment(const char *lang, const char *language = nullptr,
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment())
+{
+    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QLatin1String(variable));
+    environment.insert(QStringLiteral("LANG"), QLatin1String(lang));
+    if (language)
+        environment.insert(QStringLiteral("LANGUAGE"), QLatin1String(language));
+    return environment;
+}
+
 } // namespace kq::test
