@@ -197,7 +197,8 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
     </message>
     <message>
         <source>The mother&apos;s date of birth (years %1; %2 with a conception in %3).</source>
-        <translation>母亲的出生日期（年份 %1；受孕在 %3 年间时为 %2）。</translation>
+        <translation>母亲的出生日期（年份 %1；受孕在
+%3 年间时为 %2）。</translation>
     </message>
     <message>
         <source>The date of conception (years %1).</source>
@@ -205,15 +206,18 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
     </message>
     <message>
         <source>The expected date of delivery, instead of --conception: conception is estimated at %1 days (%2 weeks) before it.</source>
-        <translation>预产期，代替 --conception：受孕日期按预产期前 %1 天（%2 周）推算。</translation>
+        <translation>预产期，代替 --conception：受孕日期按预产期前 %1 天
+（%2 周）推算。</translation>
     </message>
     <message>
         <source>The first day of the last menstrual period, instead of --conception: conception is estimated at %1 days after it.</source>
-        <translation>末次月经的第一天，代替 --conception：受孕日期按其后 %1 天推算。</translation>
+        <translation>末次月经的第一天，代替 --conception：受孕日期按其后
+%1 天推算。</translation>
     </message>
     <message>
         <source>With a prediction: also the answers for every conception day within this many days (%1) on either side, as runs of equal answers.</source>
-        <translation>与预测一起：另给出受孕日前后这么多天（%1）内每一天的回答，相同的回答合为一段。</translation>
+        <translation>与预测一起：另给出受孕日前后这么多天（%1）内每一天
+的回答，相同的回答合为一段。</translation>
     </message>
     <message>
         <source>Today&apos;s date for the congratulation line, instead of the system&apos;s local date.</source>
@@ -225,11 +229,13 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
     </message>
     <message>
         <source>Show how the Chinese age was counted, the lunar month with the day it began (and the calendar, where the extended one gave it), and the chart&apos;s row for the age.</source>
-        <translation>显示虚岁的算法、农历月及其起始日（由扩展历法得出时注明历法），以及清宫表中该虚岁的一行。</translation>
+        <translation>显示虚岁的算法、农历月及其起始日（由扩展历法得出时注明
+历法），以及清宫表中该虚岁的一行。</translation>
     </message>
     <message>
         <source>Read lines &quot;BIRTH CONCEPTION&quot; from standard input and write one JSON object per line; blank lines are skipped.</source>
-        <translation>从标准输入读取“BIRTH CONCEPTION”行，每行写出一个 JSON 对象；空行跳过。</translation>
+        <translation>从标准输入读取“BIRTH CONCEPTION”行，每行写出一个
+JSON 对象；空行跳过。</translation>
     </message>
     <message>
         <source>Print the lunar month (1 to 12) in force on the date (%1).</source>
@@ -241,11 +247,14 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
     </message>
     <message>
         <source>Read records &quot;BIRTH CONCEPTION SEX&quot; (SEX: F, M, girl or boy) from standard input and say how often the prediction was right: the table, the accuracy and Cohen&apos;s kappa.</source>
-        <translation>从标准输入读取“BIRTH CONCEPTION SEX”记录（SEX：F、M、girl 或 boy），给出预测正确的频率：列联表、准确率和 Cohen kappa。</translation>
+        <translation>从标准输入读取“BIRTH CONCEPTION SEX”记录（SEX：F、M、
+girl 或 boy），给出预测正确的频率：列联表、准确率和
+Cohen kappa。</translation>
     </message>
     <message>
         <source>With --evaluate: the second date is the baby&apos;s date of birth; conception is taken as %1 days before.</source>
-        <translation>与 --evaluate 一起：第二个日期是宝宝的出生日期，受孕日期取其前 %1 天。</translation>
+        <translation>与 --evaluate 一起：第二个日期是宝宝的出生日期，受孕日期
+取其前 %1 天。</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>

@@ -197,7 +197,8 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
     </message>
     <message>
         <source>The mother&apos;s date of birth (years %1; %2 with a conception in %3).</source>
-        <translation>母親的出生日期（年份 %1；受孕在 %3 年間時為 %2）。</translation>
+        <translation>母親的出生日期（年份 %1；受孕在
+%3 年間時為 %2）。</translation>
     </message>
     <message>
         <source>The date of conception (years %1).</source>
@@ -205,15 +206,18 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
     </message>
     <message>
         <source>The expected date of delivery, instead of --conception: conception is estimated at %1 days (%2 weeks) before it.</source>
-        <translation>預產期，代替 --conception：受孕日期按預產期前 %1 天（%2 週）推算。</translation>
+        <translation>預產期，代替 --conception：受孕日期按預產期前 %1 天
+（%2 週）推算。</translation>
     </message>
     <message>
         <source>The first day of the last menstrual period, instead of --conception: conception is estimated at %1 days after it.</source>
-        <translation>末次月經的第一天，代替 --conception：受孕日期按其後 %1 天推算。</translation>
+        <translation>末次月經的第一天，代替 --conception：受孕日期按其後
+%1 天推算。</translation>
     </message>
     <message>
         <source>With a prediction: also the answers for every conception day within this many days (%1) on either side, as runs of equal answers.</source>
-        <translation>與預測一起：另給出受孕日前後這麼多天（%1）內每一天的回答，相同的回答合為一段。</translation>
+        <translation>與預測一起：另給出受孕日前後這麼多天（%1）內每一天
+的回答，相同的回答合為一段。</translation>
     </message>
     <message>
         <source>Today&apos;s date for the congratulation line, instead of the system&apos;s local date.</source>
@@ -225,11 +229,13 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
     </message>
     <message>
         <source>Show how the Chinese age was counted, the lunar month with the day it began (and the calendar, where the extended one gave it), and the chart&apos;s row for the age.</source>
-        <translation>顯示虛歲的算法、農曆月及其起始日（由擴充曆法得出時註明曆法），以及清宮表中該虛歲的一列。</translation>
+        <translation>顯示虛歲的算法、農曆月及其起始日（由擴充曆法得出時註明
+曆法），以及清宮表中該虛歲的一列。</translation>
     </message>
     <message>
         <source>Read lines &quot;BIRTH CONCEPTION&quot; from standard input and write one JSON object per line; blank lines are skipped.</source>
-        <translation>從標準輸入讀取「BIRTH CONCEPTION」行，每行寫出一個 JSON 物件；空行略過。</translation>
+        <translation>從標準輸入讀取「BIRTH CONCEPTION」行，每行寫出一個
+JSON 物件；空行略過。</translation>
     </message>
     <message>
         <source>Print the lunar month (1 to 12) in force on the date (%1).</source>
@@ -241,11 +247,14 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
     </message>
     <message>
         <source>Read records &quot;BIRTH CONCEPTION SEX&quot; (SEX: F, M, girl or boy) from standard input and say how often the prediction was right: the table, the accuracy and Cohen&apos;s kappa.</source>
-        <translation>從標準輸入讀取「BIRTH CONCEPTION SEX」記錄（SEX：F、M、girl 或 boy），給出預測正確的頻率：列聯表、準確率和 Cohen kappa。</translation>
+        <translation>從標準輸入讀取「BIRTH CONCEPTION SEX」記錄（SEX：F、M、
+girl 或 boy），給出預測正確的頻率：列聯表、準確率和
+Cohen kappa。</translation>
     </message>
     <message>
         <source>With --evaluate: the second date is the baby&apos;s date of birth; conception is taken as %1 days before.</source>
-        <translation>與 --evaluate 一起：第二個日期是寶寶的出生日期，受孕日期取其前 %1 天。</translation>
+        <translation>與 --evaluate 一起：第二個日期是寶寶的出生日期，受孕日期
+取其前 %1 天。</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>

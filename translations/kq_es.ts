@@ -7,7 +7,8 @@
         <source>Predicts a baby&apos;s gender by the Chinese pregnancy calendar, for fun.
 Choose the mother&apos;s date of birth and the date of conception in the window that opens.</source>
         <translation>Predice el sexo del bebé con el calendario chino de embarazo, por diversión.
-Elige la fecha de nacimiento de la madre y la fecha de concepción en la ventana que se abre.</translation>
+Elige la fecha de nacimiento de la madre y la fecha de concepción
+en la ventana que se abre.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>

@@ -23,7 +23,9 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
     </message>
     <message>
         <source>Offers the years 1901 to 2099 for the conception (1856 to 2099 for the mother&apos;s birth) and opens on today&apos;s date. The lunar months outside 1960 to 2012 come from the official Chinese calendar.</source>
-        <translation>受孕日期可选 1901 至 2099 年（母亲出生日期可选 1856 至 2099 年），并以今天的日期打开。1960 至 2012 年以外的农历月份取自官方的中国农历。</translation>
+        <translation>受孕日期可选 1901 至 2099 年（母亲出生日期可选 1856 至
+2099 年），并以今天的日期打开。1960 至 2012 年以外的
+农历月份取自官方的中国农历。</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>

@@ -49,8 +49,7 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
     parser.setApplicationDescription(QCoreApplication::translate("CommandLine", Description));
     // Own help and version options rather than the parser's: those print and end the process
     // themselves, and need the application object, which does not exist yet.
-    const QCommandLineOption helpOption(
-        {QStringLiteral("h"), QStringLiteral("help")},
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
         QCoreApplication::translate("CommandLine", "Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
         QCoreApplication::translate("CommandLine", "Displays version information."));
@@ -68,9 +67,13 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
         return UsageError(program, parser.errorText());
     }
     if (parser.isSet(helpOption)) {
-        // Without an application object the parser cannot know the program's name.
+        // The usage line names the program by its file name: the parser would put a placeholder
+        // there without an application object, and the path it was started by with one.
         QString help = parser.helpText();
-        help.replace(QStringLiteral("<executable_name>"), program);
+        const QString named = QCoreApplication::instance() ? QCoreApplication::arguments().first()
+                                                           : QStringLiteral("<executable_name>");
+        if (const qsizetype at = help.indexOf(named); at >= 0)
+            help.replace(at, named.size(), program);
         return {false, 0, help, QString()};
     }
     if (parser.isSet(versionOption)) {

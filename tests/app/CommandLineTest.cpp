@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "RowName.h"
 #include "RunProgram.h"
+#include "TerminalColumns.h"
 
 #include <QFile>
 #include <QProcessEnvironment>
@@ -126,6 +127,7 @@ struct LanguageCase
     const char *language; // LANGUAGE; nullptr when unset
     const char *helpSays;
     const char *refusalSays;
+    bool translated = true;
 };
 
 class ProgramInLanguage : public ::testing::TestWithParam<LanguageCase>
@@ -140,6 +142,11 @@ TEST_P(ProgramInLanguage, AnswersItsCommandLineInIt)
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(QString::fromUtf8(help.out).contains(QString::fromUtf8(row.helpSays)))
         << help.out.data();
+    // A translated help fits a terminal of 80 columns, Chinese characters counting two.
+    if (row.translated) {
+        for (const QString &line : QString::fromUtf8(help.out).split(u'\n'))
+            EXPECT_LE(kq::test::TerminalColumns(line), 80) << line.toStdString();
+    }
 
     QProcessEnvironment offscreen = environment;
     offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -151,20 +158,18 @@ TEST_P(ProgramInLanguage, AnswersItsCommandLineInIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ProgramInLanguage,
-    ::testing::Values(
-        LanguageCase {"CLocale", "C", nullptr,
-            "Choose the mother's date of birth and the date of conception",
-            "Unknown option 'no-such-option'"},
+    ::testing::Values(LanguageCase {"CLocale", "C", nullptr,
+                          "Choose the mother's date of birth and the date of conception",
+                          "Unknown option 'no-such-option'", false},
         LanguageCase {"Germany", "de_DE.UTF-8", nullptr, "Displays version information.",
-            "Try 'kq-pregnancy-calendar --help' for more information."},
-        LanguageCase {"EnglishOverChinese", "zh_CN.UTF-8", "en",
-            "Offers the years 1901 to 2099", "Try 'kq-pregnancy-calendar --help'"},
+            "Try 'kq-pregnancy-calendar --help' for more information.", false},
+        LanguageCase {"EnglishOverChinese", "zh_CN.UTF-8", "en", "Offers the years 1901 to 2099",
+            "Try 'kq-pregnancy-calendar --help'", false},
         LanguageCase {"SimplifiedChinese", "zh_CN.UTF-8", nullptr, "选择母亲的出生日期和受孕日期",
             "请运行“kq-pregnancy-calendar --help”了解更多信息。"},
         LanguageCase {"TraditionalChinese", "zh_TW.UTF-8", nullptr, "選擇母親的出生日期和受孕日期",
             "請執行「kq-pregnancy-calendar --help」以取得更多資訊。"},
-        LanguageCase {"Spanish", "es_ES.UTF-8", nullptr,
-            "Elige la fecha de nacimiento de la madre",
+        LanguageCase {"Spanish", "es_ES.UTF-8", nullptr, "Elige la fecha de nacimiento de la madre",
             "Prueba 'kq-pregnancy-calendar --help' para más información."}),
     kq::test::RowName());
 

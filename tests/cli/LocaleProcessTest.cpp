@@ -8,11 +8,11 @@
 // shows them.
 #include "RowName.h"
 #include "RunProgram.h"
+#include "TerminalColumns.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <wchar.h> // wcswidth (POSIX)
 #include <map>
 #include <string>
 #include <utility>
@@ -123,6 +123,11 @@ TEST_P(KqPredictInLocale, TextOutputsSpeakTheLanguage)
         EXPECT_TRUE(text.contains(QString::fromUtf8(word->second)))
             << output.name << " lacks " << word->second << ":\n"
             << text.toStdString();
+        // The help fits a terminal of 80 columns, Chinese characters counting two.
+        if (QLatin1String(output.name) == QLatin1String("Help")) {
+            for (const QString &line : text.split(u'\n'))
+                EXPECT_LE(kq::test::TerminalColumns(line), 80) << line.toStdString();
+        }
         // Nothing is left in English but names, numbers and dates.
         for (const char *english :
             {"Mother's", "Gender", "Chinese age", "lunar month", "must be", "Displays"})
@@ -166,13 +171,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, KqPredictInLocale,
         LocaleRow {"EnglishOverChinese", "zh_CN.UTF-8", "en", {}}),
     kq::test::RowName());
 
-// The columns a UTF-8 text takes in a terminal, as the C library counts them.
-int columnsOf(const QString &text)
-{
-    const std::wstring wide = text.toStdWString();
-    return ::wcswidth(wide.c_str(), wide.size());
-}
-
 // The words of a line (runs without spaces) with the columns where each begins and ends.
 struct Word
 {
@@ -191,7 +189,8 @@ std::vector<Word> wordsOf(const QString &line)
         }
         const qsizetype next = line.indexOf(u' ', at);
         const qsizetype stop = next < 0 ? line.size() : next;
-        words.push_back({columnsOf(line.left(at)), columnsOf(line.left(stop))});
+        words.push_back(
+            {kq::test::TerminalColumns(line.left(at)), kq::test::TerminalColumns(line.left(stop))});
         at = stop;
     }
     return words;
@@ -281,7 +280,7 @@ TEST_P(KqPredictLabels, PutTheValuesInOneColumn)
         qsizetype value = colon + 1;
         while (value < line.size() && line.at(value) == u' ')
             ++value;
-        columns.push_back(columnsOf(line.left(value)));
+        columns.push_back(kq::test::TerminalColumns(line.left(value)));
     }
     for (const int column : columns)
         EXPECT_EQ(column, columns.front()) << answer.out.toStdString();
