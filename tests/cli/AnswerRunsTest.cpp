@@ -70,8 +70,9 @@ TEST_P(AnswersAroundADate, AreRunsOfEqualAnswers)
         EXPECT_EQ(runs[i].outcome,
             c.runs[i].lunarMonth ? ReplyOutcome::Predicted : ReplyOutcome::AgeOutOfRange);
         EXPECT_EQ(runs[i].lunarMonth, c.runs[i].lunarMonth);
-        if (c.runs[i].lunarMonth)
+        if (c.runs[i].lunarMonth) {
             EXPECT_EQ(kq::GenderText(runs[i].gender), c.runs[i].gender);
+        }
     }
 }
 

@@ -105,7 +105,7 @@ TEST(BatchRunner, NumberedAnswersEqualQtsForEveryLength)
             Reply reply;
             const std::string text(line);
             if (text == "nonsense" || text.find(" x") != std::string::npos)
-                reply = ReplyOf(Rejection {RejectionReason::NotTwoDates});
+                reply = ReplyOf(Rejection {}); // not two dates
             else
                 reply = Predictor(FixedToday).predict(text.substr(0, 10), text.substr(11));
             reply.line = number;

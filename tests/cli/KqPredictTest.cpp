@@ -261,7 +261,7 @@ struct UsageCase
 {
     const char *name;
     QStringList arguments;
-    std::string input; // standard input: a record --evaluate would accept
+    std::string input = {}; // standard input: a record --evaluate would accept
     const char *message = nullptr; // the first line of standard error, where the row names it
 };
 
@@ -325,9 +325,10 @@ TEST_P(WrongUsage, Exits64WithAMessage)
     EXPECT_EQ(result.status, ExitUsage);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err.rfind("kq-predict: ", 0), 0u) << result.err;
-    if (GetParam().message)
+    if (GetParam().message) {
         EXPECT_EQ(result.err,
             std::string(GetParam().message) + "\nTry 'kq-predict --help' for more information.\n");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, WrongUsage, testing::ValuesIn(UsageCases), RowName());

@@ -131,8 +131,9 @@ TEST_P(Catalogues, KeepTheArgumentsAndAccessKeys)
         const QString keys = accessKeysOf(message.translation);
         EXPECT_EQ(keys.size(), sourceKeys.size())
             << where << " -> " << message.translation.toStdString();
-        if (!sourceKeys.isEmpty())
+        if (!sourceKeys.isEmpty()) {
             EXPECT_FALSE(message.translation.contains(QLatin1String("&&"))) << where;
+        }
     }
 }
 
