@@ -7,7 +7,8 @@ set(KQ_LANGUAGES zh_CN zh_TW es)
 # kq_add_catalogues(TARGET NAME SOURCE_DIR...): compiles the catalogues NAME_*.ts and builds them
 # into TARGET under ":/i18n" (no file is installed beside the programs). The target
 # update_translations refreshes every catalogue from the folders of the sources whose texts it
-# holds, with lupdate.
+# holds, with lupdate; the global property KQ_CATALOGUES lists them as "NAME=DIR:DIR...", for
+# the test that the catalogues are up to date.
 function(kq_add_catalogues target name)
     set(ts_files)
     foreach(language IN LISTS KQ_LANGUAGES)
@@ -25,4 +26,6 @@ function(kq_add_catalogues target name)
         add_custom_target(update_translations)
     endif()
     add_dependencies(update_translations update_${resource})
+    list(JOIN ARGN ":" folders)
+    set_property(GLOBAL APPEND PROPERTY KQ_CATALOGUES "${name}=${folders}")
 endfunction()
