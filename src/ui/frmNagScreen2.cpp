@@ -9,6 +9,7 @@
 #include "LinkLabel.h"
 #include "ScreenReader.h"
 #include "Texts.h"
+#include "TopmostWindow.h"
 #include "WindowStyle.h"
 #include "modHelp.h"
 
@@ -288,8 +289,7 @@ frmNagScreen2 *frmNagScreen2::ShowSupportWindow(
     static QPointer<frmNagScreen2> window;
     if (!window)
         window = new frmNagScreen2(platform, std::move(endProgram));
-    window->show();
-    window->raise();
+    ShowTopmost(*window);
     return window;
 }
 
