@@ -5,7 +5,7 @@
 // that has it (in Chinese the Noto Sans CJK face of the language's script, upright), and the
 // access keys of a window and of a menu are all different.
 #include "CaptionFrame.h"
-#include "Fonts.h"
+#include "Look.h"
 #include "RowName.h"
 #include "UiTestSupport.h"
 #include "frmAbout.h"
@@ -41,7 +41,7 @@ using namespace kq::testing;
 
 enum class Window { Main, ResultBoy, ResultGirl, About, Support0, Support1, Support2, Support3 };
 
-struct Language
+struct TestLanguage
 {
     const char *name;
     const char *catalogue; // "" for English: no translator
@@ -49,7 +49,7 @@ struct Language
     const char *chineseFamily; // the face that draws the Chinese characters; "" for none
 };
 
-constexpr Language Languages[] = {{"English", "", ChineseScript::None, ""},
+constexpr TestLanguage TestLanguages[] = {{"English", "", ChineseScript::None, ""},
     {"SimplifiedChinese", "zh_CN", ChineseScript::Simplified, "Noto Sans CJK SC"},
     {"TraditionalChinese", "zh_TW", ChineseScript::Traditional, "Noto Sans CJK TC"},
     {"Spanish", "es", ChineseScript::None, ""}};
@@ -67,7 +67,7 @@ constexpr WindowKind Windows[] = {{"Main", Window::Main}, {"ResultBoy", Window::
 struct Row
 {
     std::string name;
-    Language language;
+    TestLanguage language;
     Window window;
 };
 
@@ -79,7 +79,7 @@ void PrintTo(const Row &row, std::ostream *out)
 std::vector<Row> allRows()
 {
     std::vector<Row> rows;
-    for (const Language &language : Languages)
+    for (const TestLanguage &language : TestLanguages)
         for (const WindowKind &kind : Windows)
             rows.push_back({std::string(language.name) + "_" + kind.name, language, kind.window});
     return rows;
@@ -99,14 +99,23 @@ bool hasChinese(const QString &text)
     return false;
 }
 
+// The program's row of a language.
+const kq::Language &programLanguage(std::string_view catalogue)
+{
+    for (const kq::Language &language : kq::Languages)
+        if (language.catalogue == catalogue)
+            return language;
+    return kq::English;
+}
+
 // Installs a language's catalogues (the windows' and the engine's answers') and fonts for one
 // test, as the program does at its start.
 class LanguageScope
 {
 public:
-    explicit LanguageScope(const Language &language)
+    explicit LanguageScope(const TestLanguage &language)
     {
-        UseChineseFontsFor(language.script);
+        UseLanguage(programLanguage(language.catalogue));
         if (*language.catalogue == '\0')
             return;
         loaded = translator.load(QStringLiteral(":/i18n/kq_") + QLatin1String(language.catalogue))
@@ -121,7 +130,7 @@ public:
     {
         QCoreApplication::removeTranslator(&translator);
         QCoreApplication::removeTranslator(&engineTranslator);
-        UseChineseFontsFor(ChineseScript::None);
+        UseLanguage(kq::English);
     }
     LanguageScope(const LanguageScope &) = delete;
     LanguageScope &operator=(const LanguageScope &) = delete;
@@ -147,7 +156,7 @@ protected:
     // characters come from the language's CJK face, and stand upright.
     void checkGlyphs(const QWidget *control, const QFont &font, const QString &text)
     {
-        const Language &language = GetParam().language;
+        const TestLanguage &language = GetParam().language;
         QTextLayout layout(text, font);
         layout.beginLayout();
         layout.createLine();
