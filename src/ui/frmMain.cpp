@@ -207,7 +207,8 @@ void frmMain::Form_Load()
     offerDateLists(dateListsOf(context),
         {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate, cmbConceptionMonth,
             cmbConceptionYear});
-    cmbDOBDate->setFocus();
+    // The first list in the keyboard order: the day, or in Chinese the year.
+    (windowLanguage().yearFirst ? cmbDOBYear : cmbDOBDate)->setFocus();
 }
 
 bool frmMain::ValidateDates()
