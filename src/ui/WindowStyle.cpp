@@ -136,18 +136,24 @@ LinkLabel *makeLinkLabel(QWidget *parent, const char *name, const QString &capti
     return label;
 }
 
+QFont fittedFont(const QString &text, int width, const FontStyle &designed)
+{
+    // Two pixels stay free for the slant of italic letters.
+    QFont font = verdana(designed);
+    const double smallest = designed.pointSize * 0.75;
+    const qreal room = width - 2;
+    while (
+        QFontMetricsF(font).horizontalAdvance(text) > room && font.pointSizeF() - 0.25 >= smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
+
 void fitOnOneLine(QLabel *label, const FontStyle &designed)
 {
     // One line, never wrapped: a word that does not fit would otherwise drop out of sight onto a
-    // second line below the label. Two pixels stay free for the slant of italic letters.
+    // second line below the label.
     label->setWordWrap(false);
-    QFont font = verdana(designed);
-    const double smallest = designed.pointSize * 0.75;
-    const qreal room = label->width() - 2;
-    while (QFontMetricsF(font).horizontalAdvance(label->text()) > room
-        && font.pointSizeF() - 0.25 >= smallest)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
+    label->setFont(fittedFont(label->text(), label->width(), designed));
     keepChineseLineInside(label);
 }
 

@@ -57,5 +57,7 @@ LinkLabel *makeLinkLabel(QWidget *parent, const char *name, const QString &capti
 // less than three quarters of the designed size, until the line fits. Called again whenever
 // the text changes.
 void fitOnOneLine(QLabel *label, const FontStyle &designed);
+// The font fitOnOneLine gives a label of that width for the text.
+QFont fittedFont(const QString &text, int width, const FontStyle &designed);
 
 } // namespace kq

@@ -46,12 +46,14 @@ LabelStyle panelText(Align align, bool underline = false)
 // The panel's heading, as written in English: its centre is the axis of the panel's captions.
 const char *const AgeHeading = QT_TRANSLATE_NOOP("kq::frmDisplay", "Mother's Chinese Age is");
 
-// Where the English heading's text is centred, in pixels from the panel's left edge: the
-// English captions are left-aligned in boxes they nearly fill, so each reads centred there.
+// Where the English heading's text is centred as the English window draws it, in pixels from
+// the panel's left edge: the English captions are left-aligned in boxes they nearly fill, so
+// each reads centred there.
 int englishAxis()
 {
-    const qreal width = QFontMetricsF(verdana(PanelHeadingFont))
-                            .horizontalAdvance(QString::fromLatin1(AgeHeading));
+    const QString english = QString::fromLatin1(AgeHeading);
+    const qreal width = QFontMetricsF(fittedFont(english, HeadingPlace.width(), PanelHeadingFont))
+                            .horizontalAdvance(english);
     return HeadingPlace.left() + qRound(width / 2);
 }
 
@@ -67,8 +69,8 @@ void placeCaption(QLabel *label, const QRect &designed, int axis, const FontStyl
     }
     const int needed
         = int(std::ceil(QFontMetricsF(verdana(style)).horizontalAdvance(label->text()))) + 2;
-    const int half = std::min(
-        {std::max(designed.width(), needed) / 2, axis, label->parentWidget()->width() - axis});
+    const int half = std::min({(std::max(designed.width(), needed) + 1) / 2, axis,
+        label->parentWidget()->width() - axis});
     label->setGeometry(axis - half, designed.y(), 2 * half, designed.height());
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     fitOnOneLine(label, style); // steps down only a caption wider than the whole panel
