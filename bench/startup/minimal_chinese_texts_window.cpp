@@ -66,16 +66,16 @@ int main(int argc, char **argv)
     auto *menus = new QMenuBar(&window);
     for (const Text &menu : Menus)
         menus->addMenu(words(menu));
-    menus->setGeometry(0, 0, 477, 22);
-    int top = 24;
+    menus->setGeometry(0, 0, 477, menus->sizeHint().height());
+    int top = menus->height() + 2;
     for (const Text &text : Texts) {
         auto *label = new QLabel(words(text), &window);
         label->setWordWrap(true);
         QFont font = label->font();
         font.setBold(text.bold);
         label->setFont(font);
-        label->setGeometry(8, top, 460, 34);
-        top += 36;
+        label->setGeometry(8, top, 460, 32);
+        top += 33;
     }
     auto *list = new QComboBox(&window);
     for (int month = 0; month < 12; ++month)
