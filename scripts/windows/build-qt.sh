@@ -97,5 +97,12 @@ if [[ ! -f $prefix/.googletest-complete ]]; then
     touch "$prefix/.googletest-complete"
     echo "Built GoogleTest for Windows in $((SECONDS - gtest_started)) s"
 fi
+# Qt's own catalogues (the buttons of a message box, the help option), where Qt looks for them:
+# the files of Debian's qt6-translations-l10n, the same on every platform.
+if [[ ! -f $prefix/.translations-complete ]]; then
+    mkdir -p "$prefix/translations"
+    cp /usr/share/qt6/translations/qtbase_*.qm "$prefix/translations/"
+    touch "$prefix/.translations-complete"
+fi
 echo "Qt $upstream and GoogleTest for Windows are ready in"
 echo "$prefix"

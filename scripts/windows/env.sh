@@ -26,6 +26,6 @@ kq_wine_environment() {
     fi
     # One Wine server, with Wine's own services, for every program run from here on. Started
     # apart, so that no service holds the output of a test (or of a pipe) open once it ends.
-    wineserver -p
+    wineserver -p 2>/dev/null || true # already up: it stays
     wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }

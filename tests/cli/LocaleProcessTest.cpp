@@ -212,7 +212,12 @@ struct TableRow
 class KqPredictColumns : public ::testing::TestWithParam<TableRow>
 {
 protected:
-    void SetUp() override { ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr); }
+    void SetUp() override
+    {
+#ifndef _WIN32 // columns are counted with the C library's wcswidth in a UTF-8 locale
+        ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+#endif
+    }
 };
 
 TEST_P(KqPredictColumns, LineUpAsTheTerminalShowsThem)
@@ -260,7 +265,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, KqPredictColumns,
 class KqPredictLabels : public ::testing::TestWithParam<LocaleRow>
 {
 protected:
-    void SetUp() override { ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr); }
+    void SetUp() override
+    {
+#ifndef _WIN32 // columns are counted with the C library's wcswidth in a UTF-8 locale
+        ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+#endif
+    }
 };
 
 TEST_P(KqPredictLabels, PutTheValuesInOneColumn)

@@ -32,8 +32,23 @@ shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/
 # The settings codec's form of a text: each code moved up by 85, read in the ANSI code page.
 encode() { python3 -c 'import sys; print(bytes(ord(c) + 85 for c in sys.argv[1]).decode("cp1252"))' "$1"; }
 duration=$(encode Duration)
-reg_value() { wine reg query "$settings_key" /v "$duration" 2>/dev/null | tr -d '\r' \
-              | sed -n "s/^ *$duration *REG_SZ *//p"; }
+wine_path() { printf 'Z:%s' "${1//\//\\}"; }
+# The value as the registry holds it, read from regedit's export (UTF-16, where reg.exe's
+# output would pass through the console's code page).
+reg_value() {
+    rm -f "$work/settings.reg"
+    wine regedit /E "$(wine_path "$work/settings.reg")" \
+        "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\kq-pregnancy-calendar\\Settings" \
+        >/dev/null 2>&1 || true
+    [[ -f $work/settings.reg ]] || return 0
+    python3 - "$work/settings.reg" "$duration" <<'PY'
+import sys
+for line in open(sys.argv[1], encoding="utf-16"):
+    prefix = '"%s"="' % sys.argv[2]
+    if line.startswith(prefix):
+        print(line.strip()[len(prefix):-1])
+PY
+}
 
 wineboot --init >/dev/null 2>&1 || true
 wineserver -w
@@ -91,6 +106,9 @@ echo "result window: $result"
 echo "--- File > Exit, the support window, its Exit"
 keys "$result" alt+f x
 support=$(wait_window "$full_title" "" "$result") || fail "the support window did not appear"
+# Shown without activation: the user clicks it first (its top left corner, where no control
+# lies), which makes it the active window.
+xdo mousemove --window "$support" 3 3 click 1
 keys "$support" alt+x
 wait_exit "$app" 30 || fail "the program did not end after the support window's Exit"
 [[ $status -eq 0 ]] || fail "the program ended with status $status"
