@@ -3,7 +3,7 @@
 // The columns a text takes in a terminal, as the C library counts them (wcswidth in a UTF-8
 // locale): Chinese characters take two. Windows' C library has no wcswidth; there the columns
 // of a console are counted from the East Asian Width property of Unicode (UAX #11): wide and
-// full-width characters take two, every other character of the program's texts one.
+// full-width characters take two, control characters none, every other character one.
 #pragma once
 
 #include <QString>
@@ -23,6 +23,9 @@ inline int TerminalColumns(const QString &text)
 {
     int columns = 0;
     for (const char32_t c : text.toUcs4()) {
+        // A control character (the carriage return of a Windows line end) takes no column.
+        if (c < 0x20 || c == 0x7F)
+            continue;
         // The ranges of East Asian Width W and F that the program's languages use.
         const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E)
             || (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF)
