@@ -13,7 +13,7 @@
 # Usage: bench/startup.sh [RUNS] [PROGRAM]
 #   RUNS     launches of each program in each case (default 15)
 #   PROGRAM  the program to measure (default: the Release build in build/bench-release)
-# KQ_STARTUP_CASES chooses the cases ("C zh_CN", the default; or one of them).
+# KQ_STARTUP_CASES chooses the cases ("C zh_CN zh_CN-texts", the default; or some of them).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
@@ -26,11 +26,13 @@ build="$top/build/bench-release"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
       -DKQ_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target kq-pregnancy-calendar minimal-qt-window \
-      minimal-chinese-window launch-and-wait >/dev/null
+      minimal-chinese-window minimal-chinese-texts-window launch-and-wait >/dev/null
 program=${2:-"$build/src/app/kq-pregnancy-calendar"}
 minimal="$build/bench/startup/minimal-qt-window"
 minimal_chinese="$build/bench/startup/minimal-chinese-window"
-cases=${KQ_STARTUP_CASES:-C zh_CN}
+minimal_texts="$build/bench/startup/minimal-chinese-texts-window"
+catalogue="$build/src/app/kq_zh_CN.qm"
+cases=${KQ_STARTUP_CASES:-C zh_CN zh_CN-texts}
 
 # The Chinese case needs the zh_CN.UTF-8 locale and a Chinese font. They are set up here, for the
 # measurement only: the program itself needs neither (its package recommends the font).
@@ -40,7 +42,7 @@ as_root() {
     else echo "startup.sh: please run as root: $*" >&2; return 1
     fi
 }
-if [[ " $cases " == *" zh_CN "* ]]; then
+if [[ " $cases " == *" zh_CN"* ]]; then
     if ! locale -a | grep -qix 'zh_CN\.utf-\?8'; then
         [[ -d /usr/share/i18n/locales ]] \
             || as_root apt-get install -y --no-install-recommends locales >/dev/null
@@ -72,18 +74,20 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 title="KQ Rurevir Ivideruzi Zuduzire v1.95"
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# One case: LOCALE, the floor's title and program, and the targets of the time and memory ratios.
+# One case: LOCALE, the floor's title and program, the targets of the time and memory ratios,
+# and the floor's arguments, if any.
 measure() {
     local locale=$1 floor_title=$2 floor=$3 time_target=$4 memory_target=$5
+    shift 5
     # One warm-up launch of each (the first run writes the program's one setting; file caches
     # fill).
     LANG=$locale "$waiter" "$title" "$program" >/dev/null
-    LANG=$locale "$waiter" "$floor_title" "$floor" >/dev/null
+    LANG=$locale "$waiter" "$floor_title" "$floor" "$@" >/dev/null
 
     : >"$scratch/program" ; : >"$scratch/floor"
     for _ in $(seq "$runs"); do
         LANG=$locale "$waiter" "$title" "$program" >>"$scratch/program"
-        LANG=$locale "$waiter" "$floor_title" "$floor" >>"$scratch/floor"
+        LANG=$locale "$waiter" "$floor_title" "$floor" "$@" >>"$scratch/floor"
     done
 
     # launch-and-wait prints: mapped ms, first frame ms, resident KiB, processor ms to the frame.
@@ -110,6 +114,9 @@ for case in $cases; do
     case $case in
     C) measure C.UTF-8 "Minimal Qt window" "$minimal" 1.25 1.15 ;;
     zh_CN) measure zh_CN.UTF-8 "Minimal Qt window, Chinese" "$minimal_chinese" 1.15 1.15 ;;
-    *) echo "startup.sh: unknown case $case (C or zh_CN)" >&2; exit 64 ;;
+    # The floor that draws the main window's own Chinese texts, from the program's catalogue.
+    zh_CN-texts) measure zh_CN.UTF-8 "Minimal Qt window, Chinese texts" "$minimal_texts" 1.15 1.15 \
+        "$catalogue" ;;
+    *) echo "startup.sh: unknown case $case (C, zh_CN or zh_CN-texts)" >&2; exit 64 ;;
     esac
 done

@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Corvane Softwares
 # SPDX-License-Identifier: MIT
 # The programs' catalogues: translations/NAME_LANGUAGE.ts for every language the programs speak
-# besides English.
+# besides English. The same suffixes, in the same order, as the table of languages in
+# src/l10n/Languages.h (a test compares the two).
 set(KQ_LANGUAGES zh_CN zh_TW es)
 
 # kq_add_catalogues(TARGET NAME SOURCE_DIR...): compiles the catalogues NAME_*.ts and builds them

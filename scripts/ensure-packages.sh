@@ -4,6 +4,8 @@
 # Installs the Debian packages the build and the tests need, but only those that are missing.
 # As root it runs apt-get itself; otherwise it uses sudo when that works without a password,
 # and else prints the exact apt-get line to run and fails.
+# Usage: scripts/ensure-packages.sh [windows]   (windows: also what the Windows build needs:
+#        mingw-w64, Wine, NSIS, and dpkg-dev for Qt's source package)
 set -euo pipefail
 
 packages=(
@@ -19,6 +21,12 @@ packages=(
     python3-lunardate python3-gi gir1.2-lunardate-3.0
     clang libfuzzer-14-dev
 )
+if [[ ${1:-} == windows ]]; then
+    packages+=(
+        g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+        wine wine64 nsis dpkg-dev python3
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

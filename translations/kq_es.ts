@@ -32,6 +32,29 @@ en la ventana que se abre.</translation>
     </message>
 </context>
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>no está definida ni DISPLAY ni WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>no está definida DISPLAY</translation>
+    </message>
+    <message>
+        <source>the window system could not be reached (DISPLAY is not set)</source>
+        <translation>no se pudo conectar con el sistema de ventanas (no está definida DISPLAY)</translation>
+    </message>
+    <message>
+        <source>the window system could not be reached (DISPLAY=%1)</source>
+        <translation>no se pudo conectar con el sistema de ventanas (DISPLAY=%1)</translation>
+    </message>
+    <message>
+        <source>cannot open a display: %1; this program needs a graphical desktop</source>
+        <translation>no se puede abrir una pantalla: %1; este programa necesita un escritorio gráfico</translation>
+    </message>
+</context>
+<context>
     <name>kq::AdvertWindow</name>
     <message>
         <source>&amp;Help</source>

@@ -15,7 +15,7 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation>显示此帮助。</translation>
+        <translation>显示命令行选项的帮助。</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -30,6 +30,29 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>多余的参数“%1”</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>未设置 DISPLAY 和 WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>未设置 DISPLAY</translation>
+    </message>
+    <message>
+        <source>the window system could not be reached (DISPLAY is not set)</source>
+        <translation>无法连接窗口系统（未设置 DISPLAY）</translation>
+    </message>
+    <message>
+        <source>the window system could not be reached (DISPLAY=%1)</source>
+        <translation>无法连接窗口系统（DISPLAY=%1）</translation>
+    </message>
+    <message>
+        <source>cannot open a display: %1; this program needs a graphical desktop</source>
+        <translation>无法打开显示器：%1；本程序需要图形桌面</translation>
     </message>
 </context>
 <context>
@@ -81,11 +104,13 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>为您的网站联合冠名本软件，提升访客忠诚度和网站流量：在这里放上您网站的名称和链接。详见“帮助”。点击此处了解联合冠名的更多信息。</translation>
+        <translation>为您的网站联合冠名本软件，提升访客忠诚度和网站流量：
+在这里放上您网站的名称和链接。详见“帮助”。点击此处了解联合冠名的更多信息。</translation>
     </message>
     <message>
         <source>Although KQ Rurevir Ivideruzi Zuduzire is said to very accurate and have a high success rate, but the program is solely a bit of fun and entertainment. Just enjoy it!</source>
-        <translation>虽然据说 KQ Rurevir Ivideruzi Zuduzire 非常准确、成功率很高，但本程序纯属娱乐，仅供一笑。尽情享受吧！</translation>
+        <translation>虽然据说 KQ Rurevir Ivideruzi Zuduzire 非常准确、成功率很高，
+但本程序纯属娱乐，仅供一笑。尽情享受吧！</translation>
     </message>
     <message>
         <source>Visit our discussion forum at %1</source>

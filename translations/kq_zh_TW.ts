@@ -15,7 +15,7 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation>顯示此說明。</translation>
+        <translation>顯示指令列選項的說明。</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -30,6 +30,29 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>多餘的引數「%1」</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>未設定 DISPLAY 和 WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>未設定 DISPLAY</translation>
+    </message>
+    <message>
+        <source>the window system could not be reached (DISPLAY is not set)</source>
+        <translation>無法連接視窗系統（未設定 DISPLAY）</translation>
+    </message>
+    <message>
+        <source>the window system could not be reached (DISPLAY=%1)</source>
+        <translation>無法連接視窗系統（DISPLAY=%1）</translation>
+    </message>
+    <message>
+        <source>cannot open a display: %1; this program needs a graphical desktop</source>
+        <translation>無法開啟顯示器：%1；本程式需要圖形桌面</translation>
     </message>
 </context>
 <context>
@@ -81,11 +104,13 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>為您的網站聯合冠名本軟體，提升訪客忠誠度與網站流量：在這裡放上您網站的名稱和連結。詳見「說明」。按這裡了解聯合冠名的更多資訊。</translation>
+        <translation>為您的網站聯合冠名本軟體，提升訪客忠誠度與網站流量：
+在這裡放上您網站的名稱和連結。詳見「說明」。按這裡了解聯合冠名的更多資訊。</translation>
     </message>
     <message>
         <source>Although KQ Rurevir Ivideruzi Zuduzire is said to very accurate and have a high success rate, but the program is solely a bit of fun and entertainment. Just enjoy it!</source>
-        <translation>雖然據說 KQ Rurevir Ivideruzi Zuduzire 非常準確、成功率很高，但本程式純屬娛樂，僅供一笑。盡情享受吧！</translation>
+        <translation>雖然據說 KQ Rurevir Ivideruzi Zuduzire 非常準確、成功率很高，
+但本程式純屬娛樂，僅供一笑。盡情享受吧！</translation>
     </message>
     <message>
         <source>Visit our discussion forum at %1</source>

@@ -73,9 +73,16 @@ if [[ "$language" != en ]]; then
     main=$(window_other_than none)
     settle
     import -window "$main" "$out/main-window-$language.png"
-    text "$main" 3; keys "$main" Tab; month "$main" 6; keys "$main" Tab; text "$main" 1980
-    keys "$main" Tab; text "$main" 15; keys "$main" Tab; month "$main" 3; keys "$main" Tab
-    text "$main" 2009
+    # Born 3 June 1980, conceived 15 March 2009; Chinese windows list a date year first.
+    if [[ "$language" == zh_* ]]; then
+        text "$main" 1980; keys "$main" Tab; month "$main" 6; keys "$main" Tab; text "$main" 3
+        keys "$main" Tab; text "$main" 2009; keys "$main" Tab; month "$main" 3; keys "$main" Tab
+        text "$main" 15
+    else
+        text "$main" 3; keys "$main" Tab; month "$main" 6; keys "$main" Tab; text "$main" 1980
+        keys "$main" Tab; text "$main" 15; keys "$main" Tab; month "$main" 3; keys "$main" Tab
+        text "$main" 2009
+    fi
     keys "$main" $gender
     display=$(window_other_than "$main")
     settle

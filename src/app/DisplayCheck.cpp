@@ -5,6 +5,8 @@
 // with a core dump.
 #include "DisplayCheck.h"
 
+#include "ProgramLanguage.h"
+
 #include <QtGlobal>
 
 #include <cstdio>
@@ -29,7 +31,17 @@ struct HeldMessage
     QString text;
 };
 
+const char *const Context = "DisplayCheck";
+const char *const NoVariables
+    = QT_TRANSLATE_NOOP("DisplayCheck", "neither DISPLAY nor WAYLAND_DISPLAY is set");
+const char *const NoDisplayVariable = QT_TRANSLATE_NOOP("DisplayCheck", "DISPLAY is not set");
+const char *const NoServerWithoutDisplay = QT_TRANSLATE_NOOP(
+    "DisplayCheck", "the window system could not be reached (DISPLAY is not set)");
+const char *const NoServer
+    = QT_TRANSLATE_NOOP("DisplayCheck", "the window system could not be reached (DISPLAY=%1)");
+
 QtMessageHandler previousHandler = nullptr;
+const Catalogues *words = nullptr;
 bool guarding = false;
 std::vector<HeldMessage> &held()
 {
@@ -47,11 +59,9 @@ void PrintLineAndExit(const QString &line)
 void GuardingHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg)
-        PrintLineAndExit(NoDisplayLine(QStringLiteral("the window system could not be reached (")
-            + (qEnvironmentVariableIsEmpty("DISPLAY")
-                    ? QStringLiteral("DISPLAY is not set")
-                    : QStringLiteral("DISPLAY=") + qEnvironmentVariable("DISPLAY"))
-            + QLatin1Char(')')));
+        PrintLineAndExit(qEnvironmentVariableIsEmpty("DISPLAY")
+                ? NoDisplayLine(*words, NoServerWithoutDisplay)
+                : NoDisplayLine(*words, NoServer, qEnvironmentVariable("DISPLAY")));
     held().push_back({type, context.file, context.line, context.function, context.category, text});
 }
 
@@ -69,27 +79,25 @@ bool IsX11Only(const QString &platform)
 
 } // namespace
 
-QString MissingDisplayReason(
+const char *MissingDisplayReason(
     const QString &platform, const QString &display, const QString &waylandDisplay)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     if (!IsX11Only(platform) || !display.isEmpty())
-        return {};
+        return nullptr;
     // With no platform asked for, a Wayland session may be what the toolkit finds.
     if (platform.trimmed().isEmpty() && !waylandDisplay.isEmpty())
-        return {};
-    return platform.trimmed().isEmpty()
-        ? QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set")
-        : QStringLiteral("DISPLAY is not set");
+        return nullptr;
+    return platform.trimmed().isEmpty() ? NoVariables : NoDisplayVariable;
 #else
     Q_UNUSED(platform);
     Q_UNUSED(display);
     Q_UNUSED(waylandDisplay);
-    return {};
+    return nullptr;
 #endif
 }
 
-QString MissingDisplayReason(int argc, char **argv)
+const char *MissingDisplayReason(int argc, char **argv)
 {
     QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
     for (int i = 1; i + 1 < argc; ++i) {
@@ -100,14 +108,21 @@ QString MissingDisplayReason(int argc, char **argv)
         platform, qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"));
 }
 
-QString NoDisplayLine(const QString &reason)
+QString NoDisplayLine(const Catalogues &catalogues, const char *reason, const QString &detail)
 {
-    return QStringLiteral("cannot open a display: ") + reason
-        + QStringLiteral("; this program needs a graphical desktop");
+    QString because = catalogues.translate(Context, reason);
+    if (!detail.isEmpty())
+        because = because.arg(detail);
+    return catalogues
+        .translate(Context,
+            QT_TRANSLATE_NOOP("DisplayCheck",
+                "cannot open a display: %1; this program needs a graphical desktop"))
+        .arg(because);
 }
 
-DisplayFailureGuard::DisplayFailureGuard()
+DisplayFailureGuard::DisplayFailureGuard(const Catalogues &catalogues)
 {
+    words = &catalogues;
     held().clear();
     previousHandler = qInstallMessageHandler(GuardingHandler);
     guarding = true;

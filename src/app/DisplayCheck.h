@@ -10,18 +10,24 @@
 
 namespace kq {
 
+class Catalogues;
+
 // Why no display can be opened, judged from the platform asked for (QT_QPA_PLATFORM or the
 // -platform argument; empty for the toolkit's default) and the display variables, before any
-// connection is tried. Empty when a display may be there. Only the X11 case can be judged so:
-// other platforms (offscreen, Wayland with its default socket, ...) are left to the toolkit.
-QString MissingDisplayReason(
+// connection is tried: a text of the program's catalogue (context "DisplayCheck"), or null
+// when a display may be there. Only the X11 case can be judged so: other platforms
+// (offscreen, Wayland with its default socket, ...) are left to the toolkit.
+const char *MissingDisplayReason(
     const QString &platform, const QString &display, const QString &waylandDisplay);
 
 // The same for this process: the environment and the command line.
-QString MissingDisplayReason(int argc, char **argv);
+const char *MissingDisplayReason(int argc, char **argv);
 
-// The one line printed when no display can be opened ("cannot open a display: ...").
-QString NoDisplayLine(const QString &reason);
+// The one line printed when no display can be opened ("cannot open a display: ..."), in the
+// language of the catalogues, which are loaded before any application object exists. `%1` in
+// the reason is `detail`.
+QString NoDisplayLine(
+    const Catalogues &catalogues, const char *reason, const QString &detail = QString());
 
 // Exit status of a run that found no display.
 inline constexpr int ExitNoDisplay = 1;
@@ -34,7 +40,8 @@ inline constexpr int ExitNoDisplay = 1;
 class DisplayFailureGuard
 {
 public:
-    DisplayFailureGuard();
+    // The line is worded from the catalogues, which must outlive the guard.
+    explicit DisplayFailureGuard(const Catalogues &catalogues);
     ~DisplayFailureGuard();
     DisplayFailureGuard(const DisplayFailureGuard &) = delete;
     DisplayFailureGuard &operator=(const DisplayFailureGuard &) = delete;

@@ -5,7 +5,8 @@
 #include "CommandLine.h"
 #include "DisplayCheck.h"
 #include "ExitFlow.h"
-#include "Language.h"
+#include "Look.h"
+#include "ProgramLanguage.h"
 #include "ProgramStyle.h"
 #include "QtPlatform.h"
 #include "QtProcessTerminator.h"
@@ -17,29 +18,40 @@
 
 int main(int argc, char **argv)
 {
+    // The desktop's language, when the program speaks it (English loads nothing): its
+    // catalogues are loaded first, so that every word of the run is in it, even the message
+    // for a missing display, which comes before the application object.
+    kq::Catalogues catalogues(kq::DesktopLanguage(), QStringLiteral("kq"));
+
     // --help and --version answer before anything else, without a display, in the desktop's
-    // language: only then is a core application object made, for the catalogues.
-    if (const QStringList arguments = kq::ArgumentsOf(argc, argv);
-        !kq::ReadCommandLine(arguments, kq::CommandLineStage::BeforeToolkit).run) {
+    // language: only then is a core application object made, and the answer is worded again
+    // with the catalogues installed (the parser's own words come from Qt's). The toolkit's own
+    // options are still among the arguments here; the reading after the toolkit has taken them
+    // out decides on the rest.
+    const QStringList arguments = kq::ArgumentsOf(argc, argv);
+    if (!kq::ReadCommandLine(arguments, kq::CommandLineStage::BeforeToolkit).run) {
         QCoreApplication core(argc, argv);
-        kq::InstallCatalogues(core, QStringLiteral("kq"));
+        catalogues.install(core);
         return kq::FinishCommandLine(
             kq::ReadCommandLine(arguments, kq::CommandLineStage::BeforeToolkit));
     }
     // Without a display the toolkit would abort with a core dump: say so in one line instead.
-    if (const QString reason = kq::MissingDisplayReason(argc, argv); !reason.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(kq::NoDisplayLine(reason)));
+    if (const char *reason = kq::MissingDisplayReason(argc, argv)) {
+        std::fprintf(stderr, "%s\n", qPrintable(kq::NoDisplayLine(catalogues, reason)));
         return kq::ExitNoDisplay;
     }
-    kq::DisplayFailureGuard displayGuard;
+    kq::DisplayFailureGuard displayGuard(catalogues);
     QApplication application(argc, argv);
     displayGuard.release();
-    // The desktop's language, when the program speaks it; English installs nothing.
-    kq::InstallTranslations(application);
-    // Read again without the toolkit's own options, which the application object took out.
-    if (const kq::CommandLine commandLine
+    // Qt's own texts first and the program's last, so that the program's win; in Chinese the
+    // fonts fall back to the CJK face of the language's script, and dates read year first.
+    const kq::Language &language = catalogues.language();
+    catalogues.install(application);
+    kq::UseLanguage(language);
+    // Read without the toolkit's own options, which the application object took out.
+    const kq::CommandLine commandLine
         = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit);
-        !commandLine.run)
+    if (!commandLine.run)
         return kq::FinishCommandLine(commandLine);
     // The windows take turns (the main window closes before the result window shows, and both
     // are closed while the support window is up), so the run does not end when no window is
@@ -53,11 +65,7 @@ int main(int argc, char **argv)
     kq::QtProcessTerminator terminator;
     kq::AppContext context {desktop.platform, engine, terminator, {}};
     context.exitFlow = [&context] { kq::RunExitFlow(context); };
-
-    // --extended-calendar, read from the arguments the toolkit has left.
-    context.extendedCalendar
-        = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit)
-              .extendedCalendar;
+    context.extendedCalendar = commandLine.extendedCalendar;
     if (!kq::StartProgram(context))
         return terminator.statusBeforeLoop().value_or(0);
     return QApplication::exec();

@@ -9,15 +9,27 @@
 
 namespace kq {
 
+namespace {
+
+QString DefaultInstancePlace(const QString &application)
+{
+#ifdef Q_OS_WIN
+    return InstanceMutexName(application);
+#else
+    return QtInstanceGuard::defaultLockFilePath(application);
+#endif
+}
+
+} // namespace
+
 QtPlatform::QtPlatform()
-    : QtPlatform(
-        ExecutableBaseName(), QString(), QtInstanceGuard::defaultLockFilePath(ExecutableBaseName()))
+    : QtPlatform(ExecutableBaseName(), QString(), DefaultInstancePlace(ExecutableBaseName()))
 { }
 
 QtPlatform::QtPlatform(
-    const QString &applicationName, const QString &settingsFolder, const QString &lockFilePath)
-    : settings(settingsFolder)
-    , instance(lockFilePath)
+    const QString &applicationName, const QString &settingsPlace, const QString &instancePlace)
+    : settings(settingsPlace)
+    , instance(instancePlace)
     , platform {messages, browser, settings, clock, random, instance, applicationName}
 { }
 

@@ -78,11 +78,11 @@ void AdvertWindow::addHelpMenuAndOffers(const HelpMenuNames &names)
     connect(mnuDonate, &QAction::triggered, this, &AdvertWindow::mnuDonate_Click);
 
     // Created not usable: hidden rather than greyed, so that the menu bar shows no item that
-    // can never be chosen. Nothing makes it usable; its handler stays wired all the same.
+    // can never be chosen. Nothing makes it usable, so nothing is wired to it: the fully
+    // branded offer is opened from lblFullBrand.
     QAction *mnumakemoney = menuBar()->addAction(tr("Make Money &Online"));
     mnumakemoney->setObjectName(QStringLiteral("mnumakemoney"));
     mnumakemoney->setVisible(false);
-    connect(mnumakemoney, &QAction::triggered, this, &AdvertWindow::mnumakemoney_Click);
 }
 
 void AdvertWindow::connectBannerLinks()
@@ -144,11 +144,6 @@ void AdvertWindow::mnuAbout_Click()
 void AdvertWindow::mnuDonate_Click()
 {
     modHelp::OpenDonatePage(context.platform);
-}
-
-void AdvertWindow::mnumakemoney_Click()
-{
-    modHelp::OpenFullyBrandedPage(context.platform);
 }
 
 void AdvertWindow::Label61_Click()

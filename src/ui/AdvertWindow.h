@@ -32,7 +32,6 @@ public slots:
     void mnuUpdate_Click();
     void mnuAbout_Click();
     void mnuDonate_Click();
-    void mnumakemoney_Click();
     void Label61_Click();
     void lblCobrand_Click();
     void lblFullBrand_Click();

@@ -3,9 +3,8 @@
 // The main window's date lists and their look.
 #include "DateListBox.h"
 
+#include "Look.h"
 #include "ProgramStyle.h"
-#include "SharedPalette.h"
-#include "WindowStyle.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -14,8 +13,6 @@
 namespace kq {
 
 namespace {
-
-const QColor Maroon(64, 0, 0);
 
 // The program's style for the lists where the application has another one: one instance for
 // every list of the run, made on first use and owned by the application (made again only if
@@ -35,16 +32,12 @@ QStyle *listStyle()
 DateListBox::DateListBox(QWidget *parent)
     : QComboBox(parent)
 {
+    // Its colours come with the program style, which polishes it.
+    markControl(this, ControlKind::DateList);
     if (!qobject_cast<ProgramStyle *>(QApplication::style()))
         setStyle(listStyle());
     setEditable(false);
     // The lists have no font of their own: they use the window's regular font.
-    setBackground(this, Maroon, Qt::white);
-    setTextColour(this, Qt::white);
-    QPalette face = palette();
-    face.setColor(QPalette::Button, Maroon);
-    setPalette(face);
-    setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
 }
 

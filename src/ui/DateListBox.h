@@ -15,7 +15,7 @@ public:
     explicit DateListBox(QWidget *parent);
 
 protected:
-    // Hands the style the palette shared by every date list of the run (SharedPalette.h).
+    // Hands the style the palette shared by every date list of the run (Look.h).
     void initStyleOption(QStyleOptionComboBox *option) const override;
 };
 

@@ -3,6 +3,8 @@
 // The program's look: Fusion with the date lists' slimmer drop-down button.
 #include "ProgramStyle.h"
 
+#include "Look.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
@@ -84,6 +86,12 @@ void ProgramStyle::installForApplication()
 {
     if (isFusion(QApplication::style()) && !qobject_cast<ProgramStyle *>(QApplication::style()))
         QApplication::setStyle(new ProgramStyle);
+}
+
+void ProgramStyle::polish(QWidget *widget)
+{
+    QProxyStyle::polish(widget);
+    applyLook(widget);
 }
 
 QRect ProgramStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 // The program's look: Qt's Fusion style, which draws the main window's six date lists in the
 // colours they are given on every desktop, with a slimmer drop-down button, so that a four-digit
-// year shows whole in the narrow year lists.
+// year shows whole in the narrow year lists. As it polishes a control it gives it the colours
+// of its kind (Look.h).
 //
 // Where the desktop's own style is Fusion anyway, it is the whole application's style (so the
 // lists need no style of their own, which would make each build its drop-down popup at once);
@@ -21,6 +22,10 @@ public:
 
     // Makes this the application's style when the current one is Fusion; before any window.
     static void installForApplication();
+
+    // Gives the program's buttons and date lists their colours.
+    void polish(QWidget *widget) override;
+    using QProxyStyle::polish;
 
     // The date lists' slim drop-down button.
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,

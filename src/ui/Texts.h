@@ -7,20 +7,12 @@
 
 #include <QString>
 
-#include <string_view>
-
 namespace kq {
 
 // What a label shows for a caption: "&&" is a single "&", and a single "&" (which would mark
 // an access key) is not shown. Buttons and menu items take captions as they stand, since Qt
 // reads "&" the same way there.
 QString labelText(const QString &caption);
-
-// A text of the engine or the shell (UTF-8) as a QString.
-inline QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The publisher's site as people type it: the build's site without its scheme
 // ("www.kq-publisher.example").

@@ -7,7 +7,7 @@
 #include "CaptionFrame.h"
 #include "LinkLabel.h"
 #include "Platform.h"
-#include "SharedPalette.h"
+#include "ProgramStyle.h"
 #include "Texts.h"
 
 #include <QAbstractButton>
@@ -17,8 +17,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
-
-#include <utility>
 
 namespace kq {
 
@@ -42,18 +40,6 @@ void centreOnScreen(QWidget *window)
         available.y() + (available.height() - frame.height()) / 2);
 }
 
-void setBackground(QWidget *widget, const QColor &colour, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    for (const auto &[background, foreground] :
-        {std::pair {QPalette::Window, QPalette::WindowText}, {QPalette::Base, QPalette::Text}}) {
-        palette.setColor(background, colour);
-        palette.setColor(foreground, text);
-    }
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 CaptionFrame *makeFrame(QWidget *parent, const char *name, const QRect &place,
     const QColor &background, const QString &caption)
 {
@@ -66,27 +52,10 @@ CaptionFrame *makeFrame(QWidget *parent, const char *name, const QRect &place,
     return frame;
 }
 
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(palette);
-}
-
-void setButtonFace(QAbstractButton *button)
-{
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, QColor(192, 192, 192));
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    button->setPalette(palette);
-}
-
 namespace {
 
 // A button of the program's windows: it hands the style the palette shared by every button of
-// its colours (SharedPalette.h).
+// its colours (Look.h).
 class Button : public QPushButton
 {
 public:
@@ -109,7 +78,10 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     button->setObjectName(QLatin1String(name));
     button->setGeometry(place);
     button->setFont(verdana(font));
-    setButtonFace(button);
+    // Its face comes with the program style, which polishes it; a desktop style is not ours.
+    markControl(button, ControlKind::Button);
+    if (!qobject_cast<const ProgramStyle *>(button->style()))
+        applyLook(button);
     button->setAccessibleDescription(description);
     return button;
 }
@@ -122,7 +94,7 @@ namespace {
 // every character inside (they then sit about where the Latin letters sit).
 void keepChineseLineInside(QLabel *label)
 {
-    if (chineseFontScript() == ChineseScript::None || !hasChineseCharacters(label->text()))
+    if (windowScript() == ChineseScript::None || !hasChineseCharacters(label->text()))
         return;
     const QFontMetrics metrics(label->font());
     const bool oneLine = metrics.horizontalAdvance(label->text()) <= label->width();
@@ -164,18 +136,24 @@ LinkLabel *makeLinkLabel(QWidget *parent, const char *name, const QString &capti
     return label;
 }
 
+QFont fittedFont(const QString &text, int width, const FontStyle &designed)
+{
+    // Two pixels stay free for the slant of italic letters.
+    QFont font = verdana(designed);
+    const double smallest = designed.pointSize * 0.75;
+    const qreal room = width - 2;
+    while (
+        QFontMetricsF(font).horizontalAdvance(text) > room && font.pointSizeF() - 0.25 >= smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
+
 void fitOnOneLine(QLabel *label, const FontStyle &designed)
 {
     // One line, never wrapped: a word that does not fit would otherwise drop out of sight onto a
-    // second line below the label. Two pixels stay free for the slant of italic letters.
+    // second line below the label.
     label->setWordWrap(false);
-    QFont font = verdana(designed);
-    const double smallest = designed.pointSize * 0.75;
-    const qreal room = label->width() - 2;
-    while (QFontMetricsF(font).horizontalAdvance(label->text()) > room
-        && font.pointSizeF() - 0.25 >= smallest)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
+    label->setFont(fittedFont(label->text(), label->width(), designed));
     keepChineseLineInside(label);
 }
 

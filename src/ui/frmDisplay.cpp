@@ -12,9 +12,13 @@
 #include "frmMain.h"
 #include "modHelp.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
 
 namespace kq {
 
@@ -29,9 +33,47 @@ QColor toQColor(const Rgb &colour)
 constexpr FontStyle PanelFont {11.25, true, true, false};
 constexpr FontStyle PanelHeadingFont {11.25, true, true, true};
 
+// The places of the panel's captions, in pixels.
+const QRect HeadingPlace = twipsRect(2220, 240, 2940, 270);
+const QRect GenderPlace = twipsRect(3450, 1680, 480, 270);
+const QRect CongratulationPlace = twipsRect(750, 1200, 5880, 270);
+
 LabelStyle panelText(Align align, bool underline = false)
 {
     return {underline ? PanelHeadingFont : PanelFont, Qt::white, align};
+}
+
+// The panel's heading, as written in English: its centre is the axis of the panel's captions.
+const char *const AgeHeading = QT_TRANSLATE_NOOP("kq::frmDisplay", "Mother's Chinese Age is");
+
+// Where the English heading's text is centred as the English window draws it, in pixels from
+// the panel's left edge: the English captions are left-aligned in boxes they nearly fill, so
+// each reads centred there.
+int englishAxis()
+{
+    const QString english = QString::fromLatin1(AgeHeading);
+    const qreal width = QFontMetricsF(fittedFont(english, HeadingPlace.width(), PanelHeadingFont))
+                            .horizontalAdvance(english);
+    return HeadingPlace.left() + qRound(width / 2);
+}
+
+// A panel caption in a translation. A caption narrower than the English sits centred on the
+// English text's axis, not at the left of a box sized for the English; the gender word keeps the
+// size the English "Boy" and "Girl" have, its label growing symmetrically (within the panel)
+// rather than its text shrinking. In English the captions stay exactly as designed.
+void placeCaption(QLabel *label, const QRect &designed, int axis, const FontStyle &style)
+{
+    if (&windowLanguage() == &English) {
+        fitOnOneLine(label, style);
+        return;
+    }
+    const int needed
+        = int(std::ceil(QFontMetricsF(verdana(style)).horizontalAdvance(label->text()))) + 2;
+    const int half = std::min({(std::max(designed.width(), needed) + 1) / 2, axis,
+        label->parentWidget()->width() - axis});
+    label->setGeometry(axis - half, designed.y(), 2 * half, designed.height());
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    fitOnOneLine(label, style); // steps down only a caption wider than the whole panel
 }
 
 QLabel *makeBox(QWidget *parent, const char *name, const QRect &place)
@@ -73,20 +115,19 @@ void frmDisplay::buildControls()
         twipsRect(3525, 720, 330, 270), panelText(Align::Centre));
     makeBox(frmScreenColor, "Label1", twipsRect(3210, 600, 975, 495));
     lblAge->setAccessibleDescription(tr("Mother's Chinese age"));
-    lblGenderOfChild
-        = makeLabel(frmScreenColor, "lblGenderOfChild", EngineWords::gender(Gender::Boy),
-            twipsRect(3450, 1680, 480, 270), panelText(Align::Centre));
+    lblGenderOfChild = makeLabel(frmScreenColor, "lblGenderOfChild",
+        EngineWords::gender(Gender::Boy), GenderPlace, panelText(Align::Centre));
     lblGenderOfChild->setAccessibleDescription(tr("Predicted gender of the baby"));
     lblCongratulationMsg = makeLabel(frmScreenColor, "lblCongratulationMsg",
-        EngineWords::congratulation(CongratulationLine::NineMonthsOrMore),
-        twipsRect(750, 1200, 5880, 270), panelText(Align::Left));
-    QLabel *Label3 = makeLabel(frmScreenColor, "Label3", tr("Mother's Chinese Age is"),
-        twipsRect(2220, 240, 2940, 270), panelText(Align::Left, true));
+        EngineWords::congratulation(CongratulationLine::NineMonthsOrMore), CongratulationPlace,
+        panelText(Align::Left));
+    QLabel *Label3 = makeLabel(
+        frmScreenColor, "Label3", tr(AgeHeading), HeadingPlace, panelText(Align::Left, true));
     // The panel's captions are designed as single lines: keep every word in sight.
-    fitOnOneLine(Label3, PanelHeadingFont);
+    placeCaption(Label3, HeadingPlace, englishAxis(), PanelHeadingFont);
     fitOnOneLine(lblAge, PanelFont);
-    fitOnOneLine(lblGenderOfChild, PanelFont);
-    fitOnOneLine(lblCongratulationMsg, PanelFont);
+    placeCaption(lblGenderOfChild, GenderPlace, GenderPlace.center().x() + 1, PanelFont);
+    placeCaption(lblCongratulationMsg, CongratulationPlace, englishAxis(), PanelFont);
     frmScreenColor->setAccessibleName(tr("Prediction"));
     describeResult();
 
@@ -132,7 +173,7 @@ void frmDisplay::setAge(std::int16_t age)
 void frmDisplay::ApplyGenderChart(Gender gender)
 {
     lblGenderOfChild->setText(EngineWords::gender(gender));
-    fitOnOneLine(lblGenderOfChild, PanelFont);
+    placeCaption(lblGenderOfChild, GenderPlace, GenderPlace.center().x() + 1, PanelFont);
     describeResult();
 }
 
@@ -150,7 +191,7 @@ void frmDisplay::showColourOfGender(Gender gender)
 void frmDisplay::setCongratulation(CongratulationLine line)
 {
     lblCongratulationMsg->setText(EngineWords::congratulation(line));
-    fitOnOneLine(lblCongratulationMsg, PanelFont);
+    placeCaption(lblCongratulationMsg, CongratulationPlace, englishAxis(), PanelFont);
     describeResult();
 }
 

@@ -22,12 +22,13 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
+#include <iterator>
+#include <utility>
 
 namespace kq {
 
 namespace {
-
-const QColor Maroon(64, 0, 0);
 
 // The month lists' entries, shown through tr().
 constexpr std::array<const char *, 12> MonthNames
@@ -47,6 +48,18 @@ QComboBox *makeDateList(
     nameForScreenReaders(list, accessibleName);
     list->setGeometry(place);
     return list;
+}
+
+// Where a date list stands in its frame, given its place in twips in the English window.
+// Chinese writes a date year, month, day: there the row of three lists is mirrored, the year
+// where the day stands in English and the day where the year stands, with the same gaps.
+QRect datePlace(int left, int width)
+{
+    constexpr int RowLeft = 360;
+    constexpr int RowRight = 2760 + 800;
+    if (windowLanguage().yearFirst)
+        left = RowLeft + RowRight - (left + width);
+    return twipsRect(left, 240, width, 315);
 }
 
 std::chrono::year_month_day today(Platform &platform)
@@ -118,20 +131,20 @@ void frmMain::buildControls()
     auto *Frame1 = makeFrame(client, "Frame1", twipsRect(0, 555, 7140, 3255), Qt::white);
     auto *Frame4 = makeFrame(Frame1, "Frame4", twipsRect(1590, 1440, 3975, 615), Qt::white,
         tr("--Date Of Conception Of The Child----"));
-    cmbConceptionDate = makeDateList(Frame4, "cmbConceptionDate", twipsRect(360, 240, 600, 315),
-        tr("Date of conception, day"));
-    cmbConceptionMonth = makeDateList(Frame4, "cmbConceptionMonth", twipsRect(1200, 240, 1305, 315),
-        tr("Date of conception, month"));
-    cmbConceptionYear = makeDateList(Frame4, "cmbConceptionYear", twipsRect(2760, 240, 800, 315),
-        tr("Date of conception, year"));
+    cmbConceptionDate = makeDateList(
+        Frame4, "cmbConceptionDate", datePlace(360, 600), tr("Date of conception, day"));
+    cmbConceptionMonth = makeDateList(
+        Frame4, "cmbConceptionMonth", datePlace(1200, 1305), tr("Date of conception, month"));
+    cmbConceptionYear = makeDateList(
+        Frame4, "cmbConceptionYear", datePlace(2760, 800), tr("Date of conception, year"));
     auto *Frame3 = makeFrame(Frame1, "Frame3", twipsRect(1590, 795, 3975, 615), Qt::white,
         tr("-----Date Of Birth Of The Mother------"));
-    cmbDOBDate = makeDateList(Frame3, "cmbDOBDate", twipsRect(360, 240, 600, 315),
-        tr("Mother's date of birth, day"));
-    cmbDOBMonth = makeDateList(Frame3, "cmbDOBMonth", twipsRect(1200, 240, 1305, 315),
-        tr("Mother's date of birth, month"));
-    cmbDOBYear = makeDateList(Frame3, "cmbDOBYear", twipsRect(2760, 240, 800, 315),
-        tr("Mother's date of birth, year"));
+    cmbDOBDate = makeDateList(
+        Frame3, "cmbDOBDate", datePlace(360, 600), tr("Mother's date of birth, day"));
+    cmbDOBMonth = makeDateList(
+        Frame3, "cmbDOBMonth", datePlace(1200, 1305), tr("Mother's date of birth, month"));
+    cmbDOBYear = makeDateList(
+        Frame3, "cmbDOBYear", datePlace(2760, 800), tr("Mother's date of birth, year"));
 
     cmdGetBabyGender = makeButton(Frame1, "cmdGetBabyGender", tr("&Get My Baby's Gender"),
         twipsRect(1560, 2100, 3975, 375), {8.25, true},
@@ -143,20 +156,24 @@ void frmMain::buildControls()
         {{8.25}, DarkRed, Align::Centre});
     // The reminder under the top banner, which is also the second line of the age message.
     makeLabel(Frame1, "Label2", EngineWords::ageLimits(), twipsRect(450, 600, 6255, 255),
-        {{8.25, true}, QColor(255, 0, 0), Align::Centre});
+        {{8.25, true}, WarningRed, Align::Centre});
     makeLabel(Frame1, "Label1",
         tr("KQ Rurevir Ivideruzi Zuduzire is both an interesting as well as an "
            "informative tool which helps you in predicting the gender of your "
            "baby."),
         twipsRect(390, 120, 6375, 495), {{8.25}, Qt::black, Align::Centre});
 
-    // The keyboard order: birth date, conception date, then the button.
-    setTabOrder(cmbDOBDate, cmbDOBMonth);
-    setTabOrder(cmbDOBMonth, cmbDOBYear);
-    setTabOrder(cmbDOBYear, cmbConceptionDate);
-    setTabOrder(cmbConceptionDate, cmbConceptionMonth);
-    setTabOrder(cmbConceptionMonth, cmbConceptionYear);
-    setTabOrder(cmbConceptionYear, cmdGetBabyGender);
+    // The keyboard order: birth date, conception date, each from left to right as the lists
+    // stand, then the button.
+    const bool yearFirst = windowLanguage().yearFirst;
+    QWidget *order[] = {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate, cmbConceptionMonth,
+        cmbConceptionYear, cmdGetBabyGender};
+    if (yearFirst) {
+        std::swap(order[0], order[2]);
+        std::swap(order[3], order[5]);
+    }
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(cmdGetBabyGender, &QPushButton::clicked, this, &frmMain::cmdGetBabyGender_Click);
     connectBannerLinks();
@@ -185,7 +202,8 @@ void frmMain::Form_Load()
     offerDateLists(dateListsOf(context),
         {cmbDOBDate, cmbDOBMonth, cmbDOBYear, cmbConceptionDate, cmbConceptionMonth,
             cmbConceptionYear});
-    cmbDOBDate->setFocus();
+    // The first list in the keyboard order: the day, or in Chinese the year.
+    (windowLanguage().yearFirst ? cmbDOBYear : cmbDOBDate)->setFocus();
 }
 
 bool frmMain::ValidateDates()

@@ -5,10 +5,11 @@
 #include "frmNagScreen2.h"
 
 #include "AppIcon.h"
-#include "Fonts.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "ScreenReader.h"
 #include "Texts.h"
+#include "TopmostWindow.h"
 #include "WindowStyle.h"
 #include "modHelp.h"
 
@@ -288,8 +289,7 @@ frmNagScreen2 *frmNagScreen2::ShowSupportWindow(
     static QPointer<frmNagScreen2> window;
     if (!window)
         window = new frmNagScreen2(platform, std::move(endProgram));
-    window->show();
-    window->raise();
+    ShowTopmost(*window);
     return window;
 }
 
@@ -340,6 +340,15 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The placeholder the box was given when the window was made.
+const QString &frmNagScreen2::placeholderOf(const QWidget *box) const
+{
+    const auto found = std::find_if(textBoxes.cbegin(), textBoxes.cend(),
+        [box](const TextBox &candidate) { return candidate.widget == box; });
+    Q_ASSERT(found != textBoxes.cend());
+    return found->placeholder;
 }
 
 void frmNagScreen2::textBoxGotFocus(const TextBox &box)
@@ -393,18 +402,18 @@ void frmNagScreen2::SendReferral(const ReferralRequest &request)
     struct Field
     {
         const QString &value;
-        const char *placeholder;
+        const QWidget *box;
         QString message;
     };
     const Field fields[] = {
-        {request.Name, NamePlaceholder, tr("Please Enter Your Name")},
-        {request.Email, EmailPlaceholder, tr("Please Enter Your Email")},
-        {request.Message, MessagePlaceholder, tr("Please Enter Your Message")},
-        {request.FriendName, FriendNamePlaceholder, tr("Please Enter Your Friend's Name")},
-        {request.FriendEmail, FriendEmailPlaceholder, tr("Please Enter Your Friend's Email")},
+        {request.Name, txtName, tr("Please Enter Your Name")},
+        {request.Email, txtEmail, tr("Please Enter Your Email")},
+        {request.Message, txtMessage, tr("Please Enter Your Message")},
+        {request.FriendName, txtFriendName, tr("Please Enter Your Friend's Name")},
+        {request.FriendEmail, txtFriendEmail, tr("Please Enter Your Friend's Email")},
     };
     for (const Field &field : fields) {
-        if (field.value.isEmpty() || field.value == tr(field.placeholder)) {
+        if (field.value.isEmpty() || field.value == placeholderOf(field.box)) {
             showError(field.message);
             return;
         }

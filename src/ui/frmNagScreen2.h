@@ -71,6 +71,7 @@ private:
     void Check1_Click(bool checked);
     void lblGoToHome_Click();
 
+    const QString &placeholderOf(const QWidget *box) const;
     void textBoxGotFocus(const TextBox &box);
     void textBoxLostFocus(const TextBox &box);
     bool emailKeyPress(QWidget *box, const QString &typed);

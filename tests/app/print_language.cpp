@@ -10,13 +10,14 @@
 #include <QLocale>
 
 #include <cstdio>
+#include <string>
 
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    const QString name = kq::CatalogueName(kq::ChooseLanguage(QLocale::system().uiLanguages()));
-    kq::InstallCatalogues(application, QStringLiteral("kq"));
-    std::printf("%s %s\n", name.isEmpty() ? "en" : qPrintable(name),
+    const std::string_view name
+        = kq::InstallCatalogues(application, QStringLiteral("kq")).catalogue;
+    std::printf("%s %s\n", name.empty() ? "en" : std::string(name).c_str(),
         kq::EngineWords::babyColour(kq::Gender::Girl).toUtf8().constData());
     return 0;
 }

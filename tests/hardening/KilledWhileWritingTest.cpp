@@ -4,8 +4,7 @@
 // readable file holding the last date written in full (or a later one), the neighbouring
 // values intact, and it can read and write the setting as usual. Writes replace the whole file
 // at once (QSettings writes a new file and renames it over the old one).
-#include "FakePlatform.h"
-#include "QtSettingsStore.h"
+#include "DiskSettingsPlatform.h"
 #include "ReminderSetting.h"
 #include "modHelp.h"
 
@@ -13,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -28,10 +26,11 @@ TEST(KilledWhileWriting, NextStartFindsTheSettingIntact)
     // start-up or its very first write).
     for (const int finished : {0, 0, 1, 1, 2, 3, 5, 8, 13, 21, 34, 55}) {
         SCOPED_TRACE(::testing::Message() << "killed after " << finished << " writes");
-        QTemporaryDir dir;
-        ASSERT_TRUE(dir.isValid());
+        kq::testing::DiskSettingsPlatform disk;
+        ASSERT_TRUE(disk.folder.isValid());
         QProcess writer;
-        writer.start(QStringLiteral(KQ_SETTINGS_RUN_PATH), {QStringLiteral("writer"), dir.path()});
+        writer.start(
+            QStringLiteral(KQ_SETTINGS_RUN_PATH), {QStringLiteral("writer"), disk.folder.path()});
         ASSERT_TRUE(writer.waitForStarted());
         QByteArray lastReported;
         for (int i = 0; i < finished; ++i) {
@@ -44,10 +43,7 @@ TEST(KilledWhileWriting, NextStartFindsTheSettingIntact)
         while (writer.canReadLine()) // writes reported between the last read and the kill
             lastReported = writer.readLine().trimmed();
 
-        kq::testing::FakePlatform fake;
-        kq::QtSettingsStore store(dir.path());
-        kq::Platform platform {fake.messages, fake.browser, store, fake.clock, fake.random,
-            fake.instance, fake.platform.applicationName};
+        auto &[folder, fake, store, platform] = disk;
         const QString stored = modHelp::DecodeSetting(
             store.read(platform.applicationName, ReminderSection, ReminderKey()));
         if (!lastReported.isEmpty()) {
@@ -73,7 +69,7 @@ TEST(KilledWhileWriting, NextStartFindsTheSettingIntact)
         EXPECT_EQ(modHelp::DecodeSetting(
                       store.read(platform.applicationName, ReminderSection, ReminderKey())),
             QStringLiteral("2040-01-01"));
-        EXPECT_FALSE(QFileInfo::exists(store.fileName(platform.applicationName) + ".lock"));
+        EXPECT_FALSE(QFileInfo::exists(disk.settingsFile() + ".lock"));
     }
 }
 
@@ -83,13 +79,10 @@ TEST(KilledWhileWriting, NextStartFindsTheSettingIntact)
 // only tells that wait from none; it is no speed target.
 TEST(KilledWhileWriting, EmptyLockLeftBehindDoesNotHoldUpTheNextStart)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    kq::testing::FakePlatform fake;
-    kq::QtSettingsStore store(dir.path());
-    kq::Platform platform {fake.messages, fake.browser, store, fake.clock, fake.random,
-        fake.instance, fake.platform.applicationName};
-    const QString lockName = store.fileName(platform.applicationName) + ".lock";
+    kq::testing::DiskSettingsPlatform disk;
+    ASSERT_TRUE(disk.folder.isValid());
+    auto &[folder, fake, store, platform] = disk;
+    const QString lockName = disk.settingsFile() + ".lock";
     {
         QFile lock(lockName);
         ASSERT_TRUE(lock.open(QIODevice::WriteOnly));

@@ -31,9 +31,9 @@ class MissingDisplay : public ::testing::TestWithParam<DisplayCase>
 TEST_P(MissingDisplay, IsJudgedFromThePlatformAndTheVariables)
 {
     const DisplayCase &row = GetParam();
-    const QString reason = kq::MissingDisplayReason(QString::fromLatin1(row.platform),
+    const char *reason = kq::MissingDisplayReason(QString::fromLatin1(row.platform),
         QString::fromLatin1(row.display), QString::fromLatin1(row.wayland));
-    EXPECT_EQ(!reason.isEmpty(), row.missing) << qPrintable(reason);
+    EXPECT_EQ(reason != nullptr, row.missing) << (reason ? reason : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MissingDisplay,
@@ -71,11 +71,12 @@ protected:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath("runtime"));
     }
 
-    void ExpectOneClearLineAndNothingDone(const ProgramRun &finished)
+    void ExpectOneClearLineAndNothingDone(
+        const ProgramRun &finished, const char *opening = "cannot open a display: ")
     {
         // An abort or a core dump would be no exit status at all (-1).
         EXPECT_EQ(finished.status, kq::ExitNoDisplay);
-        EXPECT_TRUE(finished.err.startsWith("cannot open a display")) << finished.err.constData();
+        EXPECT_TRUE(finished.err.startsWith(opening)) << finished.err.constData();
         EXPECT_EQ(finished.err.count('\n'), 1) << finished.err.constData();
         EXPECT_TRUE(finished.err.endsWith('\n'));
         EXPECT_TRUE(finished.out.isEmpty());
@@ -106,5 +107,41 @@ TEST_F(NoDisplay, DisplayThatNamesNoServer)
     environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4711"));
     ExpectOneClearLineAndNothingDone(RunProgram(environment));
 }
+
+// The line comes before the toolkit is started, and is in the desktop's language all the same.
+struct LanguageLine
+{
+    const char *name;
+    const char *lang;
+    const char *display; // nullptr: not set
+    const char *opening;
+};
+
+class NoDisplayInLanguage : public NoDisplay, public ::testing::WithParamInterface<LanguageLine>
+{
+};
+
+TEST_P(NoDisplayInLanguage, SaysSoInIt)
+{
+    const LanguageLine &row = GetParam();
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LC_MESSAGES"));
+    environment.insert(QStringLiteral("LANG"), QString::fromLatin1(row.lang));
+    if (row.display) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(row.display));
+    }
+    ExpectOneClearLineAndNothingDone(RunProgram(environment), row.opening);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NoDisplayInLanguage,
+    ::testing::Values(LanguageLine {"SimplifiedChinese", "zh_CN.UTF-8", nullptr,
+                          "无法打开显示器：未设置 DISPLAY 和 WAYLAND_DISPLAY；"},
+        LanguageLine {"TraditionalChineseNoServer", "zh_TW.UTF-8", ":4711",
+            "無法開啟顯示器：無法連接視窗系統（DISPLAY=:4711）；"},
+        LanguageLine {"Spanish", "es_ES.UTF-8", nullptr, "no se puede abrir una pantalla: "},
+        LanguageLine {"German", "de_DE.UTF-8", nullptr, "cannot open a display: "}),
+    kq::test::RowName());
 
 } // namespace

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The per-user settings store on disk, in a temporary folder.
 #include "QtSettingsStore.h"
-#include "FakePlatform.h"
+#include "DiskSettingsPlatform.h"
 #include "ReminderSetting.h"
 #include "modHelp.h"
 
@@ -71,23 +71,20 @@ TEST(QtSettingsStore, WriteIntoAnImpossibleFolderIsSilentlyLost)
 // What the reminder leaves on disk: the section in plain text, the key and the date encoded.
 TEST(QtSettingsStore, ReminderFileHoldsNoPlainKeyOrDate)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    kq::testing::FakePlatform fake;
-    kq::QtSettingsStore store(dir.path());
-    kq::Platform platform {fake.messages, fake.browser, store, fake.clock, fake.random,
-        fake.instance, fake.platform.applicationName};
+    kq::testing::DiskSettingsPlatform disk;
+    ASSERT_TRUE(disk.folder.isValid());
+    auto &[folder, fake, store, platform] = disk;
 
     modHelp::RunUpdateReminder(platform);
 
-    const QByteArray onDisk = FileBytes(store.fileName(platform.applicationName));
+    const QByteArray onDisk = FileBytes(disk.settingsFile());
     EXPECT_TRUE(onDisk.contains("[Settings]")) << onDisk.constData();
     EXPECT_FALSE(onDisk.contains("Duration")) << onDisk.constData();
     EXPECT_FALSE(onDisk.contains("2009-12-01")) << onDisk.constData();
     EXPECT_FALSE(onDisk.contains("2009")) << onDisk.constData();
 
     // Read back through a fresh store, a second run finds today and asks nothing.
-    kq::QtSettingsStore reopened(dir.path());
+    kq::QtSettingsStore reopened(folder.path());
     EXPECT_EQ(modHelp::DecodeSetting(
                   reopened.read(platform.applicationName, Section, kq::test::ReminderKey())),
         QStringLiteral("2009-12-01"));

@@ -36,10 +36,10 @@ struct PageLink
     const char *control;
     const char *page;
 };
-// The menu items of both windows.
-inline constexpr std::array<PageLink, 5> MenuPageLinks {PageLink {"mnuOnline", "help-web-page"},
+// The menu items of both windows that the user can choose ("Make Money &Online" cannot be).
+inline constexpr std::array<PageLink, 4> MenuPageLinks {PageLink {"mnuOnline", "help-web-page"},
     PageLink {"mnuVisit", "home-page"}, PageLink {"mnuUpdate", "download-web-page"},
-    PageLink {"mnuDonate", "donate"}, PageLink {"mnumakemoney", "fully-branded"}};
+    PageLink {"mnuDonate", "donate"}};
 // The banner and the two offers of both windows, opened with a click.
 inline constexpr std::array<PageLink, 3> BannerPageLinks {PageLink {"Label61", "home-page"},
     PageLink {"lblCobrand", "co-brand"}, PageLink {"lblFullBrand", "fully-branded"}};

@@ -5,7 +5,7 @@
 // alignment, link pointers.
 #include "UiTestSupport.h"
 
-#include "Fonts.h"
+#include "Look.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMain.h"

@@ -5,7 +5,7 @@
 // that has it (in Chinese the Noto Sans CJK face of the language's script, upright), and the
 // access keys of a window and of a menu are all different.
 #include "CaptionFrame.h"
-#include "Fonts.h"
+#include "Look.h"
 #include "RowName.h"
 #include "UiTestSupport.h"
 #include "frmAbout.h"
@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGroupBox>
 #include <QLabel>
@@ -41,7 +42,7 @@ using namespace kq::testing;
 
 enum class Window { Main, ResultBoy, ResultGirl, About, Support0, Support1, Support2, Support3 };
 
-struct Language
+struct TestLanguage
 {
     const char *name;
     const char *catalogue; // "" for English: no translator
@@ -49,7 +50,7 @@ struct Language
     const char *chineseFamily; // the face that draws the Chinese characters; "" for none
 };
 
-constexpr Language Languages[] = {{"English", "", ChineseScript::None, ""},
+constexpr TestLanguage TestLanguages[] = {{"English", "", ChineseScript::None, ""},
     {"SimplifiedChinese", "zh_CN", ChineseScript::Simplified, "Noto Sans CJK SC"},
     {"TraditionalChinese", "zh_TW", ChineseScript::Traditional, "Noto Sans CJK TC"},
     {"Spanish", "es", ChineseScript::None, ""}};
@@ -67,7 +68,7 @@ constexpr WindowKind Windows[] = {{"Main", Window::Main}, {"ResultBoy", Window::
 struct Row
 {
     std::string name;
-    Language language;
+    TestLanguage language;
     Window window;
 };
 
@@ -79,7 +80,7 @@ void PrintTo(const Row &row, std::ostream *out)
 std::vector<Row> allRows()
 {
     std::vector<Row> rows;
-    for (const Language &language : Languages)
+    for (const TestLanguage &language : TestLanguages)
         for (const WindowKind &kind : Windows)
             rows.push_back({std::string(language.name) + "_" + kind.name, language, kind.window});
     return rows;
@@ -99,14 +100,23 @@ bool hasChinese(const QString &text)
     return false;
 }
 
+// The program's row of a language.
+const kq::Language &programLanguage(std::string_view catalogue)
+{
+    for (const kq::Language &language : kq::Languages)
+        if (language.catalogue == catalogue)
+            return language;
+    return kq::English;
+}
+
 // Installs a language's catalogues (the windows' and the engine's answers') and fonts for one
 // test, as the program does at its start.
 class LanguageScope
 {
 public:
-    explicit LanguageScope(const Language &language)
+    explicit LanguageScope(const TestLanguage &language)
     {
-        UseChineseFontsFor(language.script);
+        UseLanguage(programLanguage(language.catalogue));
         if (*language.catalogue == '\0')
             return;
         loaded = translator.load(QStringLiteral(":/i18n/kq_") + QLatin1String(language.catalogue))
@@ -121,7 +131,7 @@ public:
     {
         QCoreApplication::removeTranslator(&translator);
         QCoreApplication::removeTranslator(&engineTranslator);
-        UseChineseFontsFor(ChineseScript::None);
+        UseLanguage(kq::English);
     }
     LanguageScope(const LanguageScope &) = delete;
     LanguageScope &operator=(const LanguageScope &) = delete;
@@ -133,7 +143,27 @@ private:
     QTranslator engineTranslator;
 };
 
-class LanguagesFit : public WindowTest, public ::testing::WithParamInterface<Row>
+// A window test that can make a prediction whatever the language.
+class TranslatedWindowTest : public WindowTest
+{
+protected:
+    // Picks the dates by position, since the month names are translated: day, month, year.
+    frmDisplay *predict(std::array<int, 3> birth, std::array<int, 3> conception)
+    {
+        auto *main = new frmMain(context);
+        main->show();
+        const std::pair<const char *, int> picks[] = {{"cmbDOBDate", birth[0] - 1},
+            {"cmbDOBMonth", birth[1] - 1}, {"cmbDOBYear", birth[2] - 1915},
+            {"cmbConceptionDate", conception[0] - 1}, {"cmbConceptionMonth", conception[1] - 1},
+            {"cmbConceptionYear", conception[2] - 1960}};
+        for (const auto &[list, index] : picks)
+            control<QComboBox>(main, list)->setCurrentIndex(index);
+        control<QPushButton>(main, "cmdGetBabyGender")->click();
+        return onlyWindow<frmDisplay>();
+    }
+};
+
+class LanguagesFit : public TranslatedWindowTest, public ::testing::WithParamInterface<Row>
 {
 protected:
     QStringList faults;
@@ -147,7 +177,7 @@ protected:
     // characters come from the language's CJK face, and stand upright.
     void checkGlyphs(const QWidget *control, const QFont &font, const QString &text)
     {
-        const Language &language = GetParam().language;
+        const TestLanguage &language = GetParam().language;
         QTextLayout layout(text, font);
         layout.beginLayout();
         layout.createLine();
@@ -388,21 +418,6 @@ protected:
         checkMenus(window, windowKeys);
         checkAccessKeys(window->objectName(), windowKeys);
     }
-
-    // Picks the dates by position, since the month names are translated: day, month, year.
-    frmDisplay *predict(std::array<int, 3> birth, std::array<int, 3> conception)
-    {
-        auto *main = new frmMain(context);
-        main->show();
-        const std::pair<const char *, int> picks[] = {{"cmbDOBDate", birth[0] - 1},
-            {"cmbDOBMonth", birth[1] - 1}, {"cmbDOBYear", birth[2] - 1915},
-            {"cmbConceptionDate", conception[0] - 1}, {"cmbConceptionMonth", conception[1] - 1},
-            {"cmbConceptionYear", conception[2] - 1960}};
-        for (const auto &[list, index] : picks)
-            control<QComboBox>(main, list)->setCurrentIndex(index);
-        control<QPushButton>(main, "cmdGetBabyGender")->click();
-        return onlyWindow<frmDisplay>();
-    }
 };
 
 TEST_P(LanguagesFit, EveryTextFitsAndIsDrawn)
@@ -458,5 +473,96 @@ TEST_P(LanguagesFit, EveryTextFitsAndIsDrawn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, LanguagesFit, ::testing::ValuesIn(allRows()), kq::test::RowName());
+
+// Chinese writes a date year, month, day; English and Spanish day, month, year. The lists stand
+// in the order the language writes a date, and the keyboard goes through them as they stand.
+struct DateOrderRow
+{
+    const char *name;
+    TestLanguage language;
+    bool yearFirst;
+};
+
+class DateOrder : public WindowTest, public ::testing::WithParamInterface<DateOrderRow>
+{
+};
+
+TEST_P(DateOrder, FollowsTheLanguage)
+{
+    const DateOrderRow &row = GetParam();
+    const LanguageScope language(row.language);
+    frmMain main(context);
+    main.show();
+    const QStringList dmy[] = {{"cmbDOBDate", "cmbDOBMonth", "cmbDOBYear"},
+        {"cmbConceptionDate", "cmbConceptionMonth", "cmbConceptionYear"}};
+    QStringList expected;
+    for (QStringList date : dmy) {
+        if (row.yearFirst)
+            std::reverse(date.begin(), date.end());
+        // Left to right as they stand, each clear of the next.
+        for (qsizetype i = 1; i < date.size(); ++i) {
+            const QRect left = control<QWidget>(&main, qPrintable(date[i - 1]))->geometry();
+            const QRect right = control<QWidget>(&main, qPrintable(date[i]))->geometry();
+            EXPECT_LT(left.right(), right.left()) << qPrintable(date[i - 1]);
+            EXPECT_EQ(left.top(), right.top());
+        }
+        expected += date;
+    }
+    expected.append(QStringLiteral("cmdGetBabyGender"));
+
+    QWidget *widget
+        = QApplication::focusWidget() ? QApplication::focusWidget() : main.focusWidget();
+    ASSERT_NE(widget, nullptr);
+    QStringList order;
+    for (int i = 0; i < 7; ++i) {
+        order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(&main))
+            widget = widget->nextInFocusChain();
+    }
+    EXPECT_EQ(order, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DateOrder,
+    ::testing::Values(DateOrderRow {"English", TestLanguages[0], false},
+        DateOrderRow {"SimplifiedChinese", TestLanguages[1], true},
+        DateOrderRow {"TraditionalChinese", TestLanguages[2], true},
+        DateOrderRow {"Spanish", TestLanguages[3], false}),
+    kq::test::RowName());
+
+// The result panel in Spanish, whose congratulation line and gender word are narrower than the
+// English ones: the captions read centred where the English text is centred, and "Niña" is drawn
+// at the size of the English "Girl".
+TEST_F(TranslatedWindowTest, SpanishResultCaptionsAreCentredAndFullSize)
+{
+    fake.clock.current = QDateTime(QDate(2009, 6, 1), QTime(12, 0));
+    // Where the English heading's text is centred, in the English window.
+    int englishCentre = 0;
+    {
+        frmDisplay english(context);
+        auto *heading = control<QLabel>(&english, "Label3");
+        englishCentre = heading->x()
+            + qRound(QFontMetricsF(heading->font()).horizontalAdvance(heading->text()) / 2);
+    }
+    const LanguageScope spanish(TestLanguages[3]);
+    ASSERT_TRUE(spanish.loaded);
+    frmDisplay *display = predict({3, 6, 1980}, {15, 3, 2009});
+    ASSERT_NE(display, nullptr);
+    for (const char *name : {"Label3", "lblCongratulationMsg", "lblGenderOfChild"}) {
+        auto *label = control<QLabel>(display, name);
+        const qreal width = QFontMetricsF(label->font()).horizontalAdvance(label->text());
+        EXPECT_LE(width, label->width()) << name;
+        EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << name;
+        if (QLatin1String(name) != QLatin1String("lblGenderOfChild"))
+            EXPECT_NEAR(label->geometry().center().x(), englishCentre, 1)
+                << name << " " << label->x() << "+" << label->width() << " " << width;
+    }
+    auto *gender = control<QLabel>(display, "lblGenderOfChild");
+    EXPECT_EQ(gender->text(), QStringLiteral("Niña"));
+    EXPECT_DOUBLE_EQ(gender->font().pointSizeF(), 11.25);
+    // Grown symmetrically about the box it stands in.
+    EXPECT_NEAR(gender->geometry().center().x(),
+        control<QLabel>(display, "Label4")->geometry().center().x(), 1);
+}
 
 } // namespace
