@@ -129,7 +129,7 @@ void AnswerPrediction_PredictedPairs(benchmark::State &state)
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            engine.AnswerPrediction(pairs[i].birth, pairs[i].conception, today));
+            engine.PredictBabyGender(pairs[i].birth, pairs[i].conception, today));
         if (++i == pairs.size())
             i = 0;
     }

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Congratulations!! Your predicted to have a Baby</source>
-        <translation>¡Enhorabuena! Vas a tener:</translation>
+        <translation>¡Felicidades! Vas a tener:</translation>
     </message>
     <message>
         <source>Congratulations!! Your Baby is predicted to be a</source>
-        <translation>¡Enhorabuena! Tu bebé será:</translation>
+        <translation>¡Felicidades! Tu bebé será:</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Of of Conception !</source>
@@ -40,10 +40,31 @@
         <translation>¡Elige una fecha de nacimiento que exista!</translation>
     </message>
     <message>
+        <source>Congratulations!! Your predicted to have a Baby Boy</source>
+        <translation>¡Felicidades! Vas a tener un niño</translation>
+    </message>
+    <message>
+        <source>Congratulations!! Your predicted to have a Baby Girl</source>
+        <translation>¡Felicidades! Vas a tener una niña</translation>
+    </message>
+    <message>
+        <source>Congratulations!! Your Baby is predicted to be a Boy</source>
+        <translation>¡Felicidades! Tu bebé será un niño</translation>
+    </message>
+    <message>
+        <source>Congratulations!! Your Baby is predicted to be a Girl</source>
+        <translation>¡Felicidades! Tu bebé será una niña</translation>
+    </message>
+    <message>
         <source>                      Check The Date Of Conception.<byte value="xd"/>
-Mother&apos;s Age Must Be Between 18 to 45 at Time Of Conception !</source>
+%1</source>
+        <extracomment>The message box for an age outside the chart&apos;s; %1 is the age limits&apos; line.</extracomment>
         <translation>Comprueba la fecha de concepción.
-¡Al concebir, la madre debe tener de 18 a 45 años lunares!</translation>
+%1</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Age Must Be Between %1 to %2 at Time Of Conception !</source>
+        <translation>¡Al concebir, la madre debe tener de %1 a %2 años lunares!</translation>
     </message>
 </context>
 </TS>

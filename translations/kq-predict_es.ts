@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>none: age outside %1</source>
-        <translation>ninguno: edad fuera de %1</translation>
+        <translation>ninguno: edad fuera del rango %1</translation>
     </message>
     <message>
         <source>(extended calendar)</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>age outside %1:</source>
-        <translation>edad fuera de %1:</translation>
+        <translation>edad fuera del rango %1:</translation>
     </message>
     <message>
         <source>unknown sex:</source>
@@ -65,19 +65,19 @@
     </message>
     <message>
         <source>Girl born</source>
-        <translation>Nació niña</translation>
+        <translation>Fue niña</translation>
     </message>
     <message>
         <source>Boy born</source>
-        <translation>Nació niño</translation>
+        <translation>Fue niño</translation>
     </message>
     <message>
         <source>Predicted girl</source>
-        <translation>Predicho niña</translation>
+        <translation>Se predijo niña</translation>
     </message>
     <message>
         <source>Predicted boy</source>
-        <translation>Predicho niño</translation>
+        <translation>Se predijo niño</translation>
     </message>
     <message>
         <source>Accuracy:</source>
@@ -103,25 +103,29 @@
         <source>Too few records for a 95% confidence interval (a cell of the table expects fewer
 than %1 records, Cochran&apos;s rule): no conclusion is drawn from these records.
 </source>
-        <translation>Muy pocos registros para un intervalo de confianza del 95 % (una celda de la tabla
-espera menos de %1 registros, regla de Cochran): no se saca ninguna conclusión.
+        <translation>Muy pocos registros para un intervalo de confianza del 95 % (una celda de la
+tabla espera menos de %1 registros, regla de Cochran): no se saca ninguna
+conclusión de estos registros.
 </translation>
     </message>
     <message>
         <source>%1, 95% confidence interval %2 to %3 (standard error %4)</source>
-        <translation>%1, IC del 95 %: %2 a %3 (error estándar %4)</translation>
+        <translation>%1, IC del 95 %: de %2 a %3 (error estándar %4)</translation>
     </message>
     <message>
         <source>The interval contains 0: on these records the calendar did no better than chance.</source>
-        <translation>El intervalo contiene el 0: en estos registros el calendario no acertó más que el azar.</translation>
+        <translation>El intervalo contiene el 0: en estos registros el calendario no acertó más que
+el azar.</translation>
     </message>
     <message>
         <source>The interval lies above 0: on these records the calendar agreed with the babies&apos; sex more often than chance would.</source>
-        <translation>El intervalo está por encima de 0: en estos registros el calendario acertó el sexo del bebé más a menudo que el azar.</translation>
+        <translation>El intervalo está por encima de 0: en estos registros el calendario acertó el
+sexo del bebé más a menudo que el azar.</translation>
     </message>
     <message>
         <source>The interval lies below 0: on these records the calendar agreed with the babies&apos; sex less often than chance would.</source>
-        <translation>El intervalo está por debajo de 0: en estos registros el calendario acertó el sexo del bebé menos a menudo que el azar.</translation>
+        <translation>El intervalo está por debajo de 0: en estos registros el calendario acertó el
+sexo del bebé menos a menudo que el azar.</translation>
     </message>
     <message>
         <source>How good is the calendar? Over 2,840,755 singleton births in Sweden (1973-2006), its
@@ -130,17 +134,18 @@ predictions agreed with the babies&apos; sex no more than chance would: Cohen&ap
 (Villamor et al., Paediatric and Perinatal Epidemiology 2010; 24: 398-400). Check it
 on your own records with kq-predict --evaluate.
 </source>
-        <translation>¿Acierta el calendario? En 2,840,755 partos únicos en Suecia (1973-2006), sus
+        <translation>¿Acierta el calendario? En 2&#x202f;840&#x202f;755 partos únicos en Suecia (1973-2006), sus
 predicciones coincidieron con el sexo del bebé no más de lo que daría el azar:
-kappa de Cohen 0.0002 (intervalo de confianza del 95 %: -0.0009 a 0.0014), no
-mejor que lanzar una moneda (Villamor et al., Paediatric and Perinatal
+kappa de Cohen 0.0002 (intervalo de confianza del 95 %: de -0.0009 a 0.0014),
+no mejor que lanzar una moneda (Villamor et al., Paediatric and Perinatal
 Epidemiology 2010; 24: 398-400). Compruébalo con tus propios registros:
 kq-predict --evaluate.
 </translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation>%1 a %2</translation>
+        <extracomment>A span of years, days or ages, both ends included, as the sentences around it use it.</extracomment>
+        <translation>de %1 a %2</translation>
     </message>
     <message>
         <source>Predicts a baby&apos;s gender by the Chinese pregnancy calendar, for fun.
@@ -171,16 +176,17 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
   kq-predict --chart [--json]
   kq-predict --evaluate [--from-birth] [--json] &lt; líneas &quot;BIRTH CONCEPTION SEX&quot;
 
-Las fechas se escriben YYYY-MM-DD: concepción en los años %1,
-nacimiento en los años %2.
-El mes lunar sale de la tabla propia del programa para concepciones en
-%3, donde el año de nacimiento debe estar en %4 como en la
+Las fechas se escriben YYYY-MM-DD: años de concepción %1,
+años de nacimiento %2.
+El mes lunar sale de la tabla propia del programa para concepciones
+%3, con el año de nacimiento %4 como en la
 ventana principal, y del calendario ampliado (el calendario chino oficial)
-fuera de ella; las respuestas lo indican.
+fuera de esos años; las respuestas lo indican.
 --due y --last-period estiman la fecha de concepción y lo indican.
 Estado de salida: 0 predicho, 2 fecha o entrada no válida, 3 edad lunar de la
-madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida;
---evaluate: 0 si se evaluó algún registro, 2 si no se pudo evaluar ninguno.</translation>
+madre fuera del rango %5, 64 uso incorrecto, 74 fallo de entrada o
+salida; --evaluate: 0 si se evaluó algún registro, 2 si no se pudo evaluar
+ninguno.</translation>
     </message>
     <message>
         <source>Try &apos;kq-predict --help&apos; for more information.</source>
@@ -200,7 +206,7 @@ madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida;
     </message>
     <message>
         <source>The mother&apos;s date of birth (years %1; %2 with a conception in %3).</source>
-        <translation>La fecha de nacimiento de la madre (años %1; %2 con una concepción en %3).</translation>
+        <translation>La fecha de nacimiento de la madre (años %1; %2 con una concepción %3).</translation>
     </message>
     <message>
         <source>The date of conception (years %1).</source>
@@ -236,11 +242,11 @@ madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida;
     </message>
     <message>
         <source>Print the lunar month (1 to 12) in force on the date (%1).</source>
-        <translation>Muestra el mes lunar (1 a 12) vigente en la fecha (%1).</translation>
+        <translation>Muestra el mes lunar (de 1 a 12) vigente en la fecha (años %1).</translation>
     </message>
     <message>
         <source>Print the gender chart: ages %1 by lunar months 1 to 12.</source>
-        <translation>Muestra la tabla del calendario chino de embarazo: edades %1 por meses lunares 1 a 12.</translation>
+        <translation>Muestra la tabla del calendario chino de embarazo: edades %1 por meses lunares de 1 a 12.</translation>
     </message>
     <message>
         <source>Read records &quot;BIRTH CONCEPTION SEX&quot; (SEX: F, M, girl or boy) from standard input and say how often the prediction was right: the table, the accuracy and Cohen&apos;s kappa.</source>
@@ -360,15 +366,11 @@ madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida;
     </message>
     <message>
         <source>The estimated date of conception, %1 (%2), must be in the years %3 to %4</source>
-        <translation>La fecha de concepción estimada, %1 (%2), debe estar en los años %3 a %4</translation>
+        <translation>La fecha de concepción estimada, %1 (%2), debe estar entre los años %3 y %4</translation>
     </message>
     <message>
         <source>The input cannot be used</source>
         <translation>La entrada no se puede usar</translation>
-    </message>
-    <message>
-        <source>the table has no lunar month for %1</source>
-        <translation>la tabla no tiene mes lunar para %1</translation>
     </message>
     <message>
         <source>lunar month %1, which began on %2</source>
@@ -376,14 +378,14 @@ madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida;
     </message>
     <message>
         <source>lunar month %1, which began before %2, where the table starts</source>
-        <translation>mes lunar %1, que empezó antes del %2, donde empieza la tabla</translation>
+        <translation>mes lunar %1, que empezó antes del %2, inicio de la tabla</translation>
     </message>
     <message>
         <source>  Calendar: extended, the official Chinese calendar of %1 (the
     program&apos;s own lunar-month table covers %2 only)
 </source>
-        <translation>  Calendario: ampliado, el calendario chino oficial de %1 (la tabla
-    de meses lunares propia del programa solo abarca %2)
+        <translation>  Calendario: ampliado, el calendario chino oficial, que va %1 (la
+    tabla de meses lunares propia del programa solo abarca %2)
 </translation>
     </message>
     <message>
@@ -392,13 +394,13 @@ madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida;
     calendar&apos;s day is taken
 </source>
         <translation>  En disputa: los cálculos publicados sitúan el primer día de este mes lunar
-    con un día de diferencia (la luna nueva cae cerca de la medianoche en China);
-    se toma el día del calendario oficial
+    con un día de diferencia (la luna nueva cae cerca de la medianoche en
+    China); se toma el día del calendario oficial
 </translation>
     </message>
     <message>
         <source>extended (the official Chinese calendar of %1)</source>
-        <translation>ampliado (el calendario chino oficial de %1)</translation>
+        <translation>ampliado (el calendario chino oficial, %1)</translation>
     </message>
     <message>
         <source>Conception (estimated):</source>
@@ -463,6 +465,23 @@ madre fuera de %5, 64 uso incorrecto, 74 fallo de entrada o salida;
         <source>%1, %2</source>
         <comment>the estimated date of conception, how it was estimated</comment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Calendar: %1</source>
+        <translation>Calendario: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a date, and the lunar month in force on it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Chinese age: %1</source>
+        <translation>Edad lunar de la madre: %1</translation>
+    </message>
+    <message>
+        <source>Conception (estimated): %1</source>
+        <translation>Concepción (estimada): %1</translation>
     </message>
 </context>
 <context>

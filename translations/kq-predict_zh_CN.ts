@@ -5,11 +5,11 @@
     <name>KqPredict</name>
     <message>
         <source>First day</source>
-        <translation>首日</translation>
+        <translation>起始日</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation>末日</translation>
+        <translation>结束日</translation>
     </message>
     <message>
         <source>Age</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>not three fields:</source>
-        <translation>不是三项：</translation>
+        <translation>字段数不是 3：</translation>
     </message>
     <message>
         <source>Records evaluated:</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>not defined, no record was evaluated</source>
-        <translation>无定义，没有评估任何记录</translation>
+        <translation>未定义，没有评估任何记录</translation>
     </message>
     <message>
         <source>%1% (%2 of %3 predictions right)</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>not defined, every prediction and every baby is of the same sex</source>
-        <translation>无定义，所有预测和所有宝宝都是同一性别</translation>
+        <translation>未定义，所有预测和所有宝宝都是同一性别</translation>
     </message>
     <message>
         <source>Too few records for a 95% confidence interval (a cell of the table expects fewer
@@ -139,6 +139,7 @@ Perinatal Epidemiology 2010; 24: 398-400）。可用 kq-predict --evaluate
     </message>
     <message>
         <source>%1 to %2</source>
+        <extracomment>A span of years, days or ages, both ends included, as the sentences around it use it.</extracomment>
         <translation>%1 至 %2</translation>
     </message>
     <message>
@@ -185,7 +186,7 @@ Exit status: 0 predicted, 2 invalid date or input, 3 mother&apos;s age outside %
     </message>
     <message>
         <source>could not write the output</source>
-        <translation>无法写出输出</translation>
+        <translation>无法写入输出</translation>
     </message>
     <message>
         <source>could not read all input</source>
@@ -278,7 +279,7 @@ Cohen kappa。</translation>
     </message>
     <message>
         <source>choose one of a prediction (--birth, --conception), --batch, --lunar-month and --chart</source>
-        <translation>预测（--birth、--conception）、--batch、--lunar-month 和 --chart 只能选一</translation>
+        <translation>预测（--birth、--conception）、--batch、--lunar-month 和 --chart 只能选其一</translation>
     </message>
     <message>
         <source>give only one of --conception, --due and --last-period</source>
@@ -314,7 +315,7 @@ Cohen kappa。</translation>
     </message>
     <message>
         <source>could not read all input or write all answers</source>
-        <translation>无法读取全部输入或写出全部回答</translation>
+        <translation>无法读取全部输入或写入全部回答</translation>
     </message>
     <message>
         <source>Calendar:</source>
@@ -373,10 +374,6 @@ Cohen kappa。</translation>
         <translation>无法使用该输入</translation>
     </message>
     <message>
-        <source>the table has no lunar month for %1</source>
-        <translation>表中没有 %1 的农历月</translation>
-    </message>
-    <message>
         <source>lunar month %1, which began on %2</source>
         <translation>农历 %1 月，始于 %2</translation>
     </message>
@@ -397,7 +394,7 @@ Cohen kappa。</translation>
     apart (the new moon falls close to midnight in China); the official
     calendar&apos;s day is taken
 </source>
-        <translation>  有争议：已发表的推算对该农历月首日相差一天（新月恰在中国
+        <translation>  有争议：已发表的推算对该农历月首日相差一天（合朔恰在中国
     午夜前后）；此处采用官方历法的日期
 </translation>
     </message>
@@ -467,6 +464,23 @@ Cohen kappa。</translation>
         <source>%1, %2</source>
         <comment>the estimated date of conception, how it was estimated</comment>
         <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Calendar: %1</source>
+        <translation>历法：%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a date, and the lunar month in force on it</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Chinese age: %1</source>
+        <translation>母亲的虚岁：%1</translation>
+    </message>
+    <message>
+        <source>Conception (estimated): %1</source>
+        <translation>受孕日期（推算）：%1</translation>
     </message>
 </context>
 <context>

@@ -243,10 +243,6 @@ en la ventana que se abre.</translation>
         <translation>diciembre</translation>
     </message>
     <message>
-        <source>Mother&apos;s Age Must Be Between 18 to 45 at Time Of Conception !</source>
-        <translation>¡Al concebir, la madre debe tener de 18 a 45 años lunares!</translation>
-    </message>
-    <message>
         <source>--Date Of Conception Of The Child----</source>
         <translation>--Fecha de concepción----</translation>
     </message>

@@ -246,10 +246,6 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
         <translation>十二月</translation>
     </message>
     <message>
-        <source>Mother&apos;s Age Must Be Between 18 to 45 at Time Of Conception !</source>
-        <translation>受孕时母亲的虚岁必须在 18 至 45 岁之间！</translation>
-    </message>
-    <message>
         <source>--Date Of Conception Of The Child----</source>
         <translation>--受孕日期----</translation>
     </message>

@@ -29,7 +29,7 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>多餘的參數「%1」</translation>
+        <translation>多餘的引數「%1」</translation>
     </message>
 </context>
 <context>
@@ -244,10 +244,6 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
     <message>
         <source>December</source>
         <translation>十二月</translation>
-    </message>
-    <message>
-        <source>Mother&apos;s Age Must Be Between 18 to 45 at Time Of Conception !</source>
-        <translation>受孕時母親的虛歲必須介於 18 至 45 歲之間！</translation>
     </message>
     <message>
         <source>--Date Of Conception Of The Child----</source>

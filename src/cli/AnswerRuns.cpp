@@ -33,7 +33,7 @@ bool sameAnswer(const AnswerRun &run, const PredictionAnswer &answer)
     if (run.outcome != outcomeOf(answer) || run.motherChineseAge != answer.motherChineseAge)
         return false;
     return answer.outcome != PredictionOutcome::Predicted
-        || (run.lunarMonth == answer.lunarMonth && run.calendar == answer.calendar
+        || (run.lunarMonth == answer.lunarMonth.number && run.calendar == answer.lunarMonth.calendar
             && run.gender == answer.gender);
 }
 
@@ -50,10 +50,10 @@ std::vector<AnswerRun> AnswersAround(
         const year_month_day date = sys_days(conception) + std::chrono::days(offset);
         if (date.year() < year {FirstConceptionYear} || date.year() > year {LastYear})
             continue;
-        const Decision decision = predictor.decide(birth, date);
-        if (decision.rejection)
+        const Reply reply = predictor.predict(birth, SelectionOf(date));
+        if (reply.rejection)
             continue;
-        const PredictionAnswer &answer = decision.answer;
+        const PredictionAnswer &answer = reply.answer;
         if (!runs.empty() && sameAnswer(runs.back(), answer)
             && sys_days(runs.back().lastDay) + std::chrono::days(1) == sys_days(date)) {
             runs.back().lastDay = date;
@@ -64,56 +64,54 @@ std::vector<AnswerRun> AnswersAround(
         run.outcome = outcomeOf(answer);
         run.motherChineseAge = answer.motherChineseAge;
         if (answer.outcome == PredictionOutcome::Predicted) {
-            run.lunarMonth = answer.lunarMonth;
+            run.lunarMonth = answer.lunarMonth.number;
             run.gender = answer.gender;
-            run.calendar = answer.calendar;
+            run.calendar = answer.lunarMonth.calendar;
         }
         runs.push_back(run);
     }
     return runs;
 }
 
-std::string AnswerRunsText(const std::vector<AnswerRun> &runs, year_month_day conception, int days)
+QString AnswerRunsText(const std::vector<AnswerRun> &runs, year_month_day conception, int days)
 {
     // Each column as wide as its heading or its widest value; the days are ten columns wide.
-    const std::string firstDay = Say(KqPredict::tr("First day"));
-    const std::string lastDay = Say(KqPredict::tr("Last day"));
-    const std::string age = Say(KqPredict::tr("Age"));
-    const std::string month = Say(KqPredict::tr("Month"));
-    const std::string boy = Say(EngineWords::gender(Gender::Boy));
-    const std::string girl = Say(EngineWords::gender(Gender::Girl));
-    const std::size_t dayWidth = std::max(
-        {DisplayWidth(firstDay), DisplayWidth(lastDay), FormatIsoDate(conception).size()});
+    const QString firstDay = KqPredict::tr("First day");
+    const QString lastDay = KqPredict::tr("Last day");
+    const QString age = AgeHeading();
+    const QString month = MonthHeading();
+    const QString boy = EngineWords::gender(Gender::Boy);
+    const QString girl = EngineWords::gender(Gender::Girl);
+    const QString conceived = FormatIsoDate(conception);
+    const std::size_t dayWidth
+        = std::max({DisplayWidth(firstDay), DisplayWidth(lastDay), DisplayWidth(conceived)});
     const std::size_t ageWidth = std::max<std::size_t>(DisplayWidth(age), 3);
     const std::size_t monthWidth = std::max<std::size_t>(DisplayWidth(month), 5);
     const std::size_t genderWidth
         = std::max<std::size_t>({DisplayWidth(boy), DisplayWidth(girl), 4});
+    const QString gap = QStringLiteral("  ");
 
     const QString heading = days == 1 ? KqPredict::tr("Conceived within %1 day of %2:")
                                       : KqPredict::tr("Conceived within %1 days of %2:");
-    std::string text = Say(heading.arg(days).arg(QString::fromStdString(FormatIsoDate(conception))))
-        + '\n' + PadRight(firstDay, dayWidth) + "  " + PadRight(lastDay, dayWidth) + "  "
-        + PadLeft(age, ageWidth) + "  " + PadLeft(month, monthWidth) + "  "
-        + Say(KqPredict::tr("Gender")) + '\n';
+    QString text = heading.arg(days).arg(conceived) + u'\n' + PadRight(firstDay, dayWidth) + gap
+        + PadRight(lastDay, dayWidth) + gap + PadLeft(age, ageWidth) + gap
+        + PadLeft(month, monthWidth) + gap + KqPredict::tr("Gender") + u'\n';
     for (const AnswerRun &run : runs) {
-        text += PadRight(FormatIsoDate(run.firstDay), dayWidth) + "  "
-            + PadRight(FormatIsoDate(run.lastDay), dayWidth) + "  "
-            + PadLeft(std::to_string(run.motherChineseAge), ageWidth) + "  ";
+        text += PadRight(FormatIsoDate(run.firstDay), dayWidth) + gap
+            + PadRight(FormatIsoDate(run.lastDay), dayWidth) + gap
+            + PadLeft(QString::number(run.motherChineseAge), ageWidth) + gap;
         if (run.outcome != ReplyOutcome::Predicted) {
-            text += PadLeft("-", monthWidth) + "  "
-                + Say(KqPredict::tr("none: age outside %1")
-                          .arg(QString::fromStdString(ChartAgesText(Wording::UserLanguage))))
-                + '\n';
+            text += PadLeft(QStringLiteral("-"), monthWidth) + gap
+                + KqPredict::tr("none: age outside %1").arg(ChartAges()) + u'\n';
             continue;
         }
-        const std::string gender = Say(EngineWords::gender(run.gender));
-        text += PadLeft(std::to_string(run.lunarMonth), monthWidth) + "  ";
+        const QString gender = EngineWords::gender(run.gender);
+        text += PadLeft(QString::number(run.lunarMonth), monthWidth) + gap;
         if (run.calendar == modDurorurOzivurediRuvidevo::LunarCalendar::Extended)
-            text
-                += PadRight(gender, genderWidth) + "  " + Say(KqPredict::tr("(extended calendar)"));
+            text += PadRight(gender, genderWidth) + gap + KqPredict::tr("(extended calendar)");
         else
             text += gender;
-        text += '\n';
+        text += u'\n';
     }
     return text;
 }
@@ -123,17 +121,15 @@ QJsonArray AnswerRunsToJson(const std::vector<AnswerRun> &runs)
     QJsonArray array;
     for (const AnswerRun &run : runs) {
         QJsonObject object;
-        object.insert(
-            QStringLiteral("firstDay"), QString::fromStdString(FormatIsoDate(run.firstDay)));
-        object.insert(
-            QStringLiteral("lastDay"), QString::fromStdString(FormatIsoDate(run.lastDay)));
+        object.insert(QStringLiteral("firstDay"), FormatIsoDate(run.firstDay));
+        object.insert(QStringLiteral("lastDay"), FormatIsoDate(run.lastDay));
         object.insert(QStringLiteral("outcome"), QLatin1String(OutcomeName(run.outcome)));
         object.insert(QStringLiteral("motherChineseAge"), run.motherChineseAge);
         if (run.outcome == ReplyOutcome::Predicted) {
             object.insert(QStringLiteral("conceptionLunarMonth"), run.lunarMonth);
             object.insert(QStringLiteral("calendar"), QLatin1String(CalendarName(run.calendar)));
-            object.insert(QStringLiteral("gender"),
-                QString::fromStdString(std::string(GenderText(run.gender))));
+            object.insert(
+                QStringLiteral("gender"), EngineWords::gender(run.gender, Wording::English));
         }
         array.append(object);
     }

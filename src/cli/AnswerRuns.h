@@ -8,10 +8,9 @@
 #include "Predictor.h"
 
 #include <QJsonArray>
+#include <QString>
 
 #include <chrono>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace kq::cli {
@@ -41,7 +40,7 @@ std::vector<AnswerRun> AnswersAround(TypedDate birth, std::chrono::year_month_da
 
 // A table with a title line, a header and one row per run; a row whose month the extended
 // calendar gave says so.
-std::string AnswerRunsText(
+QString AnswerRunsText(
     const std::vector<AnswerRun> &runs, std::chrono::year_month_day conception, int days);
 
 // One object per run: firstDay, lastDay, outcome, motherChineseAge and, for a prediction,

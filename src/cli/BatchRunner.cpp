@@ -27,7 +27,7 @@ constexpr int AnswersPerCell = 2 * 2 * 2;
 
 std::string jsonOf(const Reply &reply)
 {
-    return CompactJson(ReplyToJson(reply)).toStdString();
+    return CompactReplyJson(reply).toStdString();
 }
 
 } // namespace
@@ -46,28 +46,28 @@ std::string *BatchRunner::answerSlot(const PredictionAnswer &answer)
             return nullptr;
         return &m_ageOutOfRange[static_cast<std::size_t>(age - LowestAge)];
     }
-    if (age < lm::YoungestChartAge || age > lm::OldestChartAge || answer.lunarMonth < 1
-        || answer.lunarMonth > 12)
+    const int month = answer.lunarMonth.number;
+    if (age < lm::YoungestChartAge || age > lm::OldestChartAge || month < 1 || month > 12)
         return nullptr;
     std::size_t slot = static_cast<std::size_t>(age - lm::YoungestChartAge) * 12
-        + static_cast<std::size_t>(answer.lunarMonth - 1);
-    slot = slot * 2 + (answer.calendar == lm::LunarCalendar::Extended ? 1 : 0);
-    slot = slot * 2 + (answer.startDisputed ? 1 : 0);
+        + static_cast<std::size_t>(month - 1);
+    slot = slot * 2 + (answer.lunarMonth.calendar == lm::LunarCalendar::Extended ? 1 : 0);
+    slot = slot * 2 + (answer.lunarMonth.startDisputed ? 1 : 0);
     slot = slot * 2 + (answer.congratulation == CongratulationLine::NineMonthsOrMore ? 1 : 0);
     return &m_predicted[slot];
 }
 
-const std::string &BatchRunner::answered(const Decision &decision, long long lineNumber)
+const std::string &BatchRunner::answered(const Reply &reply, long long lineNumber)
 {
-    if (decision.rejection)
-        return rejected(*decision.rejection, lineNumber);
-    std::string *slot = answerSlot(decision.answer);
+    if (reply.rejection)
+        return rejected(*reply.rejection, lineNumber);
+    std::string *slot = answerSlot(reply.answer);
     if (!slot) {
-        m_scratch = jsonOf(ReplyOf(decision));
+        m_scratch = jsonOf(reply);
         return m_scratch;
     }
     if (slot->empty())
-        *slot = jsonOf(ReplyOf(decision));
+        *slot = jsonOf(reply);
     return *slot;
 }
 
@@ -82,9 +82,10 @@ const std::string &BatchRunner::rejected(const Rejection &rejection, long long l
         if (known == rejection)
             stored = &text;
     if (!stored) {
-        const Reply reply = ReplyOf(rejection);
+        Reply reply;
+        reply.rejection = rejection;
         std::string json = jsonOf(reply);
-        if (reply.outcome == ReplyOutcome::InvalidInput)
+        if (OutcomeOf(reply) == ReplyOutcome::InvalidInput)
             json.erase(0, 1); // the opening brace, written with the line number
         m_rejected.emplace_back(rejection, std::move(json));
         stored = &m_rejected.back().second;
@@ -106,12 +107,12 @@ const std::string &BatchRunner::answer(std::string_view line, long long lineNumb
         const TypedDate birth = ParseIsoDate(line.substr(0, DateLength));
         const TypedDate conception = ParseIsoDate(line.substr(DateLength + 1));
         if (birth && conception)
-            return answered(m_predictor.decide(birth, conception), lineNumber);
+            return answered(m_predictor.predict(birth, conception), lineNumber);
     }
     std::array<std::string_view, 2> words;
     if (SplitLineWords(line, words) == words.size())
         return answered(
-            m_predictor.decide(ParseIsoDate(words[0]), ParseIsoDate(words[1])), lineNumber);
+            m_predictor.predict(ParseIsoDate(words[0]), ParseIsoDate(words[1])), lineNumber);
     // A blank line never reaches here from run(), which skips it; a caller that passes one
     // gets the same answer as for any other line without two dates.
     Rejection rejection;

@@ -33,7 +33,7 @@ public:
 
 private:
     // The answer of a decided line, built on its first use.
-    const std::string &answered(const Decision &decision, long long lineNumber);
+    const std::string &answered(const Reply &reply, long long lineNumber);
     // A rejection's answer; an InvalidInput answer carries its line number.
     const std::string &rejected(const Rejection &rejection, long long lineNumber);
     // Where the text of an answer is kept; null for an answer that has no place.

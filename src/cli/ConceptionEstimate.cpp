@@ -15,9 +15,10 @@
 namespace kq::cli {
 
 std::optional<ConceptionEstimate> EstimateConception(EstimatedFrom from,
-    std::optional<std::chrono::year_month_day> given, int firstYear, int lastYear,
-    Rejection &rejection)
+    std::optional<DateSelection> typed, int firstYear, int lastYear, Rejection &rejection)
 {
+    const std::optional<std::chrono::year_month_day> given
+        = typed ? std::optional(CalendarDateOf(*typed)) : std::nullopt;
     if (!given || !given->ok()) {
         rejection = Rejection {};
         rejection.reason = RejectionReason::EstimateNotADate;

@@ -4,6 +4,8 @@
 // of delivery or from the first day of the last menstrual period.
 #pragma once
 
+#include "Prediction.h"
+
 #include <chrono>
 #include <optional>
 
@@ -26,8 +28,7 @@ struct ConceptionEstimate
 // why there is none: the date does not exist, or the estimate falls outside the conception
 // years firstYear to lastYear.
 std::optional<ConceptionEstimate> EstimateConception(EstimatedFrom from,
-    std::optional<std::chrono::year_month_day> given, int firstYear, int lastYear,
-    Rejection &rejection);
+    std::optional<DateSelection> given, int firstYear, int lastYear, Rejection &rejection);
 
 // "dueDate" or "lastPeriod", as the JSON answers name it.
 const char *EstimatedFromName(EstimatedFrom from);

@@ -59,20 +59,20 @@ std::optional<SkipReason> Evaluation::evaluate(std::string_view line)
     TypedDate conception = ParseIsoDate(words[1]);
     if (m_secondDate == SecondDate::BabyBirth) {
         // The baby's date of birth taken as its due date.
-        if (!conception || !conception->ok())
+        if (!conception || !CalendarDateOf(*conception).ok())
             return SkipReason::BadDate;
-        conception = ConceptionFromDueDate(*conception);
+        conception = SelectionOf(ConceptionFromDueDate(CalendarDateOf(*conception)));
     }
-    const Decision decision = m_predictor.decide(ParseIsoDate(words[0]), conception);
-    if (decision.rejection)
+    const Reply reply = m_predictor.predict(ParseIsoDate(words[0]), conception);
+    if (reply.rejection)
         return SkipReason::BadDate;
-    if (decision.answer.outcome != PredictionOutcome::Predicted)
+    if (reply.answer.outcome != PredictionOutcome::Predicted)
         return SkipReason::AgeOutOfRange;
 
     const auto baby = ParseSex(words[2]);
     if (!baby)
         return SkipReason::UnknownSex;
-    m_counts.table.add(decision.answer.gender, *baby);
+    m_counts.table.add(reply.answer.gender, *baby);
     return std::nullopt;
 }
 

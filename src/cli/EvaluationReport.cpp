@@ -10,8 +10,6 @@
 #include <QJsonArray>
 
 #include <algorithm>
-#include <cstdio>
-#include <sstream>
 
 namespace kq::cli {
 
@@ -32,131 +30,124 @@ constexpr SkipLabel SkipLabels[] = {
 static_assert(std::size(SkipLabels) == SkipReasonCount);
 
 // The report's label of a reason.
-std::string skipText(SkipReason reason)
+QString skipText(SkipReason reason)
 {
     switch (reason) {
     case SkipReason::BadDate:
-        return Say(KqPredict::tr("bad date:"));
+        return KqPredict::tr("bad date:");
     case SkipReason::AgeOutOfRange:
-        return Say(KqPredict::tr("age outside %1:")
-                       .arg(QString::fromStdString(ChartAgesText(Wording::UserLanguage))));
+        return KqPredict::tr("age outside %1:").arg(ChartAges());
     case SkipReason::UnknownSex:
-        return Say(KqPredict::tr("unknown sex:"));
+        return KqPredict::tr("unknown sex:");
     case SkipReason::NotThreeFields:
         break;
     }
-    return Say(KqPredict::tr("not three fields:"));
+    return KqPredict::tr("not three fields:");
 }
 
-std::string fixed(double value, int decimals)
+// A number with a point and `decimals` decimals; a value that rounds to zero without a sign.
+QString fixed(double value, int decimals)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text = buffer;
-    // A value that rounds to zero is shown without a sign.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
+    QString text = QString::number(value, 'f', decimals);
+    if (text.startsWith(u'-') && text.mid(1).toDouble() == 0)
+        text.remove(0, 1);
     return text;
 }
 
-QJsonValue count(std::uint64_t value)
+QString count(std::uint64_t value)
+{
+    return QString::number(value);
+}
+
+QJsonValue jsonCount(std::uint64_t value)
 {
     return QJsonValue(static_cast<qint64>(value));
 }
 
 } // namespace
 
-std::string EvaluationText(const EvaluationCounts &counts)
+QString EvaluationText(const EvaluationCounts &counts)
 {
     const AgreementTable &table = counts.table;
     const Agreement agreement = MeasureAgreement(table);
-    std::ostringstream text;
     // The values of each block of labelled lines in one column, one space after the widest label.
-    const std::string evaluated = Say(KqPredict::tr("Records evaluated:"));
-    const std::string skipped = Say(KqPredict::tr("Records skipped:"));
+    const QString evaluated = KqPredict::tr("Records evaluated:");
+    const QString skipped = KqPredict::tr("Records skipped:");
     const std::size_t recordsWidth = std::max(DisplayWidth(evaluated), DisplayWidth(skipped)) + 1;
-    text << PadRight(evaluated, recordsWidth) << agreement.records << '\n'
-         << PadRight(skipped, recordsWidth) << counts.skippedTotal() << '\n';
+    QString text = PadRight(evaluated, recordsWidth) + count(agreement.records) + u'\n'
+        + PadRight(skipped, recordsWidth) + count(counts.skippedTotal()) + u'\n';
     std::size_t skipWidth = 24;
     for (const SkipLabel &label : SkipLabels)
         skipWidth = std::max(skipWidth, DisplayWidth(skipText(label.reason)) + 1);
     for (const SkipLabel &label : SkipLabels)
-        text << "  " << PadRight(skipText(label.reason), skipWidth)
-             << counts.skippedCount(label.reason) << '\n';
+        text += QStringLiteral("  ") + PadRight(skipText(label.reason), skipWidth)
+            + count(counts.skippedCount(label.reason)) + u'\n';
 
-    const std::string girlBorn = Say(KqPredict::tr("Girl born"));
-    const std::string boyBorn = Say(KqPredict::tr("Boy born"));
-    const std::string predictedGirl = Say(KqPredict::tr("Predicted girl"));
-    const std::string predictedBoy = Say(KqPredict::tr("Predicted boy"));
+    // The table: its columns at least two spaces apart, its row labels as wide as the widest.
+    const QString girlBorn = KqPredict::tr("Girl born");
+    const QString boyBorn = KqPredict::tr("Boy born");
+    const QString predictedGirl = KqPredict::tr("Predicted girl");
+    const QString predictedBoy = KqPredict::tr("Predicted boy");
     std::size_t width
-        = std::max<std::size_t>({10, DisplayWidth(girlBorn) + 1, DisplayWidth(boyBorn) + 1});
+        = std::max<std::size_t>({10, DisplayWidth(girlBorn) + 1, DisplayWidth(boyBorn) + 2});
     for (const Gender predicted : {Gender::Girl, Gender::Boy})
         for (const Gender baby : {Gender::Girl, Gender::Boy})
-            width = std::max(width, std::to_string(table.count(predicted, baby)).size() + 2);
+            width = std::max<std::size_t>(width, count(table.count(predicted, baby)).size() + 2);
     const std::size_t rowWidth = std::max<std::size_t>(
         {16, DisplayWidth(predictedGirl) + 2, DisplayWidth(predictedBoy) + 2});
-    text << '\n'
-         << PadRight("", rowWidth) << PadLeft(girlBorn, width) << PadLeft(boyBorn, width) << '\n';
+    text += u'\n' + PadRight(QString(), rowWidth) + PadLeft(girlBorn, width)
+        + PadLeft(boyBorn, width) + u'\n';
     for (const Gender predicted : {Gender::Girl, Gender::Boy})
-        text << PadRight(predicted == Gender::Girl ? predictedGirl : predictedBoy, rowWidth)
-             << PadLeft(std::to_string(table.count(predicted, Gender::Girl)), width)
-             << PadLeft(std::to_string(table.count(predicted, Gender::Boy)), width) << '\n';
-    text << '\n';
+        text += PadRight(predicted == Gender::Girl ? predictedGirl : predictedBoy, rowWidth)
+            + PadLeft(count(table.count(predicted, Gender::Girl)), width)
+            + PadLeft(count(table.count(predicted, Gender::Boy)), width) + u'\n';
+    text += u'\n';
 
-    const std::string accuracyLabel = Say(KqPredict::tr("Accuracy:"));
-    const std::string kappaLabel = Say(KqPredict::tr("Cohen's kappa:"));
+    const QString accuracyLabel = KqPredict::tr("Accuracy:");
+    const QString kappaLabel = KqPredict::tr("Cohen's kappa:");
     const std::size_t resultWidth
         = std::max(DisplayWidth(accuracyLabel), DisplayWidth(kappaLabel)) + 1;
-    const std::string accuracyText = PadRight(accuracyLabel, resultWidth);
-    const std::string kappaText = PadRight(kappaLabel, resultWidth);
+    const QString accuracyText = PadRight(accuracyLabel, resultWidth);
+    const QString kappaText = PadRight(kappaLabel, resultWidth);
 
     if (!agreement.accuracy) {
-        const std::string none = Say(KqPredict::tr("not defined, no record was evaluated"));
-        text << accuracyText << none << '\n' << kappaText << none << '\n';
-        return text.str();
+        const QString none = KqPredict::tr("not defined, no record was evaluated");
+        return text + accuracyText + none + u'\n' + kappaText + none + u'\n';
     }
-    text << accuracyText
-         << Say(KqPredict::tr("%1% (%2 of %3 predictions right)")
-                    .arg(QString::fromStdString(fixed(*agreement.accuracy * 100, 2)))
-                    .arg(table.agreeing())
-                    .arg(agreement.records))
-         << '\n';
+    text += accuracyText
+        + KqPredict::tr("%1% (%2 of %3 predictions right)")
+              .arg(fixed(*agreement.accuracy * 100, 2), count(table.agreeing()),
+                  count(agreement.records))
+        + u'\n';
     if (!agreement.kappa) {
-        text << kappaText
-             << Say(KqPredict::tr(
-                    "not defined, every prediction and every baby is of the same sex"))
-             << '\n';
-        return text.str();
+        return text + kappaText
+            + KqPredict::tr("not defined, every prediction and every baby is of the same sex")
+            + u'\n';
     }
     const KappaEstimate &kappa = *agreement.kappa;
     if (!kappa.intervalHolds) {
-        text << kappaText << fixed(kappa.kappa, 4) << '\n'
-             << Say(KqPredict::tr(
-                    "Too few records for a 95% confidence interval (a cell of the table "
-                    "expects fewer\n"
-                    "than %1 records, Cochran's rule): no conclusion is drawn from "
-                    "these records.\n")
-                        .arg(FewestExpectedRecordsInACell));
-        return text.str();
+        return text + kappaText + fixed(kappa.kappa, 4) + u'\n'
+            + KqPredict::tr("Too few records for a 95% confidence interval (a cell of the table "
+                            "expects fewer\n"
+                            "than %1 records, Cochran's rule): no conclusion is drawn from "
+                            "these records.\n")
+                  .arg(FewestExpectedRecordsInACell);
     }
-    text << kappaText
-         << Say(KqPredict::tr("%1, 95% confidence interval %2 to %3 (standard error %4)")
-                    .arg(QString::fromStdString(fixed(kappa.kappa, 4)),
-                        QString::fromStdString(fixed(kappa.lower, 4)),
-                        QString::fromStdString(fixed(kappa.upper, 4)),
-                        QString::fromStdString(fixed(kappa.standardError, 4))))
-         << '\n';
+    text += kappaText
+        + KqPredict::tr("%1, 95% confidence interval %2 to %3 (standard error %4)")
+              .arg(fixed(kappa.kappa, 4), fixed(kappa.lower, 4), fixed(kappa.upper, 4),
+                  fixed(kappa.standardError, 4))
+        + u'\n';
     if (kappa.lower <= 0 && kappa.upper >= 0)
-        text << Say(KqPredict::tr("The interval contains 0: on these records the calendar did no "
-                                  "better than chance."));
+        text += KqPredict::tr("The interval contains 0: on these records the calendar did no "
+                              "better than chance.");
     else if (kappa.lower > 0)
-        text << Say(KqPredict::tr("The interval lies above 0: on these records the calendar agreed "
-                                  "with the babies' sex more often than chance would."));
+        text += KqPredict::tr("The interval lies above 0: on these records the calendar agreed "
+                              "with the babies' sex more often than chance would.");
     else
-        text << Say(KqPredict::tr("The interval lies below 0: on these records the calendar agreed "
-                                  "with the babies' sex less often than chance would."));
-    text << '\n';
-    return text.str();
+        text += KqPredict::tr("The interval lies below 0: on these records the calendar agreed "
+                              "with the babies' sex less often than chance would.");
+    return text + u'\n';
 }
 
 QJsonObject EvaluationToJson(const EvaluationCounts &counts)
@@ -164,16 +155,17 @@ QJsonObject EvaluationToJson(const EvaluationCounts &counts)
     const AgreementTable &table = counts.table;
     const Agreement agreement = MeasureAgreement(table);
 
-    QJsonObject skipped {{QStringLiteral("total"), count(counts.skippedTotal())}};
+    QJsonObject skipped {{QStringLiteral("total"), jsonCount(counts.skippedTotal())}};
     for (const SkipLabel &label : SkipLabels)
-        skipped.insert(QLatin1String(label.key), count(counts.skippedCount(label.reason)));
+        skipped.insert(QLatin1String(label.key), jsonCount(counts.skippedCount(label.reason)));
     const auto row = [&table](Gender predicted) {
-        return QJsonObject {{QStringLiteral("girl"), count(table.count(predicted, Gender::Girl))},
-            {QStringLiteral("boy"), count(table.count(predicted, Gender::Boy))}};
+        return QJsonObject {
+            {QStringLiteral("girl"), jsonCount(table.count(predicted, Gender::Girl))},
+            {QStringLiteral("boy"), jsonCount(table.count(predicted, Gender::Boy))}};
     };
 
     QJsonObject object {
-        {QStringLiteral("evaluated"), count(agreement.records)},
+        {QStringLiteral("evaluated"), jsonCount(agreement.records)},
         {QStringLiteral("skipped"), skipped},
         {QStringLiteral("table"),
             QJsonObject {{QStringLiteral("predictedGirl"), row(Gender::Girl)},
@@ -201,14 +193,14 @@ QJsonObject EvaluationToJson(const EvaluationCounts &counts)
     return object;
 }
 
-std::string StudyParagraph()
+QString StudyParagraph()
 {
-    return Say(KqPredict::tr(
+    return KqPredict::tr(
         "How good is the calendar? Over 2,840,755 singleton births in Sweden (1973-2006), its\n"
         "predictions agreed with the babies' sex no more than chance would: Cohen's kappa\n"
         "0.0002 (95% confidence interval -0.0009 to 0.0014), no better than tossing a coin\n"
         "(Villamor et al., Paediatric and Perinatal Epidemiology 2010; 24: 398-400). Check it\n"
-        "on your own records with kq-predict --evaluate.\n"));
+        "on your own records with kq-predict --evaluate.\n");
 }
 
 } // namespace kq::cli

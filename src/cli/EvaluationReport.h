@@ -7,14 +7,13 @@
 #include "Evaluation.h"
 
 #include <QJsonObject>
-
-#include <string>
+#include <QString>
 
 namespace kq::cli {
 
 // Records used and skipped (by reason), the 2x2 table, the accuracy and Cohen's kappa with
 // its 95% confidence interval.
-std::string EvaluationText(const EvaluationCounts &counts);
+QString EvaluationText(const EvaluationCounts &counts);
 
 // The same as one object: evaluated, skipped {total, notThreeFields, badDate, ageOutOfRange,
 // unknownSex}, table {predictedGirl, predictedBoy: {girl, boy}}, accuracy (0 to 1, or null),
@@ -22,6 +21,6 @@ std::string EvaluationText(const EvaluationCounts &counts);
 QJsonObject EvaluationToJson(const EvaluationCounts &counts);
 
 // What the largest study found, with a pointer to --evaluate.
-std::string StudyParagraph();
+QString StudyParagraph();
 
 } // namespace kq::cli

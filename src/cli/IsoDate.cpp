@@ -3,8 +3,6 @@
 // Reading and writing ISO dates for kq-predict.
 #include "IsoDate.h"
 
-#include <cstdio>
-
 namespace kq::cli {
 
 namespace {
@@ -24,7 +22,7 @@ int digits(std::string_view text, std::size_t from, std::size_t count)
 
 } // namespace
 
-std::optional<std::chrono::year_month_day> ParseIsoDate(std::string_view text) noexcept
+std::optional<DateSelection> ParseIsoDate(std::string_view text) noexcept
 {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return std::nullopt;
@@ -35,25 +33,25 @@ std::optional<std::chrono::year_month_day> ParseIsoDate(std::string_view text) n
     const int day = digits(text, 8, 2);
     if (month < 1 || month > 12 || day < 1 || day > 31)
         return std::nullopt;
-    return std::chrono::year_month_day {std::chrono::year {digits(text, 0, 4)},
-        std::chrono::month {static_cast<unsigned>(month)},
-        std::chrono::day {static_cast<unsigned>(day)}};
+    return DateSelection {day, month, digits(text, 0, 4)};
 }
 
 std::optional<std::chrono::year_month_day> ParseCalendarDate(std::string_view text) noexcept
 {
     const auto date = ParseIsoDate(text);
-    if (!date || !date->ok())
+    if (!date || !CalendarDateOf(*date).ok())
         return std::nullopt;
-    return date;
+    return CalendarDateOf(*date);
 }
 
-std::string FormatIsoDate(std::chrono::year_month_day date)
+QString FormatIsoDate(std::chrono::year_month_day date)
 {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u", static_cast<int>(date.year()),
-        static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return buffer;
+    return FormatIsoDate(SelectionOf(date));
+}
+
+QString FormatIsoDate(const DateSelection &date)
+{
+    return QString::asprintf("%04d-%02d-%02d", date.Year, date.Month, date.Day);
 }
 
 } // namespace kq::cli

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// kq-predict: the command line of the prediction engine. Reads the arguments with Qt's
-// parser, answers one question (a prediction, --batch, --lunar-month or --chart) and returns
-// the exit status.
+// kq-predict: the command line of the prediction engine. Reads the arguments once into one
+// request (Request.h), answers it with the handler of its mode and returns the exit status.
 #pragma once
 
 #include <QStringList>

@@ -3,54 +3,49 @@
 // kq-predict's messages in English, marked for the catalogues.
 #include "Messages.h"
 
+#include "ChartSpan.h"
 #include "DueDate.h"
 #include "EngineWords.h"
 #include "IsoDate.h"
-#include "Prediction.h"
 #include "Words.h"
-#include "modDurorurOzivurediRuvidevo.h"
 
 namespace kq::cli {
 
-namespace {
-
-// A message's English text, or its translation for people.
-QString word(const char *english, Wording wording)
+QString Span(int first, int last, Wording wording)
 {
-    return wording == Wording::English ? QString::fromUtf8(english)
-                                       : QCoreApplication::translate("KqPredict", english);
+    //: A span of years, days or ages, both ends included, as the sentences around it use it.
+    return Word(QT_TRANSLATE_NOOP("KqPredict", "%1 to %2"), wording).arg(first).arg(last);
 }
 
-QString date(const std::chrono::year_month_day &day)
+QString ChartAges(Wording wording)
 {
-    return QString::fromStdString(FormatIsoDate(day));
+    return Span(modDurorurOzivurediRuvidevo::YoungestChartAge,
+        modDurorurOzivurediRuvidevo::OldestChartAge, wording);
 }
 
-} // namespace
-
-std::string ChartAgesText(Wording wording)
+QString AgeHeading()
 {
-    return word(QT_TRANSLATE_NOOP("KqPredict", "%1 to %2"), wording)
-        .arg(modDurorurOzivurediRuvidevo::YoungestChartAge)
-        .arg(modDurorurOzivurediRuvidevo::OldestChartAge)
-        .toStdString();
+    return KqPredict::tr("Age");
 }
 
-std::string EstimateBasisText(const ConceptionEstimate &estimate, Wording wording)
+QString MonthHeading()
+{
+    return KqPredict::tr("Month");
+}
+
+QString EstimateBasisText(const ConceptionEstimate &estimate, Wording wording)
 {
     if (estimate.from == EstimatedFrom::DueDate)
-        return word(QT_TRANSLATE_NOOP("KqPredict", "%1 days before the due date %2"), wording)
+        return Word(QT_TRANSLATE_NOOP("KqPredict", "%1 days before the due date %2"), wording)
             .arg(DaysFromConceptionToDueDate)
-            .arg(date(estimate.given))
-            .toStdString();
-    return word(QT_TRANSLATE_NOOP("KqPredict", "%1 days after the first day of the last period %2"),
+            .arg(FormatIsoDate(estimate.given));
+    return Word(QT_TRANSLATE_NOOP("KqPredict", "%1 days after the first day of the last period %2"),
         wording)
         .arg(DaysFromLastPeriodToConception)
-        .arg(date(estimate.given))
-        .toStdString();
+        .arg(FormatIsoDate(estimate.given));
 }
 
-std::string RejectionMessage(const Rejection &rejection, Wording wording)
+QString RejectionMessage(const Rejection &rejection, Wording wording)
 {
     const bool birth = rejection.date == DateRole::Birth;
     const bool dueDate = rejection.from == EstimatedFrom::DueDate;
@@ -58,48 +53,44 @@ std::string RejectionMessage(const Rejection &rejection, Wording wording)
     switch (rejection.reason) {
     case RejectionReason::NotWritten:
         message = birth
-            ? word(QT_TRANSLATE_NOOP("KqPredict", "The date of birth must be written YYYY-MM-DD"),
+            ? Word(QT_TRANSLATE_NOOP("KqPredict", "The date of birth must be written YYYY-MM-DD"),
                 wording)
-            : word(
+            : Word(
                 QT_TRANSLATE_NOOP("KqPredict", "The date of conception must be written YYYY-MM-DD"),
                 wording);
         break;
     case RejectionReason::YearOutside:
-        message = (birth ? word(QT_TRANSLATE_NOOP(
+        message = (birth ? Word(QT_TRANSLATE_NOOP(
                                     "KqPredict", "The year of birth must be between %1 and %2"),
                        wording)
-                         : word(QT_TRANSLATE_NOOP("KqPredict",
+                         : Word(QT_TRANSLATE_NOOP("KqPredict",
                                     "The year of conception must be between %1 and %2"),
                              wording))
                       .arg(rejection.firstYear)
                       .arg(rejection.lastYear);
         break;
     case RejectionReason::DateCheck:
-        return wording == Wording::English ? std::string(DateCheckMessage(rejection.check))
-                                           : Say(EngineWords::dateCheck(rejection.check));
-    case RejectionReason::AgeOutOfRange:
-        return wording == Wording::English ? std::string(AgeOutOfRangeText)
-                                           : Say(EngineWords::ageOutOfRange());
+        return EngineWords::dateCheck(rejection.check, wording);
     case RejectionReason::NoLunarMonth:
         message
-            = word(QT_TRANSLATE_NOOP("KqPredict", "No lunar month is known for the date"), wording);
+            = Word(QT_TRANSLATE_NOOP("KqPredict", "No lunar month is known for the date"), wording);
         break;
     case RejectionReason::NotTwoDates:
-        message = word(QT_TRANSLATE_NOOP("KqPredict",
+        message = Word(QT_TRANSLATE_NOOP("KqPredict",
                            "Expected two dates, BIRTH CONCEPTION, separated by white space"),
             wording);
         break;
     case RejectionReason::LineTooLong:
         message
-            = word(QT_TRANSLATE_NOOP("KqPredict", "The line is longer than %1 characters"), wording)
+            = Word(QT_TRANSLATE_NOOP("KqPredict", "The line is longer than %1 characters"), wording)
                   .arg(rejection.limit);
         break;
     case RejectionReason::EstimateNotADate:
         message = dueDate
-            ? word(QT_TRANSLATE_NOOP(
+            ? Word(QT_TRANSLATE_NOOP(
                        "KqPredict", "The due date must be a date that exists, written YYYY-MM-DD"),
                 wording)
-            : word(QT_TRANSLATE_NOOP("KqPredict",
+            : Word(QT_TRANSLATE_NOOP("KqPredict",
                        "The first day of the last period must be a date that exists, written "
                        "YYYY-MM-DD"),
                 wording);
@@ -108,34 +99,33 @@ std::string RejectionMessage(const Rejection &rejection, Wording wording)
         if (!rejection.estimate)
             break;
         message
-            = word(QT_TRANSLATE_NOOP("KqPredict",
+            = Word(QT_TRANSLATE_NOOP("KqPredict",
                        "The estimated date of conception, %1 (%2), must be in the years %3 "
                        "to %4"),
                 wording)
-                  .arg(date(rejection.estimate->conception),
-                      QString::fromStdString(EstimateBasisText(*rejection.estimate, wording)),
+                  .arg(FormatIsoDate(rejection.estimate->conception),
+                      EstimateBasisText(*rejection.estimate, wording),
                       QString::number(rejection.firstYear), QString::number(rejection.lastYear));
         break;
     }
     if (message.isEmpty())
-        message = word(QT_TRANSLATE_NOOP("KqPredict", "The input cannot be used"), wording);
-    return message.toStdString();
+        message = Word(QT_TRANSLATE_NOOP("KqPredict", "The input cannot be used"), wording);
+    return message;
 }
 
-std::string UsageMessage(const Usage &usage, Wording wording)
+QString UsageMessage(const Usage &usage, Wording wording)
 {
-    const auto say = [wording](const char *english) { return word(english, wording); };
+    const auto say = [wording](const char *english) { return Word(english, wording); };
     QString message;
     switch (usage.problem) {
     case UsageProblem::ParserError:
         return usage.text;
     case UsageProblem::UnexpectedArgument:
-        message = say(QT_TRANSLATE_NOOP("KqPredict", "unexpected argument '%1'"))
-                      .arg(QString::fromStdString(usage.text));
+        message = say(QT_TRANSLATE_NOOP("KqPredict", "unexpected argument '%1'")).arg(usage.text);
         break;
     case UsageProblem::GivenTwice:
-        message = say(QT_TRANSLATE_NOOP("KqPredict", "--%1 is given more than once"))
-                      .arg(QString::fromStdString(usage.text));
+        message
+            = say(QT_TRANSLATE_NOOP("KqPredict", "--%1 is given more than once")).arg(usage.text);
         break;
     case UsageProblem::EvaluateAlone:
         message = say(QT_TRANSLATE_NOOP("KqPredict",
@@ -187,17 +177,16 @@ std::string UsageMessage(const Usage &usage, Wording wording)
     if (message.isEmpty())
         message = say(
             QT_TRANSLATE_NOOP("KqPredict", "--today needs a date that exists, written YYYY-MM-DD"));
-    return message.toStdString();
+    return message;
 }
 
-std::string UsageHintText(Wording wording)
+QString UsageHintText(Wording wording)
 {
-    return word(
-        QT_TRANSLATE_NOOP("KqPredict", "Try 'kq-predict --help' for more information."), wording)
-        .toStdString();
+    return Word(
+        QT_TRANSLATE_NOOP("KqPredict", "Try 'kq-predict --help' for more information."), wording);
 }
 
-std::string RunFailureMessage(RunFailure failure, Wording wording)
+QString RunFailureMessage(RunFailure failure, Wording wording)
 {
     const char *english = QT_TRANSLATE_NOOP("KqPredict", "no record could be evaluated");
     switch (failure) {
@@ -213,7 +202,7 @@ std::string RunFailureMessage(RunFailure failure, Wording wording)
     case RunFailure::NothingEvaluated:
         break;
     }
-    return word(english, wording).toStdString();
+    return Word(english, wording);
 }
 
 } // namespace kq::cli

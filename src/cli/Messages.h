@@ -7,22 +7,32 @@
 
 #include "ConceptionEstimate.h"
 #include "Rejection.h"
+#include "Wording.h"
+
+#include <QString>
 
 #include <cstdint>
-#include <string>
 
 namespace kq::cli {
 
-// English for the JSON answers, whatever the locale; the user's language for people.
-enum class Wording { English, UserLanguage };
+// A span of years, days or ages: "1901 to 2099".
+QString Span(int first, int last, Wording wording = Wording::UserLanguage);
 
-// One line (the age message: two, joined by "\r\n") saying why there is no prediction.
-std::string RejectionMessage(const Rejection &rejection, Wording wording = Wording::English);
+// "18 to 45": the mother's Chinese ages the chart knows.
+QString ChartAges(Wording wording = Wording::UserLanguage);
+
+// The headings of the columns of the mother's Chinese age and of the lunar month, in the chart
+// and in the runs of --around.
+QString AgeHeading();
+QString MonthHeading();
+
+// One line saying why there is no answer.
+QString RejectionMessage(const Rejection &rejection, Wording wording = Wording::UserLanguage);
 
 // "266 days before the due date 2008-11-13", "14 days after the first day of the last period
 // 2008-02-07".
-std::string EstimateBasisText(
-    const ConceptionEstimate &estimate, Wording wording = Wording::English);
+QString EstimateBasisText(
+    const ConceptionEstimate &estimate, Wording wording = Wording::UserLanguage);
 
 // What is wrong with a command line.
 enum class UsageProblem : std::uint8_t {
@@ -46,16 +56,16 @@ enum class UsageProblem : std::uint8_t {
 struct Usage
 {
     UsageProblem problem = UsageProblem::NoQuestion;
-    std::string text;
+    QString text;
     int first = 0;
     int last = 0;
 };
 
 // The line that says what is wrong (without the program's name).
-std::string UsageMessage(const Usage &usage, Wording wording = Wording::English);
+QString UsageMessage(const Usage &usage, Wording wording = Wording::UserLanguage);
 
 // The line after a usage message that points to the help.
-std::string UsageHintText(Wording wording = Wording::English);
+QString UsageHintText(Wording wording = Wording::UserLanguage);
 
 // Why a run that read its input or wrote its answers did not finish.
 enum class RunFailure : std::uint8_t {
@@ -65,9 +75,6 @@ enum class RunFailure : std::uint8_t {
     NothingEvaluated,
 };
 
-std::string RunFailureMessage(RunFailure failure, Wording wording = Wording::English);
-
-// "18 to 45": the mother's Chinese ages the chart knows.
-std::string ChartAgesText(Wording wording = Wording::English);
+QString RunFailureMessage(RunFailure failure, Wording wording = Wording::UserLanguage);
 
 } // namespace kq::cli

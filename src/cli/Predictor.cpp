@@ -29,34 +29,29 @@ constexpr YearRule birthRule(const DateSelection &conception) noexcept
         : YearRule {DateRole::Birth, FirstBirthYear, LastYear};
 }
 
-Rejection yearRejection(RejectionReason reason, const YearRule &rule)
+// Holds one date to the rule's years; the date as the lists would hold it goes into `date`.
+std::optional<Rejection> held(TypedDate typed, const YearRule &rule, DateSelection &date)
 {
     Rejection rejection;
-    rejection.reason = reason;
     rejection.date = rule.date;
-    if (reason == RejectionReason::YearOutside) {
-        rejection.firstYear = rule.firstYear;
-        rejection.lastYear = rule.lastYear;
+    if (!typed) {
+        rejection.reason = RejectionReason::NotWritten;
+        return rejection;
     }
+    date = *typed;
+    if (date.Year >= rule.firstYear && date.Year <= rule.lastYear)
+        return std::nullopt;
+    rejection.reason = RejectionReason::YearOutside;
+    rejection.firstYear = rule.firstYear;
+    rejection.lastYear = rule.lastYear;
     return rejection;
 }
 
-// Holds one date to the rule's years.
-std::optional<Rejection> held(TypedDate typed, const YearRule &rule, DateSelection &date)
-{
-    if (!typed)
-        return yearRejection(RejectionReason::NotWritten, rule);
-    date = SelectionOf(*typed);
-    if (date.Year < rule.firstYear || date.Year > rule.lastYear)
-        return yearRejection(RejectionReason::YearOutside, rule);
-    return std::nullopt;
-}
-
-Rejection dateCheckRejection(const DateCheckFailure &failure)
+Rejection dateCheckRejection(DateCheck check)
 {
     Rejection rejection;
     rejection.reason = RejectionReason::DateCheck;
-    rejection.check = failure.check;
+    rejection.check = check;
     return rejection;
 }
 
@@ -64,72 +59,45 @@ Rejection dateCheckRejection(const DateCheckFailure &failure)
 
 ReplyOutcome OutcomeOf(RejectionReason reason) noexcept
 {
-    switch (reason) {
-    case RejectionReason::AgeOutOfRange:
-        return ReplyOutcome::AgeOutOfRange;
-    case RejectionReason::DateCheck:
-        return ReplyOutcome::InvalidDate;
-    default:
-        return ReplyOutcome::InvalidInput;
-    }
+    return reason == RejectionReason::DateCheck ? ReplyOutcome::InvalidDate
+                                                : ReplyOutcome::InvalidInput;
 }
 
-Reply ReplyOf(const Rejection &rejection)
+ReplyOutcome OutcomeOf(const Reply &reply) noexcept
 {
-    Reply reply;
-    reply.outcome = OutcomeOf(rejection.reason);
-    reply.rejection = rejection;
-    return reply;
+    if (reply.rejection)
+        return OutcomeOf(reply.rejection->reason);
+    return reply.answer.outcome == PredictionOutcome::Predicted ? ReplyOutcome::Predicted
+                                                                : ReplyOutcome::AgeOutOfRange;
 }
 
-Reply ReplyOf(const Decision &decision)
+ReplyOutcome OutcomeOf(const LunarMonthReply &reply) noexcept
 {
-    Reply reply;
-    if (decision.rejection) {
-        reply = ReplyOf(*decision.rejection);
-        // Only a date check names the dates it read.
-        if (decision.rejection->reason != RejectionReason::DateCheck)
-            return reply;
-    } else {
-        reply.result = MakePredictionResult(decision.answer);
-        if (decision.answer.outcome == PredictionOutcome::Predicted) {
-            reply.outcome = ReplyOutcome::Predicted;
-        } else {
-            reply.outcome = ReplyOutcome::AgeOutOfRange;
-            reply.rejection.reason = RejectionReason::AgeOutOfRange;
-        }
-    }
-    reply.birth = decision.birth;
-    reply.conception = decision.conception;
-    return reply;
+    return reply.rejection ? OutcomeOf(reply.rejection->reason) : ReplyOutcome::Predicted;
 }
 
 Predictor::Predictor(std::chrono::year_month_day today)
     : m_today(today)
 { }
 
-Decision Predictor::decide(TypedDate birth, TypedDate conception)
+Reply Predictor::predict(TypedDate birth, TypedDate conception)
 {
-    Decision decision;
+    Reply reply;
     // The conception date is checked first, as in the main window.
-    if (auto failed = held(conception, ConceptionRule, decision.conception)) {
-        decision.rejection = failed;
-        return decision;
-    }
-    if (auto failed = held(birth, birthRule(decision.conception), decision.birth)) {
-        decision.rejection = failed;
-        return decision;
-    }
+    reply.rejection = held(conception, ConceptionRule, reply.conception);
+    if (!reply.rejection)
+        reply.rejection = held(birth, birthRule(reply.conception), reply.birth);
+    if (reply.rejection)
+        return reply;
     // Both leap-year rules agree on every year of the lists; outside them only the Gregorian
     // one is right (29 February 1900 does not exist).
-    if (const auto failure
-        = CheckDateSelections(decision.birth, decision.conception, LeapYearRule::Gregorian)) {
-        decision.rejection = dateCheckRejection(*failure);
-        return decision;
+    if (const auto failed
+        = CheckDateSelections(reply.birth, reply.conception, LeapYearRule::Gregorian)) {
+        reply.rejection = dateCheckRejection(*failed);
+        return reply;
     }
-    // Both dates exist now.
-    decision.answer = m_state.AnswerPrediction(*birth, *conception, m_today);
-    return decision;
+    reply.answer = m_state.PredictBabyGender(reply.birth, reply.conception, m_today);
+    return reply;
 }
 
 Reply Predictor::predict(std::string_view birthText, std::string_view conceptionText)
@@ -137,33 +105,28 @@ Reply Predictor::predict(std::string_view birthText, std::string_view conception
     return predict(ParseIsoDate(birthText), ParseIsoDate(conceptionText));
 }
 
-Reply Predictor::lunarMonth(TypedDate typed) const
+LunarMonthReply Predictor::lunarMonth(TypedDate typed)
 {
-    DateSelection date;
-    if (auto failed = held(typed, ConceptionRule, date))
-        return ReplyOf(*failed);
-    if (const auto failure = CheckConceptionDate(date, LeapYearRule::Gregorian)) {
-        Reply reply = ReplyOf(dateCheckRejection(*failure));
-        reply.conception = date;
+    LunarMonthReply reply;
+    reply.rejection = held(typed, ConceptionRule, reply.date);
+    if (reply.rejection)
+        return reply;
+    if (const auto failed = CheckConceptionDate(reply.date, LeapYearRule::Gregorian)) {
+        reply.rejection = dateCheckRejection(*failed);
         return reply;
     }
-    const auto month
-        = modDurorurOzivurediRuvidevo::LookUpLunarMonthInForce(date.Year, date.Month, date.Day);
+    const auto month = modDurorurOzivurediRuvidevo::LookUpLunarMonthInForce(
+        reply.date.Year, reply.date.Month, reply.date.Day);
     if (!month) {
-        Rejection rejection;
-        rejection.reason = RejectionReason::NoLunarMonth;
-        return ReplyOf(rejection);
+        reply.rejection = Rejection {};
+        reply.rejection->reason = RejectionReason::NoLunarMonth;
+        return reply;
     }
-    Reply reply;
-    reply.outcome = ReplyOutcome::Predicted;
-    reply.conception = date;
-    reply.result.Outcome = PredictionOutcome::Predicted;
-    reply.result.ConceptionLunarMonth = month->number;
-    reply.result.Calendar = month->calendar;
+    reply.month = *month;
     return reply;
 }
 
-Reply Predictor::lunarMonth(std::string_view dateText) const
+LunarMonthReply Predictor::lunarMonth(std::string_view dateText)
 {
     return lunarMonth(ParseIsoDate(dateText));
 }

@@ -23,43 +23,41 @@ inline constexpr int FirstBirthYear = FirstExtendedBirthYear;
 inline constexpr int FirstConceptionYear = FirstExtendedConceptionYear;
 inline constexpr int LastYear = LastExtendedYear;
 
-// A date as typed: no value when the text is not written YYYY-MM-DD; the day need not exist
-// in its month (the main window's date check says so in its own words).
-using TypedDate = std::optional<std::chrono::year_month_day>;
+// A date as typed, as the main window's lists would hold it: no value when the text is not
+// written YYYY-MM-DD; the day need not exist in its month (the main window's date check says
+// so in its own words).
+using TypedDate = std::optional<DateSelection>;
 
 enum class ReplyOutcome { Predicted, AgeOutOfRange, InvalidDate, InvalidInput };
 
-// The outcome of a reply that gives no prediction.
+// The outcome of a reply that gives no answer.
 ReplyOutcome OutcomeOf(RejectionReason reason) noexcept;
 
-// What decides the answer to a question, without a word of text: the rejection, or the
-// engine's answer (which may itself be AgeOutOfRange).
-struct Decision
-{
-    std::optional<Rejection> rejection;
-    PredictionAnswer answer;
-    DateSelection birth; // as read, when it could be read
-    DateSelection conception; // as read, when it could be read
-};
-
-// What kq-predict answers for one question.
+// What kq-predict answers for one question, without a word of text: why the question was
+// refused, or the engine's answer (which may itself be AgeOutOfRange).
 struct Reply
 {
-    ReplyOutcome outcome = ReplyOutcome::InvalidInput;
-    PredictionResult result; // Predicted; AgeOutOfRange (the age only)
-    Rejection rejection; // AgeOutOfRange, InvalidDate, InvalidInput
+    std::optional<Rejection> rejection;
+    PredictionAnswer answer; // without a rejection
     DateSelection birth; // as read, when it could be read
     DateSelection conception; // as read, when it could be read
-    long long line = 0; // --batch: the input line of an InvalidInput reply
     // --due, --last-period: how the date of conception was estimated
     std::optional<ConceptionEstimate> estimate;
+    long long line = 0; // --batch: the input line of an InvalidInput reply
 };
 
-// The reply for a decision: the engine's texts for a prediction.
-Reply ReplyOf(const Decision &decision);
+ReplyOutcome OutcomeOf(const Reply &reply) noexcept;
 
-// A reply that gives no prediction.
-Reply ReplyOf(const Rejection &rejection);
+// What kq-predict answers for --lunar-month: the lunar month in force on the date, with the
+// day it began and the calendar that gave it, or why there is none.
+struct LunarMonthReply
+{
+    std::optional<Rejection> rejection;
+    DateSelection date; // as read, when it could be read
+    modDurorurOzivurediRuvidevo::LunarMonthInForce month; // without a rejection
+};
+
+ReplyOutcome OutcomeOf(const LunarMonthReply &reply) noexcept;
 
 class Predictor
 {
@@ -67,21 +65,16 @@ public:
     explicit Predictor(std::chrono::year_month_day today);
 
     // The whole answer, as values; the engine's state carries over as in the desktop program.
-    Decision decide(TypedDate birth, TypedDate conception);
-
-    Reply predict(TypedDate birth, TypedDate conception)
-    {
-        return ReplyOf(decide(birth, conception));
-    }
+    Reply predict(TypedDate birth, TypedDate conception);
     // The same from two texts, read at the edge.
     Reply predict(std::string_view birthText, std::string_view conceptionText);
 
     std::chrono::year_month_day today() const { return m_today; }
 
-    // The lunar month in force on a date of the accepted conception years, and the calendar
-    // that gave it.
-    Reply lunarMonth(TypedDate date) const;
-    Reply lunarMonth(std::string_view dateText) const;
+    // The lunar month in force on a date of the accepted conception years (no prediction, so
+    // neither the engine's state nor today plays a part).
+    static LunarMonthReply lunarMonth(TypedDate date);
+    static LunarMonthReply lunarMonth(std::string_view dateText);
 
 private:
     PredictionState m_state;

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// Why kq-predict gives no prediction for a question, as a value with its arguments (which
-// date, which years, which check); Messages.h words it.
+// Why kq-predict gives no answer to a question, as a value with its arguments (which date,
+// which years, which check); Messages.h words it.
 #pragma once
 
 #include "ConceptionEstimate.h"
+#include "Prediction.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,8 +15,7 @@ namespace kq::cli {
 enum class RejectionReason : std::uint8_t {
     NotWritten, // `date` is not written YYYY-MM-DD
     YearOutside, // the year of `date` lies outside firstYear to lastYear
-    DateCheck, // the main window's date check `check` (1 to 6) failed
-    AgeOutOfRange, // the mother's Chinese age lies outside the chart's ages
+    DateCheck, // the main window's date check `check` failed
     NoLunarMonth, // no calendar has a lunar month for the date
     NotTwoDates, // --batch: a line without two dates
     LineTooLong, // --batch: a line longer than `limit` characters
@@ -32,7 +32,7 @@ struct Rejection
     DateRole date = DateRole::Conception; // NotWritten, YearOutside
     int firstYear = 0; // YearOutside, EstimateOutside
     int lastYear = 0; // YearOutside, EstimateOutside
-    int check = 0; // DateCheck
+    kq::DateCheck check = kq::DateCheck::ConceptionLeapFebruary; // DateCheck
     long long limit = 0; // LineTooLong
     EstimatedFrom from = EstimatedFrom::DueDate; // EstimateNotADate
     std::optional<ConceptionEstimate> estimate; // EstimateOutside

@@ -3,6 +3,7 @@
 // Building kq-predict's JSON answers with Qt's JSON classes.
 #include "ReplyJson.h"
 
+#include "EngineWords.h"
 #include "IsoDate.h"
 #include "Messages.h"
 #include "modDurorurOzivurediRuvidevo.h"
@@ -14,13 +15,15 @@ namespace kq::cli {
 
 namespace {
 
+constexpr Wording English = Wording::English;
+
 // --due, --last-period: the estimated date of conception and what it was estimated from.
 void insertEstimate(QJsonObject &object, const Reply &reply)
 {
     if (!reply.estimate)
         return;
-    object.insert(QStringLiteral("estimatedConceptionDate"),
-        QString::fromStdString(FormatIsoDate(reply.estimate->conception)));
+    object.insert(
+        QStringLiteral("estimatedConceptionDate"), FormatIsoDate(reply.estimate->conception));
     object.insert(
         QStringLiteral("estimatedFrom"), QLatin1String(EstimatedFromName(reply.estimate->from)));
 }
@@ -30,17 +33,11 @@ QLatin1String calendarName(modDurorurOzivurediRuvidevo::LunarCalendar calendar)
     return QLatin1String(CalendarName(calendar));
 }
 
-QJsonObject rejectionToJson(const Reply &reply)
+QJsonObject rejectionToJson(ReplyOutcome outcome, const QString &message)
 {
     QJsonObject object;
-    object.insert(QStringLiteral("outcome"), QLatin1String(OutcomeName(reply.outcome)));
-    object.insert(
-        QStringLiteral("message"), QString::fromStdString(RejectionMessage(reply.rejection)));
-    if (reply.outcome == ReplyOutcome::AgeOutOfRange)
-        object.insert(QStringLiteral("motherChineseAge"), reply.result.MotherChineseAge);
-    if (reply.outcome == ReplyOutcome::InvalidInput && reply.line > 0)
-        object.insert(QStringLiteral("line"), reply.line);
-    insertEstimate(object, reply);
+    object.insert(QStringLiteral("outcome"), QLatin1String(OutcomeName(outcome)));
+    object.insert(QStringLiteral("message"), message);
     return object;
 }
 
@@ -69,31 +66,46 @@ const char *CalendarName(modDurorurOzivurediRuvidevo::LunarCalendar calendar)
 
 QJsonObject ReplyToJson(const Reply &reply)
 {
-    if (reply.outcome != ReplyOutcome::Predicted)
-        return rejectionToJson(reply);
-    const PredictionResult &result = reply.result;
+    const PredictionAnswer &answer = reply.answer;
     QJsonObject object;
-    object.insert(QStringLiteral("outcome"), QStringLiteral("Predicted"));
-    object.insert(QStringLiteral("motherChineseAge"), result.MotherChineseAge);
-    object.insert(QStringLiteral("conceptionLunarMonth"), result.ConceptionLunarMonth);
-    object.insert(QStringLiteral("gender"), QString::fromStdString(result.Gender));
-    object.insert(QStringLiteral("babyColour"),
-        QJsonArray {result.BabyColour.red, result.BabyColour.green, result.BabyColour.blue});
-    object.insert(QStringLiteral("babyColourName"), QString::fromStdString(result.BabyColourName));
-    object.insert(QStringLiteral("calendar"), calendarName(result.Calendar));
-    object.insert(QStringLiteral("congratulationMessage"),
-        QString::fromStdString(result.CongratulationMessage));
+    if (reply.rejection) {
+        const ReplyOutcome outcome = OutcomeOf(reply.rejection->reason);
+        object = rejectionToJson(outcome, RejectionMessage(*reply.rejection, English));
+        if (outcome == ReplyOutcome::InvalidInput && reply.line > 0)
+            object.insert(QStringLiteral("line"), reply.line);
+    } else if (answer.outcome == PredictionOutcome::AgeOutOfRange) {
+        object = rejectionToJson(ReplyOutcome::AgeOutOfRange, EngineWords::ageOutOfRange(English));
+        object.insert(QStringLiteral("motherChineseAge"), answer.motherChineseAge);
+    } else {
+        const EngineWords::PredictionWords words = EngineWords::wordsOf(answer, English);
+        const Rgb colour = BabyColourOf(answer.gender);
+        object.insert(
+            QStringLiteral("outcome"), QLatin1String(OutcomeName(ReplyOutcome::Predicted)));
+        object.insert(QStringLiteral("motherChineseAge"), answer.motherChineseAge);
+        object.insert(QStringLiteral("conceptionLunarMonth"), answer.lunarMonth.number);
+        object.insert(QStringLiteral("gender"), words.gender);
+        object.insert(
+            QStringLiteral("babyColour"), QJsonArray {colour.red, colour.green, colour.blue});
+        object.insert(QStringLiteral("babyColourName"), words.babyColour);
+        object.insert(QStringLiteral("calendar"), calendarName(answer.lunarMonth.calendar));
+        object.insert(QStringLiteral("congratulationMessage"), words.congratulation);
+    }
     insertEstimate(object, reply);
     return object;
 }
 
-QJsonObject LunarMonthToJson(const Reply &reply)
+QByteArray CompactReplyJson(const Reply &reply)
 {
-    if (reply.outcome != ReplyOutcome::Predicted)
-        return rejectionToJson(reply);
+    return CompactJson(ReplyToJson(reply));
+}
+
+QJsonObject LunarMonthToJson(const LunarMonthReply &reply)
+{
+    if (reply.rejection)
+        return rejectionToJson(OutcomeOf(reply), RejectionMessage(*reply.rejection, English));
     QJsonObject object;
-    object.insert(QStringLiteral("calendar"), calendarName(reply.result.Calendar));
-    object.insert(QStringLiteral("conceptionLunarMonth"), reply.result.ConceptionLunarMonth);
+    object.insert(QStringLiteral("calendar"), calendarName(reply.month.calendar));
+    object.insert(QStringLiteral("conceptionLunarMonth"), reply.month.number);
     return object;
 }
 
@@ -103,10 +115,8 @@ QJsonObject ChartToJson()
     QJsonObject chart;
     for (int age = lm::YoungestChartAge; age <= lm::OldestChartAge; ++age) {
         QJsonArray row;
-        for (int month = 1; month <= 12; ++month) {
-            const std::string_view gender = GenderText(*lm::LookUpChartGender(age, month));
-            row.append(QString::fromUtf8(gender.data(), static_cast<qsizetype>(gender.size())));
-        }
+        for (int month = 1; month <= 12; ++month)
+            row.append(EngineWords::gender(*lm::LookUpGender(age, month), English));
         chart.insert(QString::number(age), row);
     }
     return chart;

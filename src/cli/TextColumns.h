@@ -4,25 +4,27 @@
 // columns a terminal gives it (a Chinese character takes two).
 #pragma once
 
+#include <QString>
+
 #include <cstddef>
-#include <string>
 
 namespace kq::cli {
 
-// The columns a UTF-8 text takes in a terminal: two for each East Asian Wide or Fullwidth
-// character (Chinese characters and punctuation, fullwidth forms), one for every other.
-std::size_t DisplayWidth(const std::string &text);
+// The columns a text takes in a terminal: two for each East Asian Wide or Fullwidth character
+// (Chinese characters and punctuation, fullwidth forms), none for a combining accent, one for
+// every other.
+std::size_t DisplayWidth(const QString &text);
 
-inline std::string PadLeft(const std::string &text, std::size_t width)
+inline QString PadLeft(const QString &text, std::size_t width)
 {
     const std::size_t columns = DisplayWidth(text);
-    return columns >= width ? text : std::string(width - columns, ' ') + text;
+    return columns >= width ? text : QString(qsizetype(width - columns), u' ') + text;
 }
 
-inline std::string PadRight(const std::string &text, std::size_t width)
+inline QString PadRight(const QString &text, std::size_t width)
 {
     const std::size_t columns = DisplayWidth(text);
-    return columns >= width ? text : text + std::string(width - columns, ' ');
+    return columns >= width ? text : text + QString(qsizetype(width - columns), u' ');
 }
 
 } // namespace kq::cli

@@ -72,13 +72,8 @@ public:
         LunarMonthInForce found {static_cast<std::int16_t>(number)};
         if (!withStart)
             return found;
-        if (day >= first) {
-            found.startKnown = true;
-            found.startYear = year;
-            found.startMonth = month;
-            found.startDay = day >= second ? second : first;
-            return found;
-        }
+        if (day >= first)
+            return withStartOn(found, year, month, day >= second ? second : first);
         // The month began in an earlier Gregorian month: the latest start before this one.
         for (std::size_t before = at; before-- > 0;) {
             const std::uint16_t earlier = m_words[before];
@@ -86,22 +81,23 @@ public:
             if (firstBefore == NoStart)
                 continue;
             const int secondBefore = earlier >> SecondShift & DayMask;
-            found.startKnown = true;
-            found.startYear = m_firstYear + static_cast<int>(before / 12);
-            found.startMonth = static_cast<int>(before % 12) + 1;
-            found.startDay = secondBefore == NoStart ? firstBefore : secondBefore;
-            return found;
+            return withStartOn(found, m_firstYear + static_cast<int>(before / 12),
+                static_cast<int>(before % 12) + 1,
+                secondBefore == NoStart ? firstBefore : secondBefore);
         }
-        if (m_startBeforeKnown) {
-            found.startKnown = true;
-            found.startYear = m_startBefore.year;
-            found.startMonth = m_startBefore.month;
-            found.startDay = m_startBefore.day;
-        }
+        if (m_startBeforeKnown)
+            return withStartOn(found, m_startBefore.year, m_startBefore.month, m_startBefore.day);
         return found;
     }
 
 private:
+    static constexpr LunarMonthInForce withStartOn(
+        LunarMonthInForce found, int year, int month, int day) noexcept
+    {
+        found.start = std::chrono::year {year} / month / day;
+        return found;
+    }
+
     static constexpr std::uint16_t NoStart = 63; // later than any day, so never reached
     static constexpr int NumberMask = 0xF;
     static constexpr int DayMask = 0x3F;

@@ -18,29 +18,37 @@ namespace {
 
 using namespace std::chrono;
 
-// The date a selection names, when it exists in the calendar (Gregorian leap years).
-std::optional<year_month_day> toDate(const DateSelection &selection)
-{
-    if (selection.Year < -32767 || selection.Year > 32767 || selection.Month < 1
-        || selection.Month > 12 || selection.Day < 1 || selection.Day > 31)
-        return std::nullopt;
-    const year_month_day date = CalendarDateOf(selection);
-    // Every month has its first 28 days; only a later day needs the calendar's month length.
-    if (selection.Day > 28 && !date.ok())
-        return std::nullopt;
-    return date;
-}
-
 std::int16_t saturatedInt16(long long value)
 {
     return static_cast<std::int16_t>(std::clamp<long long>(
         value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
-// The three checks for one date, by list positions as the main window reads them.
-// 1: 30th/31st February of a leap year; 2: 29th to 31st February otherwise; 3: a 31st in a
-// 30-day month.
-int failedCheck(const DateSelection &date, LeapYearRule rule)
+// The new-year step of the Chinese age: from 21 February of the conception year on, the age is
+// one more than the difference of the years. The mother's birthday plays no part.
+constexpr bool passesNewYearStep(const DateSelection &conception) noexcept
+{
+    return conception.Month > 2 || (conception.Month == 2 && conception.Day >= 21);
+}
+
+// Calendar-month boundaries from the month of conception to today's month (days play no
+// part): fewer than nine give the first line; a conception in the future gives it too.
+constexpr CongratulationLine congratulationLineFor(
+    const DateSelection &conception, year_month_day now) noexcept
+{
+    const long long months
+        = (static_cast<long long>(static_cast<int>(now.year())) - conception.Year) * 12
+        + (static_cast<long long>(static_cast<unsigned>(now.month())) - conception.Month);
+    return months < 9 ? CongratulationLine::FewerThanNineMonths
+                      : CongratulationLine::NineMonthsOrMore;
+}
+
+// The kinds of check made on each date, by list positions as the main window reads them:
+// the 30th/31st February of a leap year; the 29th to 31st February otherwise; a 31st in a
+// 30-day month. The conception date's checks come first, each date's in this order.
+enum class DayCheck { LeapFebruary, February, ThirtyFirst };
+
+std::optional<DayCheck> failedCheck(const DateSelection &date, LeapYearRule rule)
 {
     // Wide enough for any int selection: a position is one less than its number.
     const long long dayPosition = static_cast<long long>(date.Day) - 1;
@@ -51,101 +59,66 @@ int failedCheck(const DateSelection &date, LeapYearRule rule)
             ? modDurorurOzivurediRuvidevo::LunarRows::isLeapYear(date.Year)
             : date.Year % 4 == 0;
         if (leap && dayPosition >= 29)
-            return 1;
+            return DayCheck::LeapFebruary;
         if (!leap)
-            return 2;
+            return DayCheck::February;
     }
     if ((monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10)
         && dayPosition == 30)
-        return 3;
-    return 0;
+        return DayCheck::ThirtyFirst;
+    return std::nullopt;
+}
+
+constexpr DateCheck onDate(DayCheck check, DateCheck first) noexcept
+{
+    return static_cast<DateCheck>(static_cast<int>(first) + static_cast<int>(check));
 }
 
 } // namespace
 
-std::optional<DateCheckFailure> CheckConceptionDate(
+std::optional<DateCheck> CheckConceptionDate(
     const DateSelection &conception, LeapYearRule rule) noexcept
 {
-    if (const int check = failedCheck(conception, rule))
-        return DateCheckFailure {
-            check, DateCheckMessage(check), DateCheckFailure::Focus::ConceptionDay};
+    if (const auto check = failedCheck(conception, rule))
+        return onDate(*check, DateCheck::ConceptionLeapFebruary);
     return std::nullopt;
 }
 
-std::optional<DateCheckFailure> CheckDateSelections(
+std::optional<DateCheck> CheckDateSelections(
     const DateSelection &birth, const DateSelection &conception, LeapYearRule rule) noexcept
 {
-    if (auto failure = CheckConceptionDate(conception, rule))
-        return failure;
-    if (const int check = failedCheck(birth, rule))
-        return DateCheckFailure {
-            check + 3, DateCheckMessage(check + 3), DateCheckFailure::Focus::BirthDay};
+    if (const auto failed = CheckConceptionDate(conception, rule))
+        return failed;
+    if (const auto check = failedCheck(birth, rule))
+        return onDate(*check, DateCheck::BirthLeapFebruary);
     return std::nullopt;
-}
-
-PredictionResult MakePredictionResult(const PredictionAnswer &answer)
-{
-    PredictionResult result;
-    result.Outcome = answer.outcome;
-    result.MotherChineseAge = answer.motherChineseAge;
-    result.Answer = answer;
-    if (answer.outcome != PredictionOutcome::Predicted)
-        return result;
-    result.ConceptionLunarMonth = answer.lunarMonth;
-    result.Gender = GenderText(answer.gender);
-    result.BabyColour = BabyColourOf(answer.gender);
-    result.BabyColourName = BabyColourNameText(answer.gender);
-    result.CongratulationMessage = CongratulationText(answer.congratulation);
-    result.Calendar = answer.calendar;
-    return result;
 }
 
 void PredictionState::ApplyLunarMonthTable(int year, int month, int day) noexcept
 {
-    PredictionAnswer ignored;
-    applyLunarMonth(year, month, day, ignored);
+    applyLunarMonth(year, month, day);
 }
 
-void PredictionState::applyLunarMonth(
-    int year, int month, int day, PredictionAnswer &answer) noexcept
+modDurorurOzivurediRuvidevo::LunarMonthInForce PredictionState::applyLunarMonth(
+    int year, int month, int day) noexcept
 {
     const auto inForce = modDurorurOzivurediRuvidevo::LookUpLunarMonthInForce(year, month, day);
     if (!inForce)
-        return;
+        return {ConceptionLunarMonth};
     ConceptionLunarMonth = inForce->number;
-    answer.calendar = inForce->calendar;
-    answer.startDisputed = inForce->startDisputed;
+    return *inForce;
 }
 
-PredictionAnswer PredictionState::AnswerPrediction(
-    const DateSelection &birth, const DateSelection &conception, year_month_day now) noexcept
-{
-    // A selection that names no real date leaves its variable as it was.
-    if (const auto date = toDate(birth))
-        MotherDateOfBirth = date;
-    if (const auto date = toDate(conception))
-        ConceptionDate = date;
-    return answerFrom(birth, conception, now);
-}
-
-PredictionAnswer PredictionState::AnswerPrediction(
-    year_month_day birth, year_month_day conception, year_month_day now) noexcept
-{
-    MotherDateOfBirth = birth;
-    ConceptionDate = conception;
-    return answerFrom(SelectionOf(birth), SelectionOf(conception), now);
-}
-
-PredictionAnswer PredictionState::answerFrom(
+PredictionAnswer PredictionState::PredictBabyGender(
     const DateSelection &birth, const DateSelection &conception, year_month_day now) noexcept
 {
     // The Chinese age: the difference of the years, plus one from 21 February of the
     // conception year on (the new-year step is fixed at 21 February). The mother's birthday
-    // plays no part. The years are taken from the selections themselves, so that a date that
-    // could not be formed never leaves an age counted from an earlier prediction's date.
-    MotherChineseAge = saturatedInt16(ChineseAge(birth, conception));
-
+    // plays no part, and the dates need not exist: the age is counted from the selections.
     PredictionAnswer answer;
+    answer.newYearStep = passesNewYearStep(conception);
+    MotherChineseAge = saturatedInt16(
+        static_cast<long long>(conception.Year) - birth.Year + (answer.newYearStep ? 1 : 0));
     answer.motherChineseAge = MotherChineseAge;
     if (MotherChineseAge < modDurorurOzivurediRuvidevo::YoungestChartAge
         || MotherChineseAge > modDurorurOzivurediRuvidevo::OldestChartAge) {
@@ -154,21 +127,14 @@ PredictionAnswer PredictionState::answerFrom(
     }
 
     answer.outcome = PredictionOutcome::Predicted;
-    applyLunarMonth(conception.Year, conception.Month, conception.Day, answer);
-    answer.lunarMonth = ConceptionLunarMonth;
+    answer.lunarMonth = applyLunarMonth(conception.Year, conception.Month, conception.Day);
     // No month has been found in this run yet: the result window's gender label keeps its
     // initial caption, "Boy".
     answer.gender
-        = modDurorurOzivurediRuvidevo::LookUpChartGender(MotherChineseAge, ConceptionLunarMonth)
+        = modDurorurOzivurediRuvidevo::LookUpGender(MotherChineseAge, answer.lunarMonth.number)
               .value_or(Gender::Boy);
-    answer.congratulation = CongratulationLineFor(conception, now);
+    answer.congratulation = congratulationLineFor(conception, now);
     return answer;
-}
-
-PredictionResult PredictionState::PredictBabyGender(
-    const DateSelection &birth, const DateSelection &conception, year_month_day now)
-{
-    return MakePredictionResult(AnswerPrediction(birth, conception, now));
 }
 
 } // namespace kq

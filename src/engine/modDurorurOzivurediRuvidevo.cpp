@@ -26,6 +26,13 @@ constexpr int dateKey(int year, int month, int day) noexcept
     return year * 10000 + month * 100 + day;
 }
 
+constexpr int dateKey(std::chrono::year_month_day date) noexcept
+{
+    return dateKey(static_cast<int>(date.year()),
+        static_cast<int>(static_cast<unsigned>(date.month())),
+        static_cast<int>(static_cast<unsigned>(date.day())));
+}
+
 // A disputed day itself, or a month that began on such a day or on the day after it.
 constexpr bool isDisputed(int date, int start) noexcept
 {
@@ -62,25 +69,18 @@ std::optional<LunarMonthInForce> LookUpLunarMonthInForce(int year, int month, in
                                       : ExtendedIndex.find(year, month, day, true);
     found.calendar = classic ? LunarCalendar::Classic : LunarCalendar::Extended;
     if (year >= DisputedDays.front().year && year <= DisputedDays.back().year + 1) {
-        found.startDisputed = isDisputed(dateKey(year, month, day),
-            found.startKnown ? dateKey(found.startYear, found.startMonth, found.startDay) : 0);
+        found.startDisputed
+            = isDisputed(dateKey(year, month, day), found.start ? dateKey(*found.start) : 0);
     }
     return found;
 }
 
-std::optional<kq::Gender> LookUpChartGender(int age, int lunarMonth) noexcept
+std::optional<kq::Gender> LookUpGender(int age, int lunarMonth) noexcept
 {
     if (age < YoungestChartAge || age > OldestChartAge || lunarMonth < 1 || lunarMonth > 12)
         return std::nullopt;
     return GenderChart[static_cast<std::size_t>(age - YoungestChartAge)]
                       [static_cast<std::size_t>(lunarMonth - 1)];
-}
-
-std::optional<std::string_view> LookUpGender(std::int16_t age, std::int16_t lunarMonth) noexcept
-{
-    if (const auto gender = LookUpChartGender(age, lunarMonth))
-        return kq::GenderText(*gender);
-    return std::nullopt;
 }
 
 } // namespace modDurorurOzivurediRuvidevo

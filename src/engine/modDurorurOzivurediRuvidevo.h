@@ -16,7 +16,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 namespace modDurorurOzivurediRuvidevo {
 
@@ -269,9 +268,6 @@ inline constexpr std::array<DisputedDay, 5> DisputedDays = {{
 std::optional<LunarMonthInForce> LookUpLunarMonthInForce(int year, int month, int day) noexcept;
 
 // The chart's gender for 18 <= age <= 45 and 1 <= lunarMonth <= 12, else no value.
-std::optional<kq::Gender> LookUpChartGender(int age, int lunarMonth) noexcept;
-
-// "Boy" or "Girl" from the chart for 18 <= age <= 45 and 1 <= lunarMonth <= 12, else no value.
-std::optional<std::string_view> LookUpGender(std::int16_t age, std::int16_t lunarMonth) noexcept;
+std::optional<kq::Gender> LookUpGender(int age, int lunarMonth) noexcept;
 
 } // namespace modDurorurOzivurediRuvidevo

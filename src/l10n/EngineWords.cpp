@@ -1,106 +1,117 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// The engine's answers in the user's language: its own English texts, marked for the
-// catalogue and looked up in it.
+// The engine's answers in words: the design document's texts, marked for the catalogue and
+// looked up in it.
 #include "EngineWords.h"
 
+#include "ChartSpan.h"
+
 #include <QCoreApplication>
+
+#include <array>
 
 namespace kq::EngineWords {
 
 namespace {
 
-constexpr const char *Context = "EngineWords";
+// A text's English source, or its translation for people.
+QString word(const char *english, Wording wording)
+{
+    return wording == Wording::English ? QString::fromUtf8(english)
+                                       : QCoreApplication::translate("EngineWords", english);
+}
 
-// The engine's texts as the catalogue knows them; each must read exactly as the engine writes
-// it (checked below), or its translation would never be found.
-constexpr const char *Boy = QT_TRANSLATE_NOOP("EngineWords", "Boy");
-constexpr const char *Girl = QT_TRANSLATE_NOOP("EngineWords", "Girl");
-constexpr const char *Blue = QT_TRANSLATE_NOOP("EngineWords", "Blue");
-constexpr const char *Pink = QT_TRANSLATE_NOOP("EngineWords", "Pink");
-constexpr const char *FewerThanNineMonths
-    = QT_TRANSLATE_NOOP("EngineWords", "Congratulations!! Your predicted to have a Baby");
-constexpr const char *NineMonthsOrMore
-    = QT_TRANSLATE_NOOP("EngineWords", "Congratulations!! Your Baby is predicted to be a");
+constexpr std::size_t index(Gender gender)
+{
+    return gender == Gender::Boy ? 0 : 1;
+}
+
+constexpr std::size_t index(CongratulationLine line)
+{
+    return line == CongratulationLine::FewerThanNineMonths ? 0 : 1;
+}
+
+constexpr std::array<const char *, 2> Genders
+    = {QT_TRANSLATE_NOOP("EngineWords", "Boy"), QT_TRANSLATE_NOOP("EngineWords", "Girl")};
+
+constexpr std::array<const char *, 2> Colours
+    = {QT_TRANSLATE_NOOP("EngineWords", "Blue"), QT_TRANSLATE_NOOP("EngineWords", "Pink")};
+
+// The result window starts with the second line.
+constexpr std::array<const char *, 2> CongratulationLines = {
+    QT_TRANSLATE_NOOP("EngineWords", "Congratulations!! Your predicted to have a Baby"),
+    QT_TRANSLATE_NOOP("EngineWords", "Congratulations!! Your Baby is predicted to be a"),
+};
+
+// By line, then by gender.
+constexpr std::array<std::array<const char *, 2>, 2> CongratulationSentences = {{
+    {QT_TRANSLATE_NOOP("EngineWords", "Congratulations!! Your predicted to have a Baby Boy"),
+        QT_TRANSLATE_NOOP("EngineWords", "Congratulations!! Your predicted to have a Baby Girl")},
+    {QT_TRANSLATE_NOOP("EngineWords", "Congratulations!! Your Baby is predicted to be a Boy"),
+        QT_TRANSLATE_NOOP("EngineWords", "Congratulations!! Your Baby is predicted to be a Girl")},
+}};
+
+// By DateCheck: the conception date's three checks, then the date of birth's. The doubled "of"
+// is the program's own wording for a 31st in a 30-day month.
 constexpr const char *ConceptionDate
     = QT_TRANSLATE_NOOP("EngineWords", "Please Enter Correct Date Of Conception !");
 constexpr const char *ConceptionDayOf31
     = QT_TRANSLATE_NOOP("EngineWords", "Please Enter Correct Date Of of Conception !");
 constexpr const char *BirthDate
     = QT_TRANSLATE_NOOP("EngineWords", "Please Enter Correct Date Of Birth !");
-constexpr const char *AgeOutOfRange = QT_TRANSLATE_NOOP("EngineWords",
-    "                      Check The Date Of Conception.\r\n"
-    "Mother's Age Must Be Between 18 to 45 at Time Of Conception !");
-
-constexpr const char *genderText(Gender gender)
-{
-    return gender == Gender::Boy ? Boy : Girl;
-}
-
-constexpr const char *colourText(Gender gender)
-{
-    return gender == Gender::Boy ? Blue : Pink;
-}
-
-constexpr const char *congratulationText(CongratulationLine line)
-{
-    return line == CongratulationLine::FewerThanNineMonths ? FewerThanNineMonths : NineMonthsOrMore;
-}
-
-constexpr const char *dateCheckText(int check)
-{
-    if (check == 3)
-        return ConceptionDayOf31;
-    return check > 3 ? BirthDate : ConceptionDate;
-}
-
-constexpr bool agreesWithTheEngine()
-{
-    for (const Gender gender : {Gender::Boy, Gender::Girl})
-        if (GenderText(gender) != genderText(gender)
-            || BabyColourNameText(gender) != colourText(gender))
-            return false;
-    for (const auto line :
-        {CongratulationLine::FewerThanNineMonths, CongratulationLine::NineMonthsOrMore})
-        if (CongratulationText(line) != congratulationText(line))
-            return false;
-    for (int check = 1; check <= 6; ++check)
-        if (DateCheckMessage(check) != dateCheckText(check))
-            return false;
-    return AgeOutOfRangeText == AgeOutOfRange;
-}
-static_assert(agreesWithTheEngine(), "a text of the catalogue differs from the engine's");
-
-QString translated(const char *english)
-{
-    return QCoreApplication::translate(Context, english);
-}
+constexpr std::array<const char *, 6> DateChecks
+    = {ConceptionDate, ConceptionDate, ConceptionDayOf31, BirthDate, BirthDate, BirthDate};
 
 } // namespace
 
-QString gender(Gender gender)
+QString gender(Gender gender, Wording wording)
 {
-    return translated(genderText(gender));
+    return word(Genders[index(gender)], wording);
 }
 
-QString babyColour(Gender gender)
+QString babyColour(Gender gender, Wording wording)
 {
-    return translated(colourText(gender));
+    return word(Colours[index(gender)], wording);
 }
 
-QString congratulation(CongratulationLine line)
+QString congratulation(CongratulationLine line, Wording wording)
 {
-    return translated(congratulationText(line));
+    return word(CongratulationLines[index(line)], wording);
 }
 
-QString dateCheck(int check)
+QString congratulationWithGender(CongratulationLine line, Gender gender, Wording wording)
 {
-    return translated(dateCheckText(check));
+    return word(CongratulationSentences[index(line)][index(gender)], wording);
 }
 
-QString ageOutOfRange()
+PredictionWords wordsOf(const PredictionAnswer &answer, Wording wording)
 {
-    return translated(AgeOutOfRange);
+    return {gender(answer.gender, wording), babyColour(answer.gender, wording),
+        congratulation(answer.congratulation, wording),
+        congratulationWithGender(answer.congratulation, answer.gender, wording)};
+}
+
+QString dateCheck(DateCheck check, Wording wording)
+{
+    return word(DateChecks[static_cast<std::size_t>(check)], wording);
+}
+
+QString ageOutOfRange(Wording wording)
+{
+    //: The message box for an age outside the chart's; %1 is the age limits' line.
+    return word(QT_TRANSLATE_NOOP(
+                    "EngineWords", "                      Check The Date Of Conception.\r\n%1"),
+        wording)
+        .arg(ageLimits(wording));
+}
+
+QString ageLimits(Wording wording)
+{
+    return word(QT_TRANSLATE_NOOP(
+                    "EngineWords", "Mother's Age Must Be Between %1 to %2 at Time Of Conception !"),
+        wording)
+        .arg(modDurorurOzivurediRuvidevo::YoungestChartAge)
+        .arg(modDurorurOzivurediRuvidevo::OldestChartAge);
 }
 
 } // namespace kq::EngineWords

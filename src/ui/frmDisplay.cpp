@@ -170,13 +170,16 @@ void frmDisplay::setAge(std::int16_t age)
     describeResult();
 }
 
-// The words come from the values, never from a caption read back: a caption is in the
-// user's language.
 void frmDisplay::ApplyGenderChart(Gender gender)
 {
     lblGenderOfChild->setText(EngineWords::gender(gender));
     placeCaption(lblGenderOfChild, GenderPlace, GenderPlace.center().x() + 1, PanelFont);
     describeResult();
+}
+
+QString frmDisplay::genderCaption() const
+{
+    return lblGenderOfChild->text();
 }
 
 void frmDisplay::showColourOfGender(Gender gender)

@@ -28,6 +28,8 @@ public:
     void setAge(std::int16_t age);
     // The predicted gender, worded into the gender label.
     void ApplyGenderChart(Gender gender);
+    // The gender label's caption, as the prediction reads it back.
+    QString genderCaption() const;
     // The panel in the baby's colour. The colour's name goes into a label that is never shown.
     void showColourOfGender(Gender gender);
     // The congratulation line above the gender.

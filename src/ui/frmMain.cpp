@@ -62,12 +62,6 @@ QRect datePlace(int left, int width)
     return twipsRect(left, 240, width, 315);
 }
 
-// The reminder under the top banner, which is also the second line of the age message.
-QString ageRangeText()
-{
-    return frmMain::tr("Mother's Age Must Be Between 18 to 45 at Time Of Conception !");
-}
-
 std::chrono::year_month_day today(Platform &platform)
 {
     return ToYearMonthDay(platform.clock.now().date());
@@ -160,7 +154,8 @@ void frmMain::buildControls()
 
     makeLabel(Frame1, "Label3", disclaimerText(), twipsRect(120, 2520, 6855, 615),
         {{8.25}, DarkRed, Align::Centre});
-    makeLabel(Frame1, "Label2", ageRangeText(), twipsRect(450, 600, 6255, 255),
+    // The reminder under the top banner, which is also the second line of the age message.
+    makeLabel(Frame1, "Label2", EngineWords::ageLimits(), twipsRect(450, 600, 6255, 255),
         {{8.25, true}, WarningRed, Align::Centre});
     makeLabel(Frame1, "Label1",
         tr("KQ Rurevir Ivideruzi Zuduzire is both an interesting as well as an "
@@ -213,15 +208,14 @@ void frmMain::Form_Load()
 
 bool frmMain::ValidateDates()
 {
-    const auto failure = CheckDateSelections(selectionOf(cmbDOBDate, cmbDOBMonth, cmbDOBYear),
+    const auto failed = CheckDateSelections(selectionOf(cmbDOBDate, cmbDOBMonth, cmbDOBYear),
         selectionOf(cmbConceptionDate, cmbConceptionMonth, cmbConceptionYear),
         dateListsOf(context).leapYears);
-    if (!failure)
+    if (!failed)
         return true;
     context.platform.messages.show(
-        EngineWords::dateCheck(failure->check), MessageIcon::Information, MessageButtons::Ok);
-    (failure->focus == DateCheckFailure::Focus::ConceptionDay ? cmbConceptionDate : cmbDOBDate)
-        ->setFocus();
+        EngineWords::dateCheck(*failed), MessageIcon::Information, MessageButtons::Ok);
+    (ChecksTheBirthDate(*failed) ? cmbDOBDate : cmbConceptionDate)->setFocus();
     return false;
 }
 
@@ -256,9 +250,9 @@ void frmMain::cmdGetBabyGender_Click()
     const DateSelection birth = selectionOf(cmbDOBDate, cmbDOBMonth, cmbDOBYear);
     const DateSelection conception
         = selectionOf(cmbConceptionDate, cmbConceptionMonth, cmbConceptionYear);
-    const PredictionResult result
+    const PredictionAnswer answer
         = context.engine.PredictBabyGender(birth, conception, today(context.platform));
-    if (result.Outcome == PredictionOutcome::AgeOutOfRange) {
+    if (answer.outcome == PredictionOutcome::AgeOutOfRange) {
         context.platform.messages.show(
             EngineWords::ageOutOfRange(), MessageIcon::Error, MessageButtons::Ok);
         return;
@@ -266,10 +260,14 @@ void frmMain::cmdGetBabyGender_Click()
 
     // The result window is filled while hidden, then takes the main window's place.
     auto *display = new frmDisplay(context);
-    display->setAge(result.MotherChineseAge);
-    display->ApplyGenderChart(result.Answer.gender);
-    display->showColourOfGender(result.Answer.gender);
-    display->setCongratulation(result.Answer.congratulation);
+    display->setAge(answer.motherChineseAge);
+    display->ApplyGenderChart(answer.gender);
+    // The gender caption, read back, chooses the panel's colour.
+    const QString shownGender = display->genderCaption();
+    for (const Gender gender : {Gender::Boy, Gender::Girl})
+        if (shownGender == EngineWords::gender(gender))
+            display->showColourOfGender(gender);
+    display->setCongratulation(answer.congratulation);
 
     closeForSwitch();
     display->showInPlaceOfMain();

@@ -141,7 +141,7 @@ struct EngineWordsCase
     const char *catalogue;
     const char *boy, *girl, *blue, *pink;
     const char *fewerThanNineMonths, *nineMonthsOrMore;
-    const char *conceptionDate, *conceptionDayOf31, *birthDate; // checks 1, 3 and 4
+    const char *conceptionDate, *conceptionDayOf31, *birthDate;
     const char *ageOutOfRange;
 };
 
@@ -165,9 +165,12 @@ TEST_P(EngineWordsIn, AreTheLanguagesWords)
             {babyColour(kq::Gender::Boy), row.blue}, {babyColour(kq::Gender::Girl), row.pink},
             {congratulation(kq::CongratulationLine::FewerThanNineMonths), row.fewerThanNineMonths},
             {congratulation(kq::CongratulationLine::NineMonthsOrMore), row.nineMonthsOrMore},
-            {dateCheck(1), row.conceptionDate}, {dateCheck(2), row.conceptionDate},
-            {dateCheck(3), row.conceptionDayOf31}, {dateCheck(4), row.birthDate},
-            {dateCheck(6), row.birthDate}, {ageOutOfRange(), row.ageOutOfRange}};
+            {dateCheck(kq::DateCheck::ConceptionLeapFebruary), row.conceptionDate},
+            {dateCheck(kq::DateCheck::ConceptionFebruary), row.conceptionDate},
+            {dateCheck(kq::DateCheck::ConceptionThirtyFirst), row.conceptionDayOf31},
+            {dateCheck(kq::DateCheck::BirthLeapFebruary), row.birthDate},
+            {dateCheck(kq::DateCheck::BirthThirtyFirst), row.birthDate},
+            {ageOutOfRange(), row.ageOutOfRange}};
     for (const auto &[word, expected] : words)
         EXPECT_EQ(word.toStdString(), expected);
     QCoreApplication::removeTranslator(&translator);
@@ -184,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, EngineWordsIn,
             "請輸入正確的受孕日期！", "請輸入正確的母親出生日期！",
             "請檢查受孕日期。\n受孕時母親的虛歲必須介於 18 至 45 歲之間！"},
         EngineWordsCase {"Spanish", "es", "Niño", "Niña", "Azul", "Rosa",
-            "¡Enhorabuena! Vas a tener:", "¡Enhorabuena! Tu bebé será:",
+            "¡Felicidades! Vas a tener:", "¡Felicidades! Tu bebé será:",
             "¡Elige una fecha de concepción que exista!",
             "¡Elige una fecha de concepción que exista!",
             "¡Elige una fecha de nacimiento que exista!",

@@ -68,8 +68,9 @@ TEST(BatchRunner, ReusedAnswersEqualFreshOnes)
         for (int month = 1; month <= 12; ++month)
             for (int day : {1, 15, 28})
                 for (int age = 16; age <= 47; ++age) {
-                    questions.push_back(FormatIsoDate(year {conceptionYear - age + 1} / May / 5)
-                        + " " + FormatIsoDate(year {conceptionYear} / month / day));
+                    questions.push_back((FormatIsoDate(year {conceptionYear - age + 1} / May / 5)
+                        + u' ' + FormatIsoDate(year {conceptionYear} / month / day))
+                                            .toStdString());
                 }
     for (const char *rejected : {"1980-06-31 2001-02-29", "1980-06-15 2001-04-31",
              "1900-01-01 2001-02-28", "1980-06-15 2013-01-01"})
@@ -88,7 +89,7 @@ TEST(BatchRunner, ReusedAnswersEqualFreshOnes)
         Predictor fresh(FixedToday);
         const std::size_t space = questions[i].find(' ');
         Reply reply = fresh.predict(questions[i].substr(0, space), questions[i].substr(space + 1));
-        if (reply.outcome == ReplyOutcome::InvalidInput)
+        if (OutcomeOf(reply) == ReplyOutcome::InvalidInput)
             reply.line = static_cast<long long>(i) + 1;
         EXPECT_EQ(answers[i], CompactJson(ReplyToJson(reply)).toStdString()) << questions[i];
     }
@@ -105,7 +106,7 @@ TEST(BatchRunner, NumberedAnswersEqualQtsForEveryLength)
             Reply reply;
             const std::string text(line);
             if (text == "nonsense" || text.find(" x") != std::string::npos)
-                reply = ReplyOf(Rejection {}); // not two dates
+                reply.rejection = Rejection {}; // not two dates
             else
                 reply = Predictor(FixedToday).predict(text.substr(0, 10), text.substr(11));
             reply.line = number;

@@ -67,7 +67,7 @@ TEST_P(ConceptionEstimates, CountTheDaysOnTheCalendar)
         EXPECT_EQ(RejectionMessage(rejection), c.error);
         return;
     }
-    ASSERT_TRUE(estimate.has_value()) << RejectionMessage(rejection);
+    ASSERT_TRUE(estimate.has_value()) << RejectionMessage(rejection).toStdString();
     EXPECT_EQ(estimate->conception, ParseCalendarDate(c.conception));
     EXPECT_EQ(estimate->given, ParseCalendarDate(c.given));
 }

@@ -408,7 +408,7 @@ TEST(EvaluateReport, RandomSexGivesAnIntervalAroundZero)
     kq::cli::Predictor predictor(FixedToday);
     Evaluation evaluation(predictor, SecondDate::Conception);
     ASSERT_TRUE(evaluation.run(in));
-    const std::string text = EvaluationText(evaluation.counts());
+    const std::string text = EvaluationText(evaluation.counts()).toStdString();
     std::cout << text; // the report, for the record
     const QJsonObject object = EvaluationToJson(evaluation.counts());
     EXPECT_EQ(object["evaluated"], Records);

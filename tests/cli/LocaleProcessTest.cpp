@@ -60,6 +60,8 @@ const std::vector<Output> ScriptOutputs = {
         "1980-06-15 2008-02-21\n1980-06-15 2008-02-30\n1962-01-01 1979-01-01\nnonsense\n"},
     {"ChartJson", {"--chart", "--json"}},
     {"LunarMonth", {"--lunar-month", "1976-01-01"}},
+    // The extended calendar's line, in English for scripts as the number is.
+    {"LunarMonthExtended", {"--lunar-month", "2057-10-01"}},
     {"LunarMonthJson", {"--lunar-month", "2057-10-01", "--json"}},
     {"EvaluateJson", {"--evaluate", "--json"}, Records},
 };
@@ -169,6 +171,72 @@ INSTANTIATE_TEST_SUITE_P(Rows, KqPredictInLocale,
         LocaleRow {"UnitedStates", "en_US.UTF-8", nullptr, {}},
         LocaleRow {"Germany", "de_DE.UTF-8", nullptr, {}},
         LocaleRow {"EnglishOverChinese", "zh_CN.UTF-8", "en", {}}),
+    kq::test::RowName());
+
+// What a native speaker found wrong, and how it reads now: whole sentences, no piece glued on
+// by the program, each language's own words and numbers.
+struct WordingRow
+{
+    const char *name;
+    const char *lang;
+    Output output;
+    const char *says; // in standard output and error together
+    const char *saysNot;
+};
+
+class KqPredictWording : public ::testing::TestWithParam<WordingRow>
+{
+};
+
+TEST_P(KqPredictWording, ReadsAsANativeSpeakerWouldHaveIt)
+{
+    const WordingRow &row = GetParam();
+    const kq::test::ProgramRun answer = run(row.output, row.lang);
+    const QString text = QString::fromUtf8(answer.out + answer.err);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(row.says))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QString::fromUtf8(row.saysNot))) << text.toStdString();
+}
+
+const Output LunarMonthExplained {
+    "LunarMonthExplained", {"--lunar-month", "2057-10-01", "--explain"}};
+
+INSTANTIATE_TEST_SUITE_P(Rows, KqPredictWording,
+    ::testing::Values(WordingRow {"SimplifiedCongratulation", "zh_CN.UTF-8", TextOutputs[0],
+                          "恭喜！预测您将迎来一个女孩", "迎来 "},
+        WordingRow {"TraditionalCongratulation", "zh_TW.UTF-8", TextOutputs[0],
+            "恭喜！預測您將迎來一個女孩", "迎來 "},
+        WordingRow {"SpanishCongratulation", "es_ES.UTF-8", TextOutputs[0],
+            "¡Felicidades! Vas a tener una niña", "Enhorabuena"},
+        WordingRow {
+            "SimplifiedLastDay", "zh_CN.UTF-8", TextOutputs[2], "起始日      结束日", "末日"},
+        WordingRow {
+            "TraditionalLastDay", "zh_TW.UTF-8", TextOutputs[2], "起始日      結束日", "末日"},
+        WordingRow {"SimplifiedAgeLine", "zh_CN.UTF-8", TextOutputs[7], "母亲的虚岁：17", "： 17"},
+        WordingRow {
+            "SpanishTableHeaders", "es_ES.UTF-8", TextOutputs[4], "Fue niña  Fue niño", "Predicho"},
+        WordingRow {
+            "SpanishPredictedRow", "es_ES.UTF-8", TextOutputs[4], "Se predijo niña ", "Nació"},
+        WordingRow {"SpanishGrouping", "es_ES.UTF-8", TextOutputs[1],
+            "En 2\u202f840\u202f755 partos", "2,840,755"},
+        WordingRow {"SpanishSpans", "es_ES.UTF-8", TextOutputs[5],
+            "para concepciones\nde 1960 a 2012, con el año de nacimiento de 1915 a 2012",
+            " en 1960"},
+        WordingRow {"SpanishAgeSpan", "es_ES.UTF-8", TextOutputs[4],
+            "edad fuera del rango de 18 a 45:", "de de"},
+        WordingRow {"SimplifiedFields", "zh_CN.UTF-8", TextOutputs[4], "字段数不是 3：", "三项"},
+        WordingRow {"TraditionalFields", "zh_TW.UTF-8", TextOutputs[4], "欄位數不是 3：", "三項"},
+        WordingRow {"SimplifiedNotDefined", "zh_CN.UTF-8", {"NoRecords", {"--evaluate"}}, "未定义",
+            "无定义"},
+        WordingRow {"SimplifiedChooseOne", "zh_CN.UTF-8", {"TwoModes", {"--chart", "--batch"}},
+            "只能选其一", "只能选一"},
+        WordingRow {"TraditionalArgument", "zh_TW.UTF-8", {"Extra", {"--chart", "extra"}},
+            "多餘的引數", "參數"},
+        WordingRow {"SimplifiedDateAndMonth", "zh_CN.UTF-8", LunarMonthExplained,
+            "2057-10-01：农历 9 月，始于 2057-09-28", "2057-10-01: "},
+        WordingRow {"SimplifiedConjunction", "zh_CN.UTF-8", LunarMonthExplained, "合朔", "新月"},
+        WordingRow {"TraditionalConjunction", "zh_TW.UTF-8", LunarMonthExplained, "合朔", "新月"},
+        WordingRow {"SimplifiedCalendarLine", "zh_CN.UTF-8", LunarMonthExplained,
+            "\n历法：扩展历法", "历法： "}),
     kq::test::RowName());
 
 // The words of a line (runs without spaces) with the columns where each begins and ends.

@@ -66,6 +66,12 @@ const RejectionCase RejectionCases[] = {
         "Mother's Age Must Be Between 18 to 45 at Time Of Conception !"},
 };
 
+// The message of a reply, as its JSON answer carries it.
+QString messageOf(const Reply &reply)
+{
+    return ReplyToJson(reply)["message"].toString();
+}
+
 } // namespace
 
 TEST_P(PredictorRejects, WithTheMainWindowsChecksInOrder)
@@ -73,8 +79,8 @@ TEST_P(PredictorRejects, WithTheMainWindowsChecksInOrder)
     const RejectionCase &c = GetParam();
     Predictor predictor(FixedToday);
     const Reply reply = predictor.predict(c.birth, c.conception);
-    EXPECT_EQ(reply.outcome, c.outcome);
-    EXPECT_EQ(RejectionMessage(reply.rejection), c.message);
+    EXPECT_EQ(OutcomeOf(reply), c.outcome);
+    EXPECT_EQ(messageOf(reply), c.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, PredictorRejects, testing::ValuesIn(RejectionCases), RowName());
@@ -82,15 +88,17 @@ INSTANTIATE_TEST_SUITE_P(Dates, PredictorRejects, testing::ValuesIn(RejectionCas
 TEST(Predictor, AcceptsTheEndsOfTheLists)
 {
     Predictor predictor(FixedToday);
-    EXPECT_EQ(predictor.predict("1915-01-01", "1960-01-01").result.MotherChineseAge, 45);
-    EXPECT_EQ(predictor.predict("1915-01-01", "1960-03-01").outcome, ReplyOutcome::AgeOutOfRange);
+    EXPECT_EQ(predictor.predict("1915-01-01", "1960-01-01").answer.motherChineseAge, 45);
+    EXPECT_EQ(
+        OutcomeOf(predictor.predict("1915-01-01", "1960-03-01")), ReplyOutcome::AgeOutOfRange);
     const Reply first = predictor.predict("1942-01-01", "1960-01-01");
-    EXPECT_EQ(first.outcome, ReplyOutcome::Predicted);
-    EXPECT_EQ(first.result.MotherChineseAge, 18);
-    EXPECT_EQ(first.result.ConceptionLunarMonth, 12);
+    EXPECT_EQ(OutcomeOf(first), ReplyOutcome::Predicted);
+    EXPECT_EQ(first.answer.motherChineseAge, 18);
+    EXPECT_EQ(first.answer.lunarMonth.number, 12);
     const Reply last = predictor.predict("1990-01-01", "2012-12-31");
-    EXPECT_EQ(last.result.ConceptionLunarMonth, 11);
-    EXPECT_EQ(predictor.predict("2012-12-31", "2012-12-31").outcome, ReplyOutcome::AgeOutOfRange);
+    EXPECT_EQ(last.answer.lunarMonth.number, 11);
+    EXPECT_EQ(
+        OutcomeOf(predictor.predict("2012-12-31", "2012-12-31")), ReplyOutcome::AgeOutOfRange);
 }
 
 namespace {
@@ -139,10 +147,10 @@ const LunarMonthCase LunarMonthCases[] = {
 TEST_P(LunarMonths, ComeFromTheTableInItsYearsAndTheOfficialCalendarOutside)
 {
     const LunarMonthCase &c = GetParam();
-    const Reply reply = Predictor(FixedToday).lunarMonth(c.date);
-    ASSERT_EQ(reply.outcome, ReplyOutcome::Predicted) << RejectionMessage(reply.rejection);
-    EXPECT_EQ(reply.result.ConceptionLunarMonth, c.month);
-    EXPECT_EQ(reply.result.Calendar, c.calendar);
+    const LunarMonthReply reply = Predictor::lunarMonth(c.date);
+    ASSERT_FALSE(reply.rejection) << RejectionMessage(*reply.rejection).toStdString();
+    EXPECT_EQ(reply.month.number, c.month);
+    EXPECT_EQ(reply.month.calendar, c.calendar);
     EXPECT_EQ(LunarMonthToJson(reply)["calendar"],
         c.calendar == lm::LunarCalendar::Classic ? "classic" : "extended");
 }
@@ -151,10 +159,9 @@ INSTANTIATE_TEST_SUITE_P(Dates, LunarMonths, testing::ValuesIn(LunarMonthCases),
 
 TEST(Predictor, LunarMonthOutsideTheCalendarOrOfADayThatDoesNotExist)
 {
-    const Predictor predictor(FixedToday);
-    EXPECT_EQ(predictor.lunarMonth("1900-12-31").outcome, ReplyOutcome::InvalidInput);
-    EXPECT_EQ(predictor.lunarMonth("2100-01-01").outcome, ReplyOutcome::InvalidInput);
-    const Reply impossible = predictor.lunarMonth("1975-02-29");
-    EXPECT_EQ(impossible.outcome, ReplyOutcome::InvalidDate);
-    EXPECT_EQ(RejectionMessage(impossible.rejection), "Please Enter Correct Date Of Conception !");
+    EXPECT_EQ(OutcomeOf(Predictor::lunarMonth("1900-12-31")), ReplyOutcome::InvalidInput);
+    EXPECT_EQ(OutcomeOf(Predictor::lunarMonth("2100-01-01")), ReplyOutcome::InvalidInput);
+    const LunarMonthReply impossible = Predictor::lunarMonth("1975-02-29");
+    EXPECT_EQ(OutcomeOf(impossible), ReplyOutcome::InvalidDate);
+    EXPECT_EQ(LunarMonthToJson(impossible)["message"], "Please Enter Correct Date Of Conception !");
 }

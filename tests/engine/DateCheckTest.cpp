@@ -1,37 +1,30 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// Tests of the main window's date check on the two chosen dates: the six checks in order,
-// their messages (word for word) and the day list that gets the focus; conception first.
-// The conception date's checks alone, and the Gregorian leap-year rule of an extended run.
+// Tests of the main window's date check on the two chosen dates: the six checks in order and
+// the day list that gets the focus; conception first. The conception date's checks alone, and
+// the Gregorian leap-year rule of an extended run. (Their messages: tests/l10n.)
 #include "Prediction.h"
 #include "RowName.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
+#include <optional>
 
 using kq::CheckConceptionDate;
 using kq::CheckDateSelections;
-using kq::DateCheckFailure;
 using kq::DateSelection;
 using kq::LeapYearRule;
-using Focus = DateCheckFailure::Focus;
+using Check = kq::DateCheck;
 
 namespace {
-
-constexpr std::string_view Conception = "Please Enter Correct Date Of Conception !";
-constexpr std::string_view ConceptionOf = "Please Enter Correct Date Of of Conception !";
-constexpr std::string_view Birth = "Please Enter Correct Date Of Birth !";
 
 struct DateCheckCase
 {
     const char *name;
     DateSelection birth;
     DateSelection conception;
-    int check; // 0: both dates pass
-    std::string_view message;
-    Focus focus;
+    std::optional<Check> check; // none: both dates pass
     LeapYearRule rule = LeapYearRule::EveryFourthYear;
 };
 
@@ -53,60 +46,54 @@ class DateCheck : public testing::TestWithParam<DateCheckCase>
 };
 
 const DateCheckCase Cases[] = {
-    {"BothExist", GoodBirth, GoodConception, 0, {}, Focus::ConceptionDay},
-    {"LeapDay2000", GoodBirth, date(2000, 2, 29), 0, {}, Focus::ConceptionDay},
-    {"LeapDay2012", GoodBirth, date(2012, 2, 29), 0, {}, Focus::ConceptionDay},
-    {"ConceptionLeapYear30February", GoodBirth, date(2004, 2, 30), 1, Conception,
-        Focus::ConceptionDay},
-    {"ConceptionLeapYear31February", GoodBirth, date(2004, 2, 31), 1, Conception,
-        Focus::ConceptionDay},
-    {"ConceptionCommonYear29February", GoodBirth, date(2001, 2, 29), 2, Conception,
-        Focus::ConceptionDay},
-    {"Conception31April", GoodBirth, date(2001, 4, 31), 3, ConceptionOf, Focus::ConceptionDay},
-    {"Conception31June", GoodBirth, date(2001, 6, 31), 3, ConceptionOf, Focus::ConceptionDay},
-    {"Conception31September", GoodBirth, date(2001, 9, 31), 3, ConceptionOf, Focus::ConceptionDay},
-    {"Conception31November", GoodBirth, date(2001, 11, 31), 3, ConceptionOf, Focus::ConceptionDay},
-    {"Conception31May", GoodBirth, date(2001, 5, 31), 0, {}, Focus::ConceptionDay},
-    {"Conception30April", GoodBirth, date(2001, 4, 30), 0, {}, Focus::ConceptionDay},
-    {"BirthLeapYear30February", date(1916, 2, 30), GoodConception, 4, Birth, Focus::BirthDay},
-    {"BirthLeapDay1916", date(1916, 2, 29), GoodConception, 0, {}, Focus::ConceptionDay},
-    {"BirthCommonYear29February", date(1915, 2, 29), GoodConception, 5, Birth, Focus::BirthDay},
-    {"Birth31June", date(1980, 6, 31), GoodConception, 6, Birth, Focus::BirthDay},
-    {"BothImpossibleConceptionFirst", date(1980, 6, 31), date(2001, 2, 29), 2, Conception,
-        Focus::ConceptionDay},
-    {"ConceptionBeforeBirthPasses", date(2010, 1, 1), date(1960, 1, 1), 0, {},
-        Focus::ConceptionDay},
+    {"BothExist", GoodBirth, GoodConception, {}},
+    {"LeapDay2000", GoodBirth, date(2000, 2, 29), {}},
+    {"LeapDay2012", GoodBirth, date(2012, 2, 29), {}},
+    {"ConceptionLeapYear30February", GoodBirth, date(2004, 2, 30), Check::ConceptionLeapFebruary},
+    {"ConceptionLeapYear31February", GoodBirth, date(2004, 2, 31), Check::ConceptionLeapFebruary},
+    {"ConceptionCommonYear29February", GoodBirth, date(2001, 2, 29), Check::ConceptionFebruary},
+    {"Conception31April", GoodBirth, date(2001, 4, 31), Check::ConceptionThirtyFirst},
+    {"Conception31June", GoodBirth, date(2001, 6, 31), Check::ConceptionThirtyFirst},
+    {"Conception31September", GoodBirth, date(2001, 9, 31), Check::ConceptionThirtyFirst},
+    {"Conception31November", GoodBirth, date(2001, 11, 31), Check::ConceptionThirtyFirst},
+    {"Conception31May", GoodBirth, date(2001, 5, 31), {}},
+    {"Conception30April", GoodBirth, date(2001, 4, 30), {}},
+    {"BirthLeapYear30February", date(1916, 2, 30), GoodConception, Check::BirthLeapFebruary},
+    {"BirthLeapDay1916", date(1916, 2, 29), GoodConception, {}},
+    {"BirthCommonYear29February", date(1915, 2, 29), GoodConception, Check::BirthFebruary},
+    {"Birth31June", date(1980, 6, 31), GoodConception, Check::BirthThirtyFirst},
+    {"BothImpossibleConceptionFirst", date(1980, 6, 31), date(2001, 2, 29),
+        Check::ConceptionFebruary},
+    {"ConceptionBeforeBirthPasses", date(2010, 1, 1), date(1960, 1, 1), {}},
     // 1900 is no leap year in the calendar; only the Gregorian rule knows it.
-    {"Birth29February1900EveryFourthYear", date(1900, 2, 29), GoodConception, 0, {},
-        Focus::ConceptionDay},
-    {"Birth29February1900Gregorian", date(1900, 2, 29), GoodConception, 5, Birth, Focus::BirthDay,
+    {"Birth29February1900EveryFourthYear", date(1900, 2, 29), GoodConception, {}},
+    {"Birth29February1900Gregorian", date(1900, 2, 29), GoodConception, Check::BirthFebruary,
         LeapYearRule::Gregorian},
-    {"Birth28February1900Gregorian", date(1900, 2, 28), GoodConception, 0, {}, Focus::ConceptionDay,
+    {"Birth28February1900Gregorian", date(1900, 2, 28), GoodConception, {},
         LeapYearRule::Gregorian},
-    {"Birth29February1856Gregorian", date(1856, 2, 29), GoodConception, 0, {}, Focus::ConceptionDay,
+    {"Birth29February1856Gregorian", date(1856, 2, 29), GoodConception, {},
         LeapYearRule::Gregorian},
-    {"Conception29February2000Gregorian", GoodBirth, date(2000, 2, 29), 0, {}, Focus::ConceptionDay,
+    {"Conception29February2000Gregorian", GoodBirth, date(2000, 2, 29), {},
         LeapYearRule::Gregorian},
-    {"Conception29February2026Gregorian", GoodBirth, date(2026, 2, 29), 2, Conception,
-        Focus::ConceptionDay, LeapYearRule::Gregorian},
-    {"Conception30February2028Gregorian", GoodBirth, date(2028, 2, 30), 1, Conception,
-        Focus::ConceptionDay, LeapYearRule::Gregorian},
-    {"Conception31September2099Gregorian", GoodBirth, date(2099, 9, 31), 3, ConceptionOf,
-        Focus::ConceptionDay, LeapYearRule::Gregorian},
+    {"Conception29February2026Gregorian", GoodBirth, date(2026, 2, 29), Check::ConceptionFebruary,
+        LeapYearRule::Gregorian},
+    {"Conception30February2028Gregorian", GoodBirth, date(2028, 2, 30),
+        Check::ConceptionLeapFebruary, LeapYearRule::Gregorian},
+    {"Conception31September2099Gregorian", GoodBirth, date(2099, 9, 31),
+        Check::ConceptionThirtyFirst, LeapYearRule::Gregorian},
     // No list position names the smallest int: the checks compare positions without
     // overflowing and find nothing to reject, by either rule.
     {"SmallestNumbersGregorian",
         date(std::numeric_limits<int>::min(), std::numeric_limits<int>::min(),
             std::numeric_limits<int>::min()),
-        date(2008, std::numeric_limits<int>::min(), std::numeric_limits<int>::min()), 0, {},
-        Focus::ConceptionDay, LeapYearRule::Gregorian},
+        date(2008, std::numeric_limits<int>::min(), std::numeric_limits<int>::min()), {},
+        LeapYearRule::Gregorian},
     // No list position names the smallest int: the check compares positions without
     // overflowing and finds nothing to reject.
     {"SmallestNumbers",
         date(std::numeric_limits<int>::min(), std::numeric_limits<int>::min(),
             std::numeric_limits<int>::min()),
-        date(2008, std::numeric_limits<int>::min(), std::numeric_limits<int>::min()), 0, {},
-        Focus::ConceptionDay},
+        date(2008, std::numeric_limits<int>::min(), std::numeric_limits<int>::min()), {}},
 };
 
 } // namespace
@@ -115,25 +102,24 @@ const DateCheckCase Cases[] = {
 TEST_P(DateCheck, MakesTheSixChecksInOrder)
 {
     const DateCheckCase &c = GetParam();
-    const auto failure = CheckDateSelections(c.birth, c.conception, c.rule);
-    const auto conceptionAlone = CheckConceptionDate(c.conception, c.rule);
-    if (c.check == 0) {
-        EXPECT_FALSE(failure.has_value());
-        EXPECT_FALSE(conceptionAlone.has_value());
-        return;
-    }
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->check, c.check);
-    EXPECT_EQ(failure->message, c.message);
-    EXPECT_EQ(failure->focus, c.focus);
-    EXPECT_EQ(conceptionAlone.has_value(), c.check <= 3);
-    if (conceptionAlone) {
-        EXPECT_EQ(conceptionAlone->check, c.check);
-        EXPECT_EQ(conceptionAlone->message, c.message);
-    }
+    EXPECT_EQ(CheckDateSelections(c.birth, c.conception, c.rule), c.check);
+    const bool onConception = c.check && !kq::ChecksTheBirthDate(*c.check);
+    EXPECT_EQ(CheckConceptionDate(c.conception, c.rule), onConception ? c.check : std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, DateCheck, testing::ValuesIn(Cases), kq::test::RowName());
+
+// The three checks of the conception date come first, and only the date of birth's give its
+// day list the focus.
+TEST(DateCheck, ChecksTheBirthDateInTheLastThree)
+{
+    for (const Check check :
+        {Check::ConceptionLeapFebruary, Check::ConceptionFebruary, Check::ConceptionThirtyFirst})
+        EXPECT_FALSE(kq::ChecksTheBirthDate(check));
+    for (const Check check :
+        {Check::BirthLeapFebruary, Check::BirthFebruary, Check::BirthThirtyFirst})
+        EXPECT_TRUE(kq::ChecksTheBirthDate(check));
+}
 
 // The lists' years with the main window's rule, and the years of an extended run (births
 // from 1856, conceptions from 1901, both to 2099) with the Gregorian rule.
@@ -163,11 +149,4 @@ TEST(DateCheck, EveryDayOfEveryListedYearPassesExactlyWhenItExists)
                             << y << "-" << m << "-" << d;
                     }
                 }
-}
-
-TEST(AgeOutOfRangeText, IsTheProgramsTwoLines)
-{
-    EXPECT_EQ(kq::AgeOutOfRangeText,
-        std::string(22, ' ') + "Check The Date Of Conception.\r\n"
-            + "Mother's Age Must Be Between 18 to 45 at Time Of Conception !");
 }

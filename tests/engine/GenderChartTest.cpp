@@ -51,7 +51,7 @@ std::string answeredRow(int age)
     for (int monthNumber = 1; monthNumber <= 12; ++monthNumber) {
         const auto gender = lm::LookUpGender(
             static_cast<std::int16_t>(age), static_cast<std::int16_t>(monthNumber));
-        row += !gender ? '?' : *gender == "Boy" ? 'B' : *gender == "Girl" ? 'G' : '!';
+        row += !gender ? '?' : *gender == kq::Gender::Boy ? 'B' : 'G';
     }
     return row;
 }

@@ -156,11 +156,9 @@ TEST_F(OfficialCalendar, EveryDayAgreesWithLiblunarDateButForTheNamedDays)
         }
         // The day the month began, where both agree on the month and the start is known. A
         // named difference moves a start by one day, onto or off the named day.
-        if (!found->startKnown || !latestStart)
+        if (!found->start || !latestStart)
             continue;
-        const year_month_day start {year {found->startYear},
-            month {static_cast<unsigned>(found->startMonth)},
-            day {static_cast<unsigned>(found->startDay)}};
+        const year_month_day start = *found->start;
         if (start != *latestStart && !knownDifference(text(start))
             && !knownDifference(text(*latestStart)))
             ADD_FAILURE() << key << ": month began on " << text(start) << ", liblunar-date says "

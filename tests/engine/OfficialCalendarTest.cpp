@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -22,6 +23,11 @@ struct Day
 {
     int year, month, day;
 };
+
+std::chrono::year_month_day dateOf(const Day &d)
+{
+    return std::chrono::year {d.year} / d.month / d.day;
+}
 
 std::optional<lm::LunarMonthInForce> lookUp(const Day &d)
 {
@@ -82,10 +88,7 @@ TEST_P(ChineseNewYear, BeginsMonth1OnThePublishedDay)
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->number, 1);
     EXPECT_EQ(first->calendar, LunarCalendar::Extended);
-    EXPECT_TRUE(first->startKnown);
-    EXPECT_EQ(first->startYear, d.year);
-    EXPECT_EQ(first->startMonth, d.month);
-    EXPECT_EQ(first->startDay, d.day);
+    EXPECT_EQ(first->start, dateOf(d));
     const Day before = d.day > 1 ? Day {d.year, d.month, d.day - 1} : Day {d.year, 1, 31};
     ASSERT_TRUE(lookUp(before).has_value());
     EXPECT_EQ(lookUp(before)->number, 12);
@@ -155,11 +158,9 @@ TEST_P(LunarMonthInForceLookUp, AnswersFromTheRightCalendar)
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->number, c.number);
     EXPECT_EQ(found->calendar, c.calendar);
-    EXPECT_EQ(found->startKnown, c.start.year != 0);
+    EXPECT_EQ(found->start.has_value(), c.start.year != 0);
     if (c.start.year != 0) {
-        EXPECT_EQ(found->startYear, c.start.year);
-        EXPECT_EQ(found->startMonth, c.start.month);
-        EXPECT_EQ(found->startDay, c.start.day);
+        EXPECT_EQ(found->start, dateOf(c.start));
     }
 }
 

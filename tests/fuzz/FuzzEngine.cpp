@@ -99,12 +99,13 @@ void CheckLunarMonth(int y, int m, int d)
         "the table answers inside its years, the extended calendar outside", where);
     if (number)
         Check(inForce->number == *number, "both lookups give the same month", where);
-    if (!inForce->startKnown) {
+    if (!inForce->start) {
         Check(y == kq::FirstConceptionListYear || y == kq::fuzz::FirstConceptionYear,
             "only a first month of a calendar has no known start", where);
         return;
     }
-    const auto start = Existing(inForce->startYear, inForce->startMonth, inForce->startDay);
+    const std::optional<year_month_day> start
+        = inForce->start->ok() ? inForce->start : std::nullopt;
     Check(start.has_value(), "a month begins on an existing day", where);
     const auto before = (sys_days {*date} - sys_days {*start}).count();
     Check(before >= 0 && before < 60,
@@ -128,7 +129,8 @@ void CheckGender(int a, int m)
         "the chart answers exactly for ages 18 to 45, months 1 to 12",
         std::to_string(age) + " " + std::to_string(month));
     if (gender)
-        Check(*gender == "Boy" || *gender == "Girl", "the chart says Boy or Girl");
+        Check(*gender == kq::Gender::Boy || *gender == kq::Gender::Girl,
+            "the chart says Boy or Girl");
 }
 
 void CheckDates(const kq::DateSelection &birth, const kq::DateSelection &conception)
@@ -137,8 +139,9 @@ void CheckDates(const kq::DateSelection &birth, const kq::DateSelection &concept
     const auto gregorian = kq::CheckDateSelections(birth, conception, kq::LeapYearRule::Gregorian);
     for (const auto &f : {failure, gregorian})
         if (f)
-            Check(f->check >= 1 && f->check <= 6 && !f->message.empty(),
-                "a failed check is one of six, with its message");
+            Check(*f >= kq::DateCheck::ConceptionLeapFebruary
+                    && *f <= kq::DateCheck::BirthThirtyFirst,
+                "a failed check is one of six");
     const auto listed = [](const kq::DateSelection &d, int firstYear, int lastYear) {
         return d.Year >= firstYear && d.Year <= lastYear && d.Month >= 1 && d.Month <= 12
             && d.Day >= 1 && d.Day <= 31;
@@ -164,36 +167,34 @@ void CheckPrediction(kq::PredictionState &state, const kq::DateSelection &birth,
     const std::string where = Named(birth.Year, birth.Month, birth.Day) + " "
         + Named(conception.Year, conception.Month, conception.Day);
     const std::int16_t monthBefore = state.ConceptionLunarMonth;
-    const kq::PredictionResult result = state.PredictBabyGender(birth, conception, now);
+    const kq::PredictionAnswer answer = state.PredictBabyGender(birth, conception, now);
 
-    Check(result.MotherChineseAge == state.MotherChineseAge, "the result shows the state's age",
+    Check(answer.motherChineseAge == state.MotherChineseAge, "the answer shows the state's age",
         where);
     const bool inChart = state.MotherChineseAge >= 18 && state.MotherChineseAge <= 45;
-    Check((result.Outcome == kq::PredictionOutcome::Predicted) == inChart,
+    Check((answer.outcome == kq::PredictionOutcome::Predicted) == inChart,
         "a prediction exactly for an age of the chart", where);
     if (state.ConceptionLunarMonth != monthBefore)
         Check(InConceptionSpan(conception.Year), "the lunar month changes only inside the span",
             where);
     Check(state.ConceptionLunarMonth >= 0 && state.ConceptionLunarMonth <= 12,
         "the lunar month is 0 (none yet) to 12", where);
-    if (result.Outcome != kq::PredictionOutcome::Predicted)
+    if (answer.outcome != kq::PredictionOutcome::Predicted)
         return;
-    Check(result.ConceptionLunarMonth == state.ConceptionLunarMonth,
-        "the result shows the state's lunar month", where);
+    Check(answer.lunarMonth.number == state.ConceptionLunarMonth,
+        "the answer shows the state's lunar month", where);
     if (Existing(conception.Year, conception.Month, conception.Day)
         && InConceptionSpan(conception.Year))
-        Check(result.ConceptionLunarMonth
-                == lm::LookUpLunarMonthInForce(conception.Year, conception.Month, conception.Day)
-                       ->number,
-            "the lunar month of a date in the span is the calendar's", where);
-    const bool boy = result.Gender == "Boy";
-    Check(boy || result.Gender == "Girl", "the gender is Boy or Girl", where);
-    Check(result.BabyColour == (boy ? kq::BoyColour : kq::GirlColour)
-            && result.BabyColourName == (boy ? "Blue" : "Pink"),
-        "the colour goes with the gender", where);
-    Check(result.CongratulationMessage == kq::FewerThanNineMonthsText
-            || result.CongratulationMessage == kq::NineMonthsOrMoreText,
-        "the congratulation line is one of two", where);
+        Check(answer.lunarMonth
+                == *lm::LookUpLunarMonthInForce(conception.Year, conception.Month, conception.Day),
+            "the lunar month of a date in the span is the calendar's, with its start", where);
+    else
+        Check(!answer.lunarMonth.start, "a month carried over has no start", where);
+    Check(answer.newYearStep
+            == (conception.Month > 2 || (conception.Month == 2 && conception.Day >= 21)),
+        "the new-year step is taken from 21 February on", where);
+    Check(answer.gender == kq::Gender::Boy || answer.gender == kq::Gender::Girl,
+        "the gender is Boy or Girl", where);
 }
 
 } // namespace

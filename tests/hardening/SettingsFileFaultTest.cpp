@@ -59,10 +59,10 @@ void ExpectPredictionWorks(kq::Platform &platform)
     using namespace std::chrono;
     modHelp::RunUpdateReminder(platform);
     kq::PredictionState state;
-    const kq::PredictionResult result = state.PredictBabyGender(
+    const kq::PredictionAnswer answer = state.PredictBabyGender(
         kq::DateSelection {15, 6, 1980}, kq::DateSelection {21, 2, 2008}, 2009y / 12 / 1);
-    EXPECT_EQ(result.Outcome, kq::PredictionOutcome::Predicted);
-    EXPECT_EQ(result.MotherChineseAge, 29);
+    EXPECT_EQ(answer.outcome, kq::PredictionOutcome::Predicted);
+    EXPECT_EQ(answer.motherChineseAge, 29);
 }
 
 bool WriteFile(const QString &name, const QByteArray &bytes)

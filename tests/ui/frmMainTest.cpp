@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, AnImpossibleDateStopsThePredictionWithOneMessage)
     EXPECT_EQ(windows<frmMain>().size(), 1);
     EXPECT_TRUE(windows<frmDisplay>().isEmpty());
     EXPECT_EQ(engine.MotherChineseAge, 0);
-    EXPECT_FALSE(engine.ConceptionDate.has_value());
+    EXPECT_EQ(engine.ConceptionLunarMonth, 0);
 }
 
 struct PredictionCase
