@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// The engine's answers in words: the design document's texts, marked for the catalogue and
+// The engine's answers in words: the program's own English texts, marked for the catalogue and
 // looked up in it.
 #include "EngineWords.h"
 

@@ -4,7 +4,7 @@
 // colour, the congratulation line and the messages of the date check and of the mother's age.
 // The engine answers in values only; these are the only place its texts are written, as the
 // source texts of one catalogue (kq-engine_*.ts, context "EngineWords"). In English, and with
-// no catalogue installed, each reads exactly as the design document has it.
+// no catalogue installed, each reads exactly as the program has always written it.
 #pragma once
 
 #include "Gender.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Corvane Softwares
 // SPDX-License-Identifier: MIT
-// Tests of the engine's answers in words: in English they are the design document's texts,
+// Tests of the engine's answers in words: in English they are the program's own texts,
 // word for word, with the chart's ages; scripts get that English whatever catalogue is
 // installed; and each language words the congratulation sentence whole, without a space glued
 // in by the program.
