@@ -29,9 +29,6 @@ Utf8Console::~Utf8Console()
     if (previousInput != 0)
         ::SetConsoleCP(previousInput);
 }
-#else
-Utf8Console::Utf8Console() = default;
-Utf8Console::~Utf8Console() = default;
 #endif
 
 } // namespace kq::cli

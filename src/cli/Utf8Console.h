@@ -10,6 +10,7 @@ namespace kq::cli {
 class Utf8Console
 {
 public:
+#ifdef _WIN32
     Utf8Console();
     ~Utf8Console();
     Utf8Console(const Utf8Console &) = delete;
@@ -18,6 +19,7 @@ public:
 private:
     unsigned int previousOutput = 0; // 0: left as it was
     unsigned int previousInput = 0;
+#endif
 };
 
 } // namespace kq::cli

@@ -29,7 +29,7 @@ const Language *languageOf(const QString &entry)
     const QStringList parts = tag.split(QLatin1Char('-'), Qt::SkipEmptyParts);
     if (parts.isEmpty())
         return nullptr;
-    const QString code = parts.first();
+    const QString &code = parts.first();
     // C and POSIX are the programs' own texts, as English is.
     if (code.compare(QLatin1String("c"), Qt::CaseInsensitive) == 0
         || code.compare(QLatin1String("posix"), Qt::CaseInsensitive) == 0)
