@@ -13,7 +13,7 @@
 
 int main(int argc, char *argv[])
 {
-    const kq::cli::Utf8Console console;
+    const kq::cli::Utf8Console console {};
     // The standard streams are used only through iostreams: unsynchronised they are fast
     // enough for a million --batch lines.
     std::ios::sync_with_stdio(false);
