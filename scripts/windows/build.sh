@@ -48,13 +48,13 @@ if $check; then
     # Wine draws its windows on a private X server; the widget tests use Qt's offscreen
     # platform, which each of them sets.
     # The tests that scripts/windows/wine-gaps.txt names, each with its reason, are left out.
-    gaps=$(grep -v '^#' "$here/wine-gaps.txt" | grep -v '^$' | paste -sd'|')
-    echo "Left out under Wine ($(grep -cv '^#\|^$' "$here/wine-gaps.txt") patterns):"
-    grep -v '^#' "$here/wine-gaps.txt" | grep -v '^$' | sed 's/^/  /'
+    mapfile -t gaps < <(grep -v '^#\|^$' "$here/wine-gaps.txt")
+    echo "Left out under Wine (${#gaps[@]} patterns):"
+    printf '  %s\n' "${gaps[@]}"
     status=0
     xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
         ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 300 \
-        -E "$gaps" "$@" > "$build/ctest.log" 2>&1 || status=$?
+        -E "$(IFS='|'; echo "${gaps[*]}")" "$@" > "$build/ctest.log" 2>&1 || status=$?
     grep -E '^ *[0-9]+/[0-9]+ Test|tests passed|The following|Failed|Timeout|Not Run' \
         "$build/ctest.log" | grep -v ' Passed ' || true
     wineserver -k || true

@@ -17,6 +17,7 @@ for tool in wine wineserver; do
 done
 program=/bin/false # lib.sh's own copies are not used: the program runs through Wine below
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../../scripts/windows/env.sh" # wine_path
 unset QT_QPA_PLATFORM # Qt for Windows takes its own platform
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 # English windows; reg.exe's output as UTF-8
@@ -32,7 +33,6 @@ shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/
 # The settings codec's form of a text: each code moved up by 85, read in the ANSI code page.
 encode() { python3 -c 'import sys; print(bytes(ord(c) + 85 for c in sys.argv[1]).decode("cp1252"))' "$1"; }
 duration=$(encode Duration)
-wine_path() { printf 'Z:%s' "${1//\//\\}"; }
 # The value as the registry holds it, read from regedit's export (UTF-16, where reg.exe's
 # output would pass through the console's code page).
 reg_value() {
