@@ -188,8 +188,8 @@ en la ventana que se abre.</translation>
         <translation>&amp;Buscar actualizaciones</translation>
     </message>
     <message>
-        <source>Mother&apos;s Chinese Age is %1. %2 %3</source>
-        <translation>La edad lunar de la madre es %1. %2 %3</translation>
+        <source>Mother&apos;s Chinese Age is %1. %2</source>
+        <translation>La edad lunar de la madre es %1. %2</translation>
     </message>
 </context>
 <context>

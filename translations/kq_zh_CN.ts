@@ -191,8 +191,8 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
         <translation>检查软件更新(&amp;C)</translation>
     </message>
     <message>
-        <source>Mother&apos;s Chinese Age is %1. %2 %3</source>
-        <translation>母亲的虚岁是 %1。%2 %3</translation>
+        <source>Mother&apos;s Chinese Age is %1. %2</source>
+        <translation>母亲的虚岁是 %1。%2</translation>
     </message>
 </context>
 <context>

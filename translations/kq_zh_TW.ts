@@ -191,8 +191,8 @@ Choose the mother&apos;s date of birth and the date of conception in the window 
         <translation>檢查軟體更新(&amp;C)</translation>
     </message>
     <message>
-        <source>Mother&apos;s Chinese Age is %1. %2 %3</source>
-        <translation>母親的虛歲是 %1。%2 %3</translation>
+        <source>Mother&apos;s Chinese Age is %1. %2</source>
+        <translation>母親的虛歲是 %1。%2</translation>
     </message>
 </context>
 <context>

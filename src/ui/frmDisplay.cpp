@@ -37,6 +37,8 @@ constexpr FontStyle PanelHeadingFont {11.25, true, true, true};
 const QRect HeadingPlace = twipsRect(2220, 240, 2940, 270);
 const QRect GenderPlace = twipsRect(3450, 1680, 480, 270);
 const QRect CongratulationPlace = twipsRect(750, 1200, 5880, 270);
+// The gender word is centred on its own box.
+const int GenderAxis = GenderPlace.center().x() + 1;
 
 LabelStyle panelText(Align align, bool underline = false)
 {
@@ -116,18 +118,19 @@ void frmDisplay::buildControls()
     makeBox(frmScreenColor, "Label1", twipsRect(3210, 600, 975, 495));
     lblAge->setAccessibleDescription(tr("Mother's Chinese age"));
     lblGenderOfChild = makeLabel(frmScreenColor, "lblGenderOfChild",
-        EngineWords::gender(Gender::Boy), GenderPlace, panelText(Align::Centre));
+        EngineWords::gender(shownGender), GenderPlace, panelText(Align::Centre));
     lblGenderOfChild->setAccessibleDescription(tr("Predicted gender of the baby"));
     lblCongratulationMsg = makeLabel(frmScreenColor, "lblCongratulationMsg",
-        EngineWords::congratulation(CongratulationLine::NineMonthsOrMore), CongratulationPlace,
+        EngineWords::congratulation(shownLine), CongratulationPlace,
         panelText(Align::Left));
     QLabel *Label3 = makeLabel(
         frmScreenColor, "Label3", tr(AgeHeading), HeadingPlace, panelText(Align::Left, true));
     // The panel's captions are designed as single lines: keep every word in sight.
-    placeCaption(Label3, HeadingPlace, englishAxis(), PanelHeadingFont);
+    captionAxis = englishAxis();
+    placeCaption(Label3, HeadingPlace, captionAxis, PanelHeadingFont);
     fitOnOneLine(lblAge, PanelFont);
-    placeCaption(lblGenderOfChild, GenderPlace, GenderPlace.center().x() + 1, PanelFont);
-    placeCaption(lblCongratulationMsg, CongratulationPlace, englishAxis(), PanelFont);
+    placeCaption(lblGenderOfChild, GenderPlace, GenderAxis, PanelFont);
+    placeCaption(lblCongratulationMsg, CongratulationPlace, captionAxis, PanelFont);
     frmScreenColor->setAccessibleName(tr("Prediction"));
     describeResult();
 
@@ -172,8 +175,9 @@ void frmDisplay::setAge(std::int16_t age)
 
 void frmDisplay::ApplyGenderChart(Gender gender)
 {
+    shownGender = gender;
     lblGenderOfChild->setText(EngineWords::gender(gender));
-    placeCaption(lblGenderOfChild, GenderPlace, GenderPlace.center().x() + 1, PanelFont);
+    placeCaption(lblGenderOfChild, GenderPlace, GenderAxis, PanelFont);
     describeResult();
 }
 
@@ -190,8 +194,9 @@ void frmDisplay::showColourOfGender(Gender gender)
 
 void frmDisplay::setCongratulation(CongratulationLine line)
 {
+    shownLine = line;
     lblCongratulationMsg->setText(EngineWords::congratulation(line));
-    placeCaption(lblCongratulationMsg, CongratulationPlace, englishAxis(), PanelFont);
+    placeCaption(lblCongratulationMsg, CongratulationPlace, captionAxis, PanelFont);
     describeResult();
 }
 
@@ -199,9 +204,11 @@ void frmDisplay::setCongratulation(CongratulationLine line)
 // with the panel and with "&Back", which has the focus when the window opens.
 void frmDisplay::describeResult()
 {
-    const QString result
-        = tr("Mother's Chinese Age is %1. %2 %3")
-              .arg(lblAge->text(), lblCongratulationMsg->text(), lblGenderOfChild->text());
+    // The line and the gender as the language words them together (no space inside a Chinese
+    // sentence, the article in Spanish); in English, the two captions with a space between.
+    const QString result = tr("Mother's Chinese Age is %1. %2")
+                               .arg(lblAge->text(),
+                                   EngineWords::congratulationWithGender(shownLine, shownGender));
     frmScreenColor->setAccessibleDescription(result);
     cmdBack->setAccessibleDescription(result);
 }

@@ -51,6 +51,10 @@ private:
     QLabel *lblAge = nullptr;
     QLabel *lblGenderOfChild = nullptr;
     QLabel *lblCongratulationMsg = nullptr;
+    int captionAxis = 0; // the centre of the English heading, for the captions of translations
+    // What the gender and congratulation captions say, as the designed window first has them.
+    Gender shownGender = Gender::Boy;
+    CongratulationLine shownLine = CongratulationLine::NineMonthsOrMore;
     QLabel *lblColorOfBaby = nullptr;
 };
 

@@ -553,9 +553,10 @@ TEST_F(TranslatedWindowTest, SpanishResultCaptionsAreCentredAndFullSize)
         const qreal width = QFontMetricsF(label->font()).horizontalAdvance(label->text());
         EXPECT_LE(width, label->width()) << name;
         EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << name;
-        if (QLatin1String(name) != QLatin1String("lblGenderOfChild"))
+        if (QLatin1String(name) != QLatin1String("lblGenderOfChild")) {
             EXPECT_NEAR(label->geometry().center().x(), englishCentre, 1)
                 << name << " " << label->x() << "+" << label->width() << " " << width;
+        }
     }
     auto *gender = control<QLabel>(display, "lblGenderOfChild");
     EXPECT_EQ(gender->text(), QStringLiteral("Niña"));
@@ -564,5 +565,45 @@ TEST_F(TranslatedWindowTest, SpanishResultCaptionsAreCentredAndFullSize)
     EXPECT_NEAR(gender->geometry().center().x(),
         control<QLabel>(display, "Label4")->geometry().center().x(), 1);
 }
+
+
+// What a screen reader gives with the result: the age, then the congratulation line and the
+// gender as the language words them as one sentence (no space inside a Chinese sentence, the
+// article in Spanish).
+struct ResultReadingRow
+{
+    const char *name;
+    TestLanguage language;
+    const char *description;
+};
+
+class ResultReading : public TranslatedWindowTest,
+                      public ::testing::WithParamInterface<ResultReadingRow>
+{
+};
+
+TEST_P(ResultReading, IsOneSentenceOfTheLanguage)
+{
+    const ResultReadingRow &row = GetParam();
+    fake.clock.current = QDateTime(QDate(2009, 6, 1), QTime(12, 0));
+    const LanguageScope language(row.language);
+    // Born 3 June 1980 and conceived 15 March 2009, both after the lunar new year: 30, a girl.
+    frmDisplay *display = predict({3, 6, 1980}, {15, 3, 2009});
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(control<QWidget>(display, "cmdBack")->accessibleDescription().toStdString(),
+        row.description);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ResultReading,
+    ::testing::Values(ResultReadingRow {"English", TestLanguages[0],
+                          "Mother's Chinese Age is 30. Congratulations!! Your predicted to have "
+                          "a Baby Girl"},
+        ResultReadingRow {"SimplifiedChinese", TestLanguages[1],
+            "母亲的虚岁是 30。恭喜！预测您将迎来一个女孩"},
+        ResultReadingRow {"TraditionalChinese", TestLanguages[2],
+            "母親的虛歲是 30。恭喜！預測您將迎來一個女孩"},
+        ResultReadingRow {"Spanish", TestLanguages[3],
+            "La edad lunar de la madre es 30. ¡Felicidades! Vas a tener una niña"}),
+    kq::test::RowName());
 
 } // namespace
