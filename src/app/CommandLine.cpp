@@ -28,9 +28,46 @@ QString ProgramName(const QStringList &arguments)
     return name.isEmpty() ? QStringLiteral("kq-pregnancy-calendar") : name;
 }
 
-CommandLine UsageError(const QString &program, const QString &message)
+// The program's options, worded in the installed language.
+struct Options
 {
-    return {false, ExitUsage, QString(),
+    QCommandLineOption help {{QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Displays this help.")};
+    QCommandLineOption version {{QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Displays version information.")};
+    // The one option of a run: the years of the official calendar instead of the program's own.
+    QCommandLineOption extendedCalendar {QStringLiteral("extended-calendar"),
+        QCoreApplication::translate("CommandLine",
+            "Offers the years 1901 to 2099 for the conception (1856 to 2099 for the mother's "
+            "birth) and opens on today's date. The lunar months outside 1960 to 2012 come from "
+            "the official Chinese calendar.")};
+
+    // Own help and version options rather than the parser's: those print and end the process
+    // themselves, and need the application object, which does not exist yet.
+    void addTo(QCommandLineParser &parser) const
+    {
+        parser.setApplicationDescription(QCoreApplication::translate("CommandLine", Description));
+        parser.addOptions({help, version, extendedCalendar});
+    }
+};
+
+QString HelpText(const QString &program)
+{
+    QCommandLineParser parser;
+    Options().addTo(parser);
+    // The usage line names the program by its file name: the parser would put a placeholder
+    // there without an application object, and the path it was started by with one.
+    QString help = parser.helpText();
+    const QString named = QCoreApplication::instance() ? QCoreApplication::arguments().first()
+                                                       : QStringLiteral("<executable_name>");
+    if (const qsizetype at = help.indexOf(named); at >= 0)
+        help.replace(at, named.size(), program);
+    return help;
+}
+
+CommandLineAnswer UsageError(const QString &program, const QString &message)
+{
+    return {ExitUsage, QString(),
         program + QStringLiteral(": ") + message + QLatin1Char('\n')
             + QCoreApplication::translate("CommandLine", "Try '%1 --help' for more information.")
                   .arg(program)
@@ -44,50 +81,51 @@ CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage
     // A program started with not even its own path (possible with execve) has nothing to read.
     if (arguments.size() <= 1)
         return {};
-    const QString program = ProgramName(arguments);
+    CommandLine line;
+    line.program = ProgramName(arguments);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", Description));
-    // Own help and version options rather than the parser's: those print and end the process
-    // themselves, and need the application object, which does not exist yet.
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-        QCoreApplication::translate("CommandLine", "Displays this help."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-        QCoreApplication::translate("CommandLine", "Displays version information."));
-    // The one option of a run: the years of the official calendar instead of the program's own.
-    const QCommandLineOption extendedCalendarOption(QStringLiteral("extended-calendar"),
-        QCoreApplication::translate("CommandLine",
-            "Offers the years 1901 to 2099 for the conception (1856 to 2099 for the mother's "
-            "birth) and opens on today's date. The lunar months outside 1960 to 2012 come from "
-            "the official Chinese calendar."));
-    parser.addOptions({helpOption, versionOption, extendedCalendarOption});
-
+    const Options options;
+    options.addTo(parser);
     if (!parser.parse(arguments)) {
         if (stage == CommandLineStage::BeforeToolkit)
-            return {};
-        return UsageError(program, parser.errorText());
+            return line;
+        line.request = CommandLineRequest::InvalidOption;
+        line.detail = parser.errorText();
+    } else if (parser.isSet(options.help)) {
+        line.request = CommandLineRequest::Help;
+    } else if (parser.isSet(options.version)) {
+        line.request = CommandLineRequest::Version;
+    } else if (!parser.positionalArguments().isEmpty()) {
+        line.request = CommandLineRequest::UnexpectedArgument;
+        line.detail = parser.positionalArguments().first();
+    } else {
+        line.extendedCalendar = parser.isSet(options.extendedCalendar);
     }
-    if (parser.isSet(helpOption)) {
-        // The usage line names the program by its file name: the parser would put a placeholder
-        // there without an application object, and the path it was started by with one.
-        QString help = parser.helpText();
-        const QString named = QCoreApplication::instance() ? QCoreApplication::arguments().first()
-                                                           : QStringLiteral("<executable_name>");
-        if (const qsizetype at = help.indexOf(named); at >= 0)
-            help.replace(at, named.size(), program);
-        return {false, 0, help, QString()};
-    }
-    if (parser.isSet(versionOption)) {
-        const QString version = QString::fromUtf8(
-            modMasterEdit::ProductVersion.data(), qsizetype(modMasterEdit::ProductVersion.size()));
-        return {false, 0, program + QLatin1Char(' ') + version + QLatin1Char('\n'), QString()};
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return UsageError(program,
+    return line;
+}
+
+CommandLineAnswer AnswerOf(const CommandLine &commandLine)
+{
+    switch (commandLine.request) {
+    case CommandLineRequest::Run:
+        break;
+    case CommandLineRequest::Help:
+        return {0, HelpText(commandLine.program), QString()};
+    case CommandLineRequest::Version:
+        return {0,
+            commandLine.program + QLatin1Char(' ')
+                + QString::fromUtf8(modMasterEdit::ProductVersion.data(),
+                    qsizetype(modMasterEdit::ProductVersion.size()))
+                + QLatin1Char('\n'),
+            QString()};
+    case CommandLineRequest::UnexpectedArgument:
+        return UsageError(commandLine.program,
             QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
-                .arg(parser.positionalArguments().first()));
-    CommandLine run;
-    run.extendedCalendar = parser.isSet(extendedCalendarOption);
-    return run;
+                .arg(commandLine.detail));
+    case CommandLineRequest::InvalidOption:
+        return UsageError(commandLine.program, commandLine.detail);
+    }
+    return {};
 }
 
 QStringList ArgumentsOf(int argc, char **argv)
@@ -101,17 +139,18 @@ QStringList ArgumentsOf(int argc, char **argv)
 
 int FinishCommandLine(const CommandLine &commandLine)
 {
-    if (!commandLine.standardError.isEmpty())
-        std::fputs(commandLine.standardError.toLocal8Bit().constData(), stderr);
-    if (commandLine.standardOutput.isEmpty())
-        return commandLine.exitStatus;
+    const CommandLineAnswer answer = AnswerOf(commandLine);
+    if (!answer.standardError.isEmpty())
+        std::fputs(answer.standardError.toLocal8Bit().constData(), stderr);
+    if (answer.standardOutput.isEmpty())
+        return answer.exitStatus;
     // A help or version that could not be written (a full disk, a closed pipe) is no success.
-    const QByteArray text = commandLine.standardOutput.toLocal8Bit();
+    const QByteArray text = answer.standardOutput.toLocal8Bit();
     if (std::fputs(text.constData(), stdout) < 0 || std::fflush(stdout) != 0) {
         std::fputs("could not write the output\n", stderr);
         return ExitOutputFailed;
     }
-    return commandLine.exitStatus;
+    return answer.exitStatus;
 }
 
 } // namespace kq

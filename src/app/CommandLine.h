@@ -23,25 +23,46 @@ enum class CommandLineStage {
     AfterToolkit,
 };
 
-// What the command line asks for: run the program, or end at once with exitStatus after
-// writing standardOutput and standardError (either may be empty).
+// What the command line asks for. Read once for each stage; worded only when it is written, so
+// that the words are those of the catalogues installed by then.
+enum class CommandLineRequest {
+    Run,
+    Help,
+    Version,
+    UnexpectedArgument, // detail: the argument
+    InvalidOption, // detail: the parser's message, read when the toolkit has its options out
+};
+
 struct CommandLine
 {
-    bool run = true;
-    int exitStatus = 0;
-    QString standardOutput;
-    QString standardError;
+    CommandLineRequest request = CommandLineRequest::Run;
+    QString program; // the file name the program was started by
+    QString detail;
     // --extended-calendar: the main window's lists reach from 1901 (births from 1856) to 2099.
     bool extendedCalendar = false;
+
+    bool run() const { return request == CommandLineRequest::Run; }
 };
 
 // Reads the arguments (the program's path first, as main() receives it).
 CommandLine ReadCommandLine(const QStringList &arguments, CommandLineStage stage);
 
+// What a command line that does not run the program answers, worded in the installed language:
+// end at once with exitStatus after writing standardOutput and standardError (either may be
+// empty).
+struct CommandLineAnswer
+{
+    int exitStatus = 0;
+    QString standardOutput;
+    QString standardError;
+};
+
+CommandLineAnswer AnswerOf(const CommandLine &commandLine);
+
 // The arguments of main() as a list, decoded as the toolkit decodes them.
 QStringList ArgumentsOf(int argc, char **argv);
 
-// Writes what the command line asked to be written and gives its exit status.
+// Writes the answer of a command line that does not run the program and gives its exit status.
 int FinishCommandLine(const CommandLine &commandLine);
 
 } // namespace kq

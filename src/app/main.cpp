@@ -24,16 +24,16 @@ int main(int argc, char **argv)
     kq::Catalogues catalogues(kq::DesktopLanguage(), QStringLiteral("kq"));
 
     // --help and --version answer before anything else, without a display, in the desktop's
-    // language: only then is a core application object made, and the answer is worded again
-    // with the catalogues installed (the parser's own words come from Qt's). The toolkit's own
-    // options are still among the arguments here; the reading after the toolkit has taken them
-    // out decides on the rest.
-    const QStringList arguments = kq::ArgumentsOf(argc, argv);
-    if (!kq::ReadCommandLine(arguments, kq::CommandLineStage::BeforeToolkit).run) {
+    // language: only then is a core application object made, to install the catalogues before
+    // the answer is worded (the parser's own words come from Qt's). The toolkit's own options
+    // are still among the arguments here; the reading after the toolkit has taken them out
+    // decides on the rest.
+    const kq::CommandLine beforeToolkit
+        = kq::ReadCommandLine(kq::ArgumentsOf(argc, argv), kq::CommandLineStage::BeforeToolkit);
+    if (!beforeToolkit.run()) {
         QCoreApplication core(argc, argv);
         catalogues.install(core);
-        return kq::FinishCommandLine(
-            kq::ReadCommandLine(arguments, kq::CommandLineStage::BeforeToolkit));
+        return kq::FinishCommandLine(beforeToolkit);
     }
     // Without a display the toolkit would abort with a core dump: say so in one line instead.
     if (const char *reason = kq::MissingDisplayReason(argc, argv)) {
@@ -51,7 +51,7 @@ int main(int argc, char **argv)
     // Read without the toolkit's own options, which the application object took out.
     const kq::CommandLine commandLine
         = kq::ReadCommandLine(QCoreApplication::arguments(), kq::CommandLineStage::AfterToolkit);
-    if (!commandLine.run)
+    if (!commandLine.run())
         return kq::FinishCommandLine(commandLine);
     // The windows take turns (the main window closes before the result window shows, and both
     // are closed while the support window is up), so the run does not end when no window is

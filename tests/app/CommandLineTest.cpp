@@ -35,8 +35,9 @@ class Reading : public ::testing::TestWithParam<ReadingCase>
 TEST_P(Reading, DecidesWhetherTheProgramRuns)
 {
     const ReadingCase &row = GetParam();
-    const kq::CommandLine line = kq::ReadCommandLine(row.arguments, row.stage);
-    EXPECT_EQ(line.run, row.run);
+    const kq::CommandLine read = kq::ReadCommandLine(row.arguments, row.stage);
+    EXPECT_EQ(read.run(), row.run);
+    const kq::CommandLineAnswer line = kq::AnswerOf(read);
     EXPECT_EQ(line.exitStatus, row.status);
     if (*row.outputHas == '\0')
         EXPECT_TRUE(line.standardOutput.isEmpty()) << qPrintable(line.standardOutput);
