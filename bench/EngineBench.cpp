@@ -119,25 +119,6 @@ void PredictBabyGender_PredictedPairs(benchmark::State &state)
 }
 BENCHMARK(PredictBabyGender_PredictedPairs);
 
-// The same predicted pairs answered as values only (no texts): what kq-predict --batch asks of
-// the engine for every line.
-void AnswerPrediction_PredictedPairs(benchmark::State &state)
-{
-    const std::vector<Pair> pairs = everyPair(true);
-    const year_month_day today = year {2012} / June / 15;
-    kq::PredictionState engine;
-    std::size_t i = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            engine.PredictBabyGender(pairs[i].birth, pairs[i].conception, today));
-        if (++i == pairs.size())
-            i = 0;
-    }
-    state.SetItemsProcessed(state.iterations());
-    state.counters["pairs"] = static_cast<double>(pairs.size());
-}
-BENCHMARK(AnswerPrediction_PredictedPairs);
-
 } // namespace
 
 BENCHMARK_MAIN();

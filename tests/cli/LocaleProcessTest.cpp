@@ -236,7 +236,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, KqPredictWording,
         WordingRow {"SimplifiedConjunction", "zh_CN.UTF-8", LunarMonthExplained, "合朔", "新月"},
         WordingRow {"TraditionalConjunction", "zh_TW.UTF-8", LunarMonthExplained, "合朔", "新月"},
         WordingRow {"SimplifiedCalendarLine", "zh_CN.UTF-8", LunarMonthExplained,
-            "\n历法：扩展历法", "历法： "}),
+            "\n历法：扩展历法", "历法： "},
+        // The program's own words for the help option win over Qt's catalogue.
+        WordingRow {"SimplifiedHelpOption", "zh_CN.UTF-8", TextOutputs[5],
+            "显示命令行选项的帮助。", "在命令行选项上显示帮助"}),
     kq::test::RowName());
 
 // The words of a line (runs without spaces) with the columns where each begins and ends.
