@@ -46,7 +46,13 @@ if $check; then
     echo "=== the tests under Wine"
     tests_started=$SECONDS
     # Wine draws its windows on a private X server; the widget tests use Qt's offscreen
-    # platform, which each of them sets.
+    # platform, which each of them sets, and which reads the fonts of the Windows folder Fonts.
+    # Wine's prefix has none there: it gets the faces the Linux tests are drawn in (fontconfig's
+    # stand-in for Verdana and the CJK faces), as a user installs fonts on Windows.
+    fonts=$WINEPREFIX/drive_c/windows/Fonts
+    mkdir -p "$fonts"
+    ln -sf /usr/share/fonts/truetype/dejavu/DejaVuSans{,-Bold,-Oblique,-BoldOblique}.ttf \
+        /usr/share/fonts/opentype/noto/NotoSansCJK-{Regular,Bold}.ttc "$fonts/"
     # The tests that scripts/windows/wine-gaps.txt names, each with its reason, are left out.
     mapfile -t gaps < <(grep -v '^#\|^$' "$here/wine-gaps.txt")
     echo "Left out under Wine (${#gaps[@]} patterns):"

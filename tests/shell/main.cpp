@@ -2,15 +2,15 @@
 // SPDX-License-Identifier: MIT
 // Runs the shell tests inside a widget application, on the offscreen platform so that nothing
 // appears on a screen.
+#include "OffscreenPlatform.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
-    // Also when CTest lists the tests, where the test environment is not set.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    kq::test::UseOffscreenPlatform();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

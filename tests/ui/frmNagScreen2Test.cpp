@@ -4,6 +4,7 @@
 // with fake message boxes, browser, clock and random source.
 #include "frmNagScreen2.h"
 #include "FakePlatform.h"
+#include "OffscreenPlatform.h"
 #include "Referral.h"
 
 #include <QApplication>
@@ -568,8 +569,7 @@ TEST(ShowSupportWindow, CreatesTheWindowOnceAndShowsIt)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    kq::test::UseOffscreenPlatform();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
