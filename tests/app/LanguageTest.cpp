@@ -151,10 +151,6 @@ class EngineWordsIn : public ::testing::TestWithParam<EngineWordsCase>
 
 TEST_P(EngineWordsIn, AreTheLanguagesWords)
 {
-    static int argc = 1;
-    static char name[] = "kq_language_tests";
-    static char *argv[] = {name, nullptr};
-    static const QCoreApplication application(argc, argv);
     const EngineWordsCase &row = GetParam();
     QTranslator translator;
     ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/kq-engine_") + row.catalogue));

@@ -38,10 +38,6 @@ class Installed
 public:
     explicit Installed(const char *catalogue)
     {
-        static int argc = 1;
-        static char name[] = "kq_l10n_tests";
-        static char *argv[] = {name, nullptr};
-        static const QCoreApplication application(argc, argv);
         loaded = translator.load(QStringLiteral(":/i18n/kq-engine_") + QLatin1String(catalogue));
         QCoreApplication::installTranslator(&translator);
     }
