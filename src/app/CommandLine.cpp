@@ -22,9 +22,14 @@ const char *const Description = QT_TRANSLATE_NOOP("CommandLine",
     "Predicts a baby's gender by the Chinese pregnancy calendar, for fun.\n"
     "Choose the mother's date of birth and the date of conception in the window that opens.");
 
+// The name the program was started by, as a user types it (on Windows without ".exe").
 QString ProgramName(const QStringList &arguments)
 {
-    const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
+    QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
+#ifdef Q_OS_WIN
+    if (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+        name.chop(4);
+#endif
     return name.isEmpty() ? QStringLiteral("kq-pregnancy-calendar") : name;
 }
 

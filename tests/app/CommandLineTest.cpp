@@ -94,8 +94,12 @@ ProgramRun RunWithoutDisplay(const QStringList &arguments, const QString &output
 {
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
-    return kq::test::RunProgram(
+    ProgramRun run = kq::test::RunProgram(
         QStringLiteral(KQ_PROGRAM_PATH), arguments, {}, environment, 60000, outputFile);
+    // Lines end in CR LF on Windows.
+    run.out.replace("\r\n", "\n");
+    run.err.replace("\r\n", "\n");
+    return run;
 }
 
 TEST(ProgramWithoutDisplay, AnswersHelpAndVersion)
