@@ -14,6 +14,10 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace kq {
 
 namespace {
@@ -142,8 +146,38 @@ QStringList ArgumentsOf(int argc, char **argv)
     return arguments;
 }
 
+#ifdef Q_OS_WIN
+namespace {
+
+bool HasNoHandle(DWORD stream)
+{
+    const HANDLE handle = GetStdHandle(stream);
+    return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+}
+
+// A Windows program of the desktop has no console of its own: started from a console, with its
+// output not redirected, it writes to that console, so that "kq-pregnancy-calendar --help"
+// typed there answers there. Redirected output is left as it is.
+void WriteToTheConsoleStartedFrom()
+{
+    const bool noOutput = HasNoHandle(STD_OUTPUT_HANDLE);
+    const bool noError = HasNoHandle(STD_ERROR_HANDLE);
+    if ((!noOutput && !noError) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (noOutput)
+        std::freopen("CONOUT$", "w", stdout);
+    if (noError)
+        std::freopen("CONOUT$", "w", stderr);
+}
+
+} // namespace
+#endif
+
 int FinishCommandLine(const CommandLine &commandLine)
 {
+#ifdef Q_OS_WIN
+    WriteToTheConsoleStartedFrom();
+#endif
     const CommandLineAnswer answer = AnswerOf(commandLine);
     if (!answer.standardError.isEmpty())
         std::fputs(answer.standardError.toLocal8Bit().constData(), stderr);
