@@ -32,6 +32,10 @@ inline ProgramRun RunProgram(const QString &program, const QStringList &argument
     if (!standardOutputFile.isEmpty())
         process.setStandardOutputFile(standardOutputFile);
     process.start(program, arguments);
+    // Under Wine a start fails now and then while its server is busy. A program that never
+    // started has done nothing, so it is started once more.
+    if (!process.waitForStarted() && process.error() == QProcess::FailedToStart)
+        process.start(program, arguments);
     EXPECT_TRUE(process.waitForStarted()) << program.toStdString();
     process.write(input);
     process.closeWriteChannel();
